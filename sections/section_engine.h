@@ -1,0 +1,51 @@
+#pragma once
+
+// Geometric properties of a cross-section: centroid, area, second moments,
+// section moduli and radii of gyration of the twelve catalogue shapes. No Qt here.
+
+#include <string_view>
+
+#include "outcome.h"
+#include "section_catalogue.h"
+
+namespace torvel::sections {
+
+inline constexpr const char* kMsgMissingData = "Veuillez entrer toutes les données !";
+inline constexpr const char* kMsgImpossible = "Calcul impossible !";
+inline constexpr const char* kMsgUnknownShape =
+    "Veuillez choisir une section dans la liste des sections proposées !";
+
+// The results the window keeps between calculations (single precision). zG is
+// written only by "Profilé L" and otherwise keeps its last value.
+struct SectionResults {
+    float yG = 0, zG = 0, S = 0, IGy = 0, IGz = 0, IG = 0, IGyv = 0, IGzv = 0, ry = 0, rz = 0;
+};
+
+// The texts of the window: selector text (UTF-8) and the four entry boxes.
+struct SectionEntries {
+    std::string_view shape, a, b, c, d;
+};
+
+enum class SectionStatus {
+    Ok,
+    MissingData,  // a required dimension is zero
+    Impossible,   // dimensions inconsistent for the shape, or a result beyond single precision
+};
+
+// An entry text read by the leading-number rule and held in single precision; a
+// value beyond the float range is held as +/-infinity so that only the shapes
+// that use it fail ("Calcul impossible !").
+float readDimension(std::string_view text);
+
+// The calculation on numbers. `results` changes only when the status is Ok.
+SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
+                             SectionResults& results);
+
+// "Calculer": reads the texts, computes, and lists what the window shows: either
+// one stop message (results untouched), or the ten writes TextyG, TextzG, TextS,
+// TextIGy, TextIGz, TextIG, TextIGyv, TextIGzv, Textry, Textrz formatted "0.000"
+// with `decimalSeparator`, after `results` has been updated.
+Outcome calculateSection(SectionResults& results, const SectionEntries& entries,
+                         char decimalSeparator);
+
+}  // namespace torvel::sections

@@ -1,0 +1,139 @@
+#include "spring_engine.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <utility>
+
+#include "numbers.h"
+
+namespace torvel::springs {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+constexpr std::array<std::pair<std::string_view, float>, 3> kEndTypes{{
+    {"Rapprochées, meulées, à 90°", 1.5f},
+    {"Rapprochées, meulées, à 180°", 2.0f},
+    {"Rapprochées, non meulées", 3.0f},
+}};
+
+// Rounds each kept value to single precision, remembering whether any of them
+// left the float range or was not a number.
+class Keep {
+public:
+    float operator()(double value) {
+        if (!fitsInFloat(value)) {
+            ok_ = false;
+            return 0.0f;
+        }
+        return static_cast<float>(value);
+    }
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_ = true;
+};
+
+}  // namespace
+
+const std::array<std::string_view, 3>& endTypeNames() {
+    static const std::array<std::string_view, 3> names{kEndTypes[0].first, kEndTypes[1].first,
+                                                      kEndTypes[2].first};
+    return names;
+}
+
+std::optional<float> deadCoils(std::string_view endType) {
+    for (const auto& [name, nd] : kEndTypes)
+        if (name == endType) return nd;
+    return std::nullopt;
+}
+
+float readInput(std::string_view text) {
+    const double v = leadingNumber(text);
+    if (fitsInFloat(v)) return static_cast<float>(v);
+    return v < 0 ? -std::numeric_limits<float>::infinity()
+                 : std::numeric_limits<float>::infinity();
+}
+
+const char* computeSpring(const SpringInputs& in, std::string_view endType, SpringState& state) {
+    if (in.d == 0) return kMsgWire;
+    if (in.Dm == 0) return kMsgMeanDiameter;
+    if (in.F1 == 0 && in.L1 == 0 && in.F2 == 0 && in.L2 == 0) return kMsgConfiguration;
+    if ((in.L1 == 0 && in.L2 == 0) || (in.F1 == 0 && in.F2 == 0)) return kMsgConfiguration;
+    if (in.F2 == in.F1 || in.L2 == in.L1) return kMsgParameters;
+    if (in.mV == 0) return kMsgDensity;
+    if (in.G == 0) return kMsgShearModulus;
+
+    // An unknown end type would compute with the dead coils of an earlier run.
+    const auto nd = deadCoils(endType);
+    if (!nd) return kMsgEndType;
+    for (float v : {in.d, in.Dm, in.G, in.mV, in.F1, in.L1, in.F2, in.L2})
+        if (v < 0) return kMsgNegative;
+    // Dm = d divides the Wahl factor by zero; below it the coils would overlap.
+    if (in.Dm <= in.d) return kMsgWireTooThick;
+
+    const double d = in.d, Dm = in.Dm, G = in.G, mV = in.mV, F1 = in.F1, L1 = in.L1, F2 = in.F2,
+                 L2 = in.L2, n = *nd;
+    Keep keep;
+    SpringResults r;
+    r.Dd = keep(Dm / d);
+    r.De = keep(Dm + d);
+    r.Di = keep(Dm - d);
+    r.R = keep((F2 - F1) / (L1 - L2));
+    if (!keep.ok()) return kMsgOutOfRange;
+    // A rate that is not positive gives negative coils and a meaningless spring.
+    if (!(r.R > 0)) return kMsgRate;
+    const double R = r.R;
+    r.ni = keep(std::pow(d, 4) * G / (std::pow(Dm, 3) * 8 * R));
+    const double ni = r.ni;
+    r.nt = keep(ni + n);
+    r.Lb = keep((ni + n) * d);
+    r.L0 = keep(F2 / R + L2);
+    r.p2 = keep((L2 - d * n) / ni);
+    r.p0 = keep((static_cast<double>(r.L0) - d * n) / ni);
+    const double p0 = r.p0;
+    r.Demax = keep(0.5 * std::sqrt(4 * Dm * Dm + p0 * p0 - d * d) + d);
+    r.Fb = keep((static_cast<double>(r.L0) - r.Lb) * R);
+    r.T2 = keep(8 * Dm * F2 / (kPi * d * d * d));
+    r.Tb = keep(8 * Dm * static_cast<double>(r.Fb) / (kPi * d * d * d));
+    const float alpha = keep(std::atan(static_cast<double>(r.p2) / (kPi * Dm)));
+    r.z = keep(static_cast<double>(alpha) * 180 / kPi);
+    const double C = r.Dd;
+    r.W = keep((4 * C - 1) / (4 * C - 4) + 0.615 / C);
+    r.Ld = keep((ni / std::cos(static_cast<double>(alpha)) + 2) * kPi * Dm);
+    r.M = keep(d * d * kPi * mV * static_cast<double>(r.Ld) * 1e-3 / 4);
+    // A mass that underflows to zero would give an infinite frequency.
+    if (!keep.ok() || !(r.M > 0)) return kMsgOutOfRange;
+    r.fe = keep(0.25 * std::sqrt(R / static_cast<double>(r.M)));
+    if (!keep.ok()) return kMsgOutOfRange;
+
+    state.nd = *nd;
+    state.results = r;
+    return nullptr;
+}
+
+Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char decimalSeparator) {
+    const SpringInputs in{readInput(entries.d),  readInput(entries.Dm), readInput(entries.G),
+                          readInput(entries.mV), readInput(entries.F1), readInput(entries.L1),
+                          readInput(entries.F2), readInput(entries.L2)};
+    Outcome out;
+    if (const char* message = computeSpring(in, entries.endType, state)) {
+        out.stop(message);
+        return out;
+    }
+    const SpringResults& r = state.results;
+    const std::pair<const char*, float> fields[] = {
+        {"TextDd", r.Dd}, {"TextDe", r.De}, {"TextDi", r.Di},       {"Textni", r.ni},
+        {"Textnt", r.nt}, {"TextLb", r.Lb}, {"TextL0", r.L0},       {"Textp2", r.p2},
+        {"Textp0", r.p0}, {"TextDemax", r.Demax}, {"TextR", r.R},   {"TextFb", r.Fb},
+        {"TextT2", r.T2}, {"TextTb", r.Tb}, {"Textz", r.z},         {"TextW", r.W},
+        {"TextLd", r.Ld}, {"TextM", r.M},   {"Textfe", r.fe},
+    };
+    for (const auto& [field, value] : fields)
+        out.write(field, formatNumber(value, "0.000", decimalSeparator));
+    return out;
+}
+
+}  // namespace torvel::springs

@@ -1,0 +1,81 @@
+#pragma once
+
+// Design of a helical compression spring from its wire, material, end type and
+// two working points (F1 at L1, F2 at L2). No Qt here.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "outcome.h"
+
+namespace torvel::springs {
+
+inline constexpr const char* kMsgWire = "Veuillez entrer un diamètre de fil !";
+inline constexpr const char* kMsgMeanDiameter = "Veuillez entrer un diamètre moyen !";
+inline constexpr const char* kMsgConfiguration =
+    "Veuillez entrer une configuration : F2 et L2 ou F1 et L1 !";
+inline constexpr const char* kMsgParameters = "Veuillez entrer paramètres corrects !";
+inline constexpr const char* kMsgDensity =
+    "Veuillez entrer une masse volumique pour la matière du ressort !";
+inline constexpr const char* kMsgShearModulus =
+    "Veuillez entrer un module de Coulomb (cisaillement) !";
+// Refusals of inputs the checks above let through but that give no spring.
+inline constexpr const char* kMsgEndType =
+    "Veuillez choisir la forme des extrémités dans la liste proposée !";
+inline constexpr const char* kMsgNegative =
+    "Calcul impossible : les valeurs négatives ne sont pas admises !";
+inline constexpr const char* kMsgWireTooThick =
+    "Calcul impossible : le diamètre moyen doit être supérieur au diamètre du fil !";
+inline constexpr const char* kMsgRate =
+    "Calcul impossible : la raideur (F2 - F1) / (L1 - L2) doit être positive.\n"
+    "Vérifiez les efforts F1, F2 et les longueurs L1, L2 !";
+inline constexpr const char* kMsgOutOfRange =
+    "Calcul impossible : un résultat sort des limites du calcul.\nVérifiez les données !";
+
+// The end types in the order the window lists them, and their dead coils.
+const std::array<std::string_view, 3>& endTypeNames();
+// Exact, case-sensitive match (UTF-8): 1.5, 2 or 3 dead coils; nullopt otherwise.
+std::optional<float> deadCoils(std::string_view endType);
+
+// The nineteen results, in the order the window writes them.
+struct SpringResults {
+    float Dd = 0, De = 0, Di = 0, ni = 0, nt = 0, Lb = 0, L0 = 0, p2 = 0, p0 = 0, Demax = 0,
+          R = 0, Fb = 0, T2 = 0, Tb = 0, z = 0, W = 0, Ld = 0, M = 0, fe = 0;
+};
+
+// What the window keeps between calculations: the dead coils of the last end
+// type matched and the results. A refused calculation changes neither.
+struct SpringState {
+    float nd = 0;
+    SpringResults results;
+};
+
+// The inputs as numbers (single precision, as read from the boxes).
+struct SpringInputs {
+    float d = 0, Dm = 0, G = 0, mV = 0, F1 = 0, L1 = 0, F2 = 0, L2 = 0;
+};
+
+// The texts of the window (UTF-8): the eight entry boxes and the end-type list.
+struct SpringEntries {
+    std::string_view d, Dm, G, mV, F1, L1, F2, L2, endType;
+};
+
+// An entry text read by the leading-number rule, held in single precision; a
+// value beyond the float range is held as +/-infinity and refused later.
+float readInput(std::string_view text);
+
+// The calculation on numbers: nullptr and `state` updated, or the stop message
+// and `state` untouched. Checks in order: the six input messages (d, Dm, the
+// configuration twice, F1 = F2 or L1 = L2, mV, G), then the end type, negative
+// inputs, Dm <= d, a rate that is not positive, and any result that is not a
+// finite single.
+const char* computeSpring(const SpringInputs& in, std::string_view endType, SpringState& state);
+
+// "Calculer": reads the texts, computes, and lists what the window shows: one
+// stop message, or the nineteen writes TextDd, TextDe, TextDi, Textni, Textnt,
+// TextLb, TextL0, Textp2, Textp0, TextDemax, TextR, TextFb, TextT2, TextTb,
+// Textz, TextW, TextLd, TextM, Textfe formatted "0.000" with `decimalSeparator`.
+Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char decimalSeparator);
+
+}  // namespace torvel::springs
