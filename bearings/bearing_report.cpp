@@ -1,0 +1,110 @@
+#include "bearing_report.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "bearing_life.h"
+
+namespace torvel::bearings {
+
+std::optional<double> strictNumber(std::string_view text, char decimalSeparator) {
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    size_t b = 0, e = text.size();
+    while (b < e && blank(text[b])) ++b;
+    while (e > b && blank(text[e - 1])) --e;
+    const std::string_view s = text.substr(b, e - b);
+
+    std::string normal;  // with "." as the point, for strtod
+    size_t i = 0;
+    auto digits = [&] {
+        size_t n = 0;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            normal.push_back(s[i++]);
+            ++n;
+        }
+        return n;
+    };
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) normal.push_back(s[i++]);
+    size_t mantissa = digits();
+    if (i < s.size() && (s[i] == decimalSeparator || s[i] == '.')) {
+        normal.push_back('.');
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return std::nullopt;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        normal.push_back('e');
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) normal.push_back(s[i++]);
+        if (digits() == 0) return std::nullopt;
+    }
+    if (i != s.size()) return std::nullopt;
+    const double value = std::strtod(normal.c_str(), nullptr);
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<ReportLines> bearingReportLines(const BearingReportFields& f, const std::string& date,
+                                              char decimalSeparator) {
+    const std::optional<double> speed = strictNumber(f.n, decimalSeparator);
+    if (!speed) return std::nullopt;
+    const bool withSpeed = *speed != 0;
+
+    ReportLines lines = textReportHeader(kBearingReportTitle, f.reference, date, "> Données");
+    auto add = [&lines](std::string text, bool bold = false) {
+        lines.push_back({std::move(text), bold});
+    };
+    add("");
+    add("- Type d'élément roulant : " + f.element + " " + f.type + " à " + f.rows);
+    add("- Angle de contact : " + f.angle);
+    add("- Mode de fonctionnement ( Valeur du coefficient statique So ) : ");
+    add("  " + f.operating);
+    add("- Fiabilité ( Facteur de correction de la durée ) : " + f.reliability);
+    add("");
+    add("- Charges Appliquées");
+    add("  Charge Radiale : " + f.fr + " N");
+    add("  Charge Axiale : " + f.fa + " N");
+    add("");
+    add("- Charges de Base");
+    add("  Charge Statique de Base : " + f.co + " N");
+    add("  Charge Dynamique de Base : " + f.c + " N");
+    add("");
+    if (withSpeed) {
+        add("- Vitesse (constante) : " + f.n + " Tr/min");
+        add("");
+    }
+    auto factors = [&] {
+        add("- Coefficients");
+        add("  Fa / Fr = " + f.faFr);
+        add("  e = " + f.e);
+        add("  Xo = " + f.xo);
+        add("  Yo = " + f.yo);
+        add("  X = " + f.x);
+        add("  Y = " + f.y);
+    };
+    if (f.mode == kManuel) {
+        // Typed factors are data: they come before the results.
+        factors();
+        add("");
+        add("");
+        add("> Résultats", true);
+        add("");
+    } else {
+        add("");
+        add("> Résultats", true);
+        add("");
+        factors();
+        add("");
+    }
+    add("- Charges Equivalentes");
+    add("  Charge Statique Equivalente (Po x So) : Po' = " + f.poSo + " N");
+    add("  Charge Dynamique Equivalente : P = " + f.p + " N");
+    add("");
+    add("- Durée de Vie");
+    add("  L = " + f.l10 + " millions de Tours");
+    if (withSpeed) add("  Lh = " + f.l10h + " Heures");
+    add("");
+    return lines;
+}
+
+}  // namespace torvel::bearings

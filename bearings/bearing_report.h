@@ -1,0 +1,43 @@
+#pragma once
+
+// The text report of the Roulement window, as line data: the window's texts as
+// they stand, nothing recalculated. No Qt here.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "report_lines.h"
+
+namespace torvel::bearings {
+
+inline constexpr const char* kBearingReportTitle = "Eléments Roulants : Estimation de la durée de vie";
+
+// Shown by the window when the report cannot be built: nothing is printed.
+inline constexpr const char* kMsgReportSpeed =
+    "Impression impossible : la Vitesse (Tr/min) n'est pas un nombre valide !\n"
+    "Veuillez corriger la Vitesse avant d'imprimer.";
+
+// Strict conversion of a whole text to a number: blanks around it, an optional
+// sign, digits with at most one decimal separator (`decimalSeparator` or "."),
+// an optional exponent. Anything else (empty, letters, a second separator,
+// blanks inside) gives nullopt.
+std::optional<double> strictNumber(std::string_view text, char decimalSeparator);
+
+// The current texts of the window's boxes and lists.
+struct BearingReportFields {
+    std::string reference;                                          // TextRef
+    std::string element, type, rows, angle, operating, reliability;  // the lists
+    std::string mode;                                               // ComboCalcul
+    std::string fr, fa, co, c, n;                                   // TextFr ... TextN
+    std::string faFr, e, xo, yo, x, y;                              // TextFaFr, Texte, ...
+    std::string poSo, p, l10, l10h;                                 // TextPo, TextP, TextL10, TextL10H
+};
+
+// Header and lines of the report; nullopt when the speed text cannot be read
+// by strictNumber (the window then prints nothing and shows kMsgReportSpeed).
+// `date` is the short date of the day in the user's locale.
+std::optional<ReportLines> bearingReportLines(const BearingReportFields& fields,
+                                              const std::string& date, char decimalSeparator);
+
+}  // namespace torvel::bearings

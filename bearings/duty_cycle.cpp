@@ -1,0 +1,163 @@
+#include "duty_cycle.h"
+
+#include <cmath>
+
+#include "bearing_life.h"
+#include "numbers.h"
+#include "single.h"
+
+namespace torvel::bearings {
+
+std::vector<std::string_view> dutyElementItems() { return {kDutyBall, kDutyRoller}; }
+
+Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator) {
+    Outcome out;
+    // Cells beyond single precision are refused only when a summation reaches them.
+    std::array<double, kDutyCases> t{}, n{}, load{};
+    for (int i = 0; i < kDutyCases; ++i) {
+        t[i] = leadingNumber(in.grid[i][0]);
+        n[i] = leadingNumber(in.grid[i][1]);
+        load[i] = leadingNumber(in.grid[i][2]);
+        s.t[i] = fitsInFloat(t[i]) ? static_cast<float>(t[i]) : 0.0f;
+        s.n[i] = fitsInFloat(n[i]) ? static_cast<float>(n[i]) : 0.0f;
+        s.load[i] = fitsInFloat(load[i]) ? static_cast<float>(load[i]) : 0.0f;
+    }
+    if (in.element == kDutyBall) s.p = 3.0f;
+    if (in.element == kDutyRoller) s.p = static_cast<float>(10.0 / 3.0);
+
+    // Steps computed into locals and checked before the first write.
+    float T = 0, TN = 0, S = 0, Nm = 0, P = 0;
+    bool ok = true;
+    auto fits = [&](int i, bool withSpeed) {
+        return fitsInFloat(t[i]) && fitsInFloat(load[i]) && (!withSpeed || fitsInFloat(n[i]));
+    };
+    enum class Case { Speeds, NoSpeeds, Empty } kind = Case::Empty;
+    if (t[0] != 0 && n[0] != 0) kind = Case::Speeds;
+    else if (t[0] != 0) kind = Case::NoSpeeds;
+
+    if (kind != Case::Empty && s.p == 0) {
+        out.stop(kMsgDutyImpossible);
+        return out;
+    }
+    const double p = s.p;
+    if (kind == Case::Speeds) {
+        for (int i = 0; ok && i < kDutyCases && t[i] != 0 && n[i] != 0; ++i) {
+            ok = fits(i, true) && keep(T, static_cast<double>(T) + s.t[i]) &&
+                 keep(TN, static_cast<double>(TN) + static_cast<double>(s.t[i]) * s.n[i]) &&
+                 keep(S, S + std::pow(static_cast<double>(s.load[i]), p) * s.t[i] * s.n[i]);
+        }
+        ok = ok && keep(Nm, static_cast<double>(TN) / T) &&
+             keep(P, std::pow(S / (static_cast<double>(Nm) * T), 1.0 / p));
+    } else if (kind == Case::NoSpeeds) {
+        for (int i = 0; ok && i < kDutyCases && t[i] != 0; ++i) {
+            ok = fits(i, false) && keep(T, static_cast<double>(T) + s.t[i]) &&
+                 keep(S, S + std::pow(static_cast<double>(s.load[i]), p) * s.t[i]);
+        }
+        ok = ok && keep(P, std::pow(static_cast<double>(S) / T, 1.0 / p));
+    }
+    if (!ok) {
+        out.stop(kMsgDutyCasesInvalid);
+        return out;
+    }
+    s.T = T;
+    s.TN = TN;
+    s.S = S;
+    s.Nm = Nm;
+    s.P = P;
+    if (kind == Case::Speeds) out.write("TextN", formatNumber(Nm, "### ##0.00", decimalSeparator));
+    if (kind == Case::NoSpeeds) out.write("TextN", formatNumber(0, "0", decimalSeparator));
+    out.write("TextT", formatNumber(T, "### ##0.00", decimalSeparator));
+    out.write("TextP", formatNumber(P, "### ##0.00", decimalSeparator));
+
+    if (!readSingle(in.c, s.C)) {
+        out.stop(kMsgDutyImpossible);
+        return out;
+    }
+    if (s.C == 0) {
+        out.stop(kMsgDutyRating);
+        return out;
+    }
+    if (s.P == 0) {
+        out.stop(kMsgDutyZeroLoad);
+        return out;
+    }
+    if (s.P > 0.5 * s.C) out.warn(kMsgDutyPLarge);
+    reliabilityFactor(in.reliability, s.a1);
+    float L = 0, Lh = 0;
+    ok = keep(L, std::pow(static_cast<double>(s.C) / s.P, p) * s.a1) &&
+         (s.Nm == 0 || keep(Lh, 1e6 * L / (static_cast<double>(s.Nm) * 60.0)));
+    if (!ok) {
+        out.stop(kMsgDutyImpossible);
+        return out;
+    }
+    s.L = L;
+    s.Lh = Lh;
+    out.write("TextL10", formatNumber(L, "0.000 000", decimalSeparator));
+    out.write("TextL10H", s.Nm != 0 ? formatNumber(Lh, "0.00", decimalSeparator)
+                                    : formatNumber(0, "0", decimalSeparator));
+    return out;
+}
+
+std::string dutyCaseLine(int caseNumber, double t, double n, double load, bool speeds,
+                         char sep) {
+    auto field = [sep](double v, std::string_view pattern) {
+        return fitsInFloat(v) ? formatNumber(static_cast<float>(v), pattern, sep) : std::string();
+    };
+    const int shift = caseNumber >= 10 ? 1 : 0;
+    const std::string fields[4] = {
+        formatNumber(caseNumber, "#", sep),
+        field(t, "0.00"),
+        speeds ? field(n, "0.00") : std::string(),
+        field(load, "# ##0.00"),
+    };
+    const int ends[4] = {3, 21 - shift, 39 - shift, 59 - shift};
+    std::string line;
+    for (int k = 0; k < 4; ++k) {
+        const size_t end = static_cast<size_t>(ends[k]);
+        const size_t width = fields[k].size();
+        // Right-aligned to its last column; at least one blank after a neighbour.
+        if (line.size() + width < end)
+            line.append(end - width - line.size(), ' ');
+        else if (!line.empty())
+            line.push_back(' ');
+        line += fields[k];
+    }
+    if (line.size() < 60) line.append(60 - line.size(), ' ');
+    return line;
+}
+
+ReportLines dutyReportLines(const DutyReportFields& f, const DutyState& state,
+                            const std::string& date, char sep) {
+    const bool speeds = state.Nm != 0;
+    ReportLines lines = textReportHeader(kDutyReportTitle, f.reference, date, "> Données");
+    auto add = [&lines](std::string text, bool bold = false) {
+        lines.push_back({std::move(text), bold});
+    };
+    add("");
+    add("- " + f.element);
+    add("  Fiabilité ( Facteur de correction de la durée ) : " + f.reliability);
+    add("");
+    add("Cas           Durée           Vitesse             Charge", true);
+    add("");
+    for (int i = 0; i < kDutyCases; ++i) {
+        const double t = leadingNumber(f.grid[i][0]);
+        if (t == 0) break;
+        add(dutyCaseLine(i + 1, t, leadingNumber(f.grid[i][1]), leadingNumber(f.grid[i][2]),
+                         speeds, sep));
+    }
+    add("");
+    add("> Résultats", true);
+    add("");
+    add("  Durée Totale        : T = " + f.t + " secondes");
+    if (speeds) add("  Vitesse Moyenne    : N = " + f.n + " Tr/min");
+    add("  Charge Dynamique Equivalente : P = " + f.p + " N");
+    add("");
+    add("- Durée de Vie");
+    add("");
+    add("  L = " + f.l10 + " millions de Tours");
+    if (speeds) add("  Lh = " + f.l10h + " Heures");
+    add("");
+    return lines;
+}
+
+}  // namespace torvel::bearings
