@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 #include "numbers.h"
@@ -88,7 +89,7 @@ TEST(FormatNumber, NonFiniteGivesNothing) {
 }
 
 TEST(FormatNumber, LargestFloatStillFormats) {
-    const std::string s = formatNumber(3.4e38, "0.00", '.');
+    const std::string s = formatNumber(FLT_MAX, "0.00", '.');
     EXPECT_EQ(s.size(), 39u + 3u);
     EXPECT_EQ(s.substr(0, 3), "340");
 }

@@ -1,0 +1,361 @@
+#include "MDIForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "StudyWindow.h"
+#include "accessories.h"
+#include "studies.h"
+#include "twips.h"
+
+using torvel::px;
+using torvel::StudyWindow;
+
+namespace {
+
+// Design client area and the outer sizes the toolbar toggle gives, twips.
+constexpr int kClientWidth = 13635;
+constexpr int kClientHeight = 10410;
+constexpr int kOuterWidth = 13755;
+constexpr int kOuterHeightWithBar = 10810;
+constexpr int kOuterHeightWithoutBar = 10165;
+constexpr int kToolbarHeight = 645;
+
+struct ToolButton {
+    const char* name;
+    int left;  // twips
+    const char* tooltip;
+    const char* icon;
+};
+
+const ToolButton kButtons[] = {
+    {"BT_Roulements", 60, " Elément Roulant : Roulement, Butée", ":/icons/roulement.svg"},
+    {"BT_Ajustements", 700, " Ajustements", ":/icons/ajustements.svg"},
+    {"BT_Sections", 1340, "Sections", ":/icons/section.svg"},
+    {"BT_RessortCompression", 1980, "Ressort de Compression", ":/icons/ressort.svg"},
+    {"BT_Calculatrice", 2620, "Calculatrice", ":/icons/calculatrice.svg"},
+    {"BT_BlocNotes", 3260, "Bloc Notes", ":/icons/blocnotes.svg"},
+    {"BT_Quitter", 3900, "Quitter", ":/icons/quitter.svg"},
+};
+
+// The control with the focus in the active window, whatever it is.
+QWidget* focusedControl() { return QApplication::focusWidget(); }
+
+QLineEdit* lineEditOf(QWidget* w) {
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit;
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
+    return nullptr;
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("TORVEL"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(mdi_);
+    buildMenus();
+    buildToolbar();
+
+    resize(px(kClientWidth), px(kClientHeight) + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = geometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+MDIForm1::~MDIForm1() = default;
+
+QAction* MDIForm1::addItem(QMenu* menu, const QString& name, const QString& caption,
+                           const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    return action;
+}
+
+void MDIForm1::addSeparator(QMenu* menu, const QString& name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+void MDIForm1::buildMenus() {
+    QMenu* edition = menuBar()->addMenu(QStringLiteral("&Edition"));
+    edition->setObjectName(QStringLiteral("MNUEdition"));
+    connect(addItem(edition, "MNU_Couper", "Couper", QKeySequence(Qt::CTRL | Qt::Key_X)),
+            &QAction::triggered, this, &MDIForm1::cut);
+    connect(addItem(edition, "MNU_Copier", "Copier", QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, &MDIForm1::copy);
+    connect(addItem(edition, "MNU_Coller", "Coller", QKeySequence(Qt::CTRL | Qt::Key_V)),
+            &QAction::triggered, this, &MDIForm1::paste);
+    addSeparator(edition, QStringLiteral("Séparateur1"));
+    connect(addItem(edition, "MNU_Quitter", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &MDIForm1::quit);
+
+    struct StudyItem {
+        const char* name;
+        const char* caption;
+        Qt::Key key;
+        const char* type;
+    };
+    auto addStudies = [this](QMenu* menu, std::initializer_list<StudyItem> items) {
+        for (const auto& item : items) {
+            QAction* action = addItem(menu, item.name, item.caption, QKeySequence(item.key));
+            const QString type = QString::fromLatin1(item.type);
+            const auto* entry = torvel::findStudy(type);
+            action->setEnabled(entry && entry->create);
+            connect(action, &QAction::triggered, this, [this, type] { openStudy(type); });
+        }
+    };
+
+    QMenu* roulements = menuBar()->addMenu(QStringLiteral("&Roulements"));
+    roulements->setObjectName(QStringLiteral("MNU_Roulements"));
+    addStudies(roulements,
+               {{"MNU_ElementRoulant", "Elément Roulant : Roulement, Butée", Qt::Key_F1, "Roulement"},
+                {"MNU_ContactsObliques", "Contacts Obliques : Charges Induites", Qt::Key_F2,
+                 "ContactOblique"},
+                {"MNU_CasVariables", "Cas Variables", Qt::Key_F3, "CasVariables"}});
+
+    QMenu* cotation = menuBar()->addMenu(QStringLiteral("Cotation"));
+    cotation->setObjectName(QStringLiteral("MNU_Cotation"));
+    addStudies(cotation, {{"MNU_Ajustements", "Ajustements", Qt::Key_F4, "Ajustements"},
+                          {"MNU_ChaineDeCotes", "Cotation Fonctionnelle", Qt::Key_F5,
+                           "ChainesDeCotes"}});
+
+    QMenu* divers = menuBar()->addMenu(QStringLiteral("Divers"));
+    divers->setObjectName(QStringLiteral("MNU_Divers"));
+    addStudies(divers, {{"MNU_Section", "Section", Qt::Key_F6, "Section"},
+                        {"MNU_RessortCompression", "Ressort de Compression", Qt::Key_F7,
+                         "RessortCompression"}});
+    addSeparator(divers, QStringLiteral("Séparateur2"));
+    connect(addItem(divers, "MNU_BlocNotes", "Bloc Notes", QKeySequence(Qt::Key_F11)),
+            &QAction::triggered, this, [] { torvel::launchAccessory(torvel::textEditorCandidates()); });
+    connect(addItem(divers, "MNU_Calculatrice", "Calculatrice", QKeySequence(Qt::Key_F12)),
+            &QAction::triggered, this, [] { torvel::launchAccessory(torvel::calculatorCandidates()); });
+
+    windowMenu_ = menuBar()->addMenu(QStringLiteral("&Fenêtre"));
+    windowMenu_->setObjectName(QStringLiteral("Fenêtre"));
+    toolbarItem_ = addItem(windowMenu_, "MNU_BarreOutils", "Barre d'outils",
+                           QKeySequence(Qt::CTRL | Qt::Key_F8));
+    toolbarItem_->setCheckable(true);
+    toolbarItem_->setChecked(true);
+    // Qt has already turned the check mark when triggered fires: the toolbar follows it.
+    connect(toolbarItem_, &QAction::triggered, this, &MDIForm1::applyToolbarItem);
+    addSeparator(windowMenu_, QStringLiteral("Séparateur4"));
+    connect(addItem(windowMenu_, "Cascade", "Cascade"), &QAction::triggered, mdi_,
+            &QMdiArea::cascadeSubWindows);
+    connect(addItem(windowMenu_, "MosaïqueHorizontale", "Mosaïque Horizontale"),
+            &QAction::triggered, this, [this] {
+                // Children stacked one above the other, each the full width.
+                const auto windows = mdi_->subWindowList();
+                if (windows.isEmpty()) return;
+                const QRect area = mdi_->viewport()->rect();
+                const int h = area.height() / static_cast<int>(windows.size());
+                int y = 0;
+                for (QMdiSubWindow* w : windows) {
+                    w->showNormal();
+                    w->setGeometry(0, y, area.width(), h);
+                    y += h;
+                }
+            });
+    connect(addItem(windowMenu_, "MosaïqueVerticale", "Mosaïque Verticale"), &QAction::triggered,
+            this, [this] {
+                // Children side by side, each the full height.
+                const auto windows = mdi_->subWindowList();
+                if (windows.isEmpty()) return;
+                const QRect area = mdi_->viewport()->rect();
+                const int w = area.width() / static_cast<int>(windows.size());
+                int x = 0;
+                for (QMdiSubWindow* sub : windows) {
+                    sub->showNormal();
+                    sub->setGeometry(x, 0, w, area.height());
+                    x += w;
+                }
+            });
+    addSeparator(windowMenu_, QStringLiteral("Séparateur3"));
+    connect(addItem(windowMenu_, "MNU_Close", "Fermer la fenêtre &active"), &QAction::triggered,
+            this, &MDIForm1::closeActive);
+    connect(addItem(windowMenu_, "MNU_CloseAll", "Fermer &toutes les fenêtres"),
+            &QAction::triggered, this, &MDIForm1::closeAll);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &MDIForm1::refreshWindowList);
+
+    QMenu* outils = menuBar()->addMenu(QStringLiteral("?"));
+    outils->setObjectName(QStringLiteral("MNU_Outils"));
+    connect(addItem(outils, "MNU_Apropos", "A Propos"), &QAction::triggered, this,
+            &MDIForm1::aboutRequested);
+}
+
+void MDIForm1::buildToolbar() {
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+
+    // The buttons sit at fixed places on a strip as tall as the toolbar.
+    auto* strip = new QWidget(toolbar_);
+    strip->setObjectName(QStringLiteral("Toolbar1Strip"));
+    strip->setFixedSize(px(kButtons[6].left + 580 + 60), px(kToolbarHeight) - 6);
+    toolbar_->addWidget(strip);
+    for (const auto& b : kButtons) {
+        auto* button = new QToolButton(strip);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setToolTip(QString::fromUtf8(b.tooltip));
+        button->setIcon(QIcon(QString::fromLatin1(b.icon)));
+        button->setIconSize(QSize(px(580) - 8, px(580) - 8));
+        button->setAutoRaise(true);
+        button->setGeometry(torvel::pxRect(b.left, 30, 580, 580));
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    auto connectButton = [this](const char* name, auto slot) {
+        connect(toolbar_->findChild<QToolButton*>(QString::fromLatin1(name)), &QToolButton::clicked,
+                this, slot);
+    };
+    auto studyButton = [this, connectButton](const char* name, const char* type) {
+        const QString t = QString::fromLatin1(type);
+        const auto* entry = torvel::findStudy(t);
+        toolbar_->findChild<QToolButton*>(QString::fromLatin1(name))
+            ->setEnabled(entry && entry->create);
+        connectButton(name, [this, t] { openStudy(t); });
+    };
+    studyButton("BT_Roulements", "Roulement");
+    studyButton("BT_Ajustements", "Ajustements");
+    studyButton("BT_Sections", "Section");
+    studyButton("BT_RessortCompression", "RessortCompression");
+    connectButton("BT_Calculatrice", [] { torvel::launchAccessory(torvel::calculatorCandidates()); });
+    connectButton("BT_BlocNotes", [] { torvel::launchAccessory(torvel::textEditorCandidates()); });
+    connectButton("BT_Quitter", [this] { quit(); });
+}
+
+StudyWindow* MDIForm1::study(const QString& type) const { return studies_.value(type); }
+
+StudyWindow* MDIForm1::openStudy(const QString& type) {
+    StudyWindow* window = studies_.value(type);
+    if (!window) {
+        const auto* entry = torvel::findStudy(type);
+        if (!entry || !entry->create) return nullptr;
+        window = entry->create();
+        studies_.insert(type, window);
+        QMdiSubWindow* sub = mdi_->addSubWindow(window);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowIcon(windowIcon());
+        window->resize(window->designClientSize());
+        sub->adjustSize();
+    }
+    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    sub->show();
+    window->show();
+    mdi_->setActiveSubWindow(sub);
+    sub->raise();
+    window->activateWindow();
+    window->setFocus(Qt::OtherFocusReason);
+    return window;
+}
+
+QMdiSubWindow* MDIForm1::activeChild() const {
+    if (QMdiSubWindow* sub = mdi_->activeSubWindow()) return sub;
+    if (QMdiSubWindow* sub = mdi_->currentSubWindow()) return sub;
+    const auto windows = mdi_->subWindowList(QMdiArea::StackingOrder);
+    return windows.isEmpty() ? nullptr : windows.last();
+}
+
+void MDIForm1::cut() {
+    QWidget* w = focusedControl();
+    if (QLineEdit* edit = lineEditOf(w)) {
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(edit->selectedText());
+        if (!edit->isReadOnly()) edit->insert(QString());
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+        text->cut();
+    } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
+        rich->cut();
+    }
+}
+
+void MDIForm1::copy() {
+    QWidget* w = focusedControl();
+    if (QLineEdit* edit = lineEditOf(w)) {
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(edit->selectedText());
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+        text->copy();
+    } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
+        rich->copy();
+    }
+}
+
+void MDIForm1::paste() {
+    QWidget* w = focusedControl();
+    if (QLineEdit* edit = lineEditOf(w)) {
+        // Straight into the text: the keystroke filter does not see a paste.
+        if (!edit->isReadOnly()) edit->insert(QGuiApplication::clipboard()->text());
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+        text->insertPlainText(QGuiApplication::clipboard()->text());
+    } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
+        rich->insertPlainText(QGuiApplication::clipboard()->text());
+    }
+}
+
+void MDIForm1::toggleToolbar() { toolbarItem_->trigger(); }
+
+void MDIForm1::applyToolbarItem() {
+    const bool show = toolbarItem_->isChecked();
+    toolbar_->setVisible(show);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
+    const QSize frameExtra = frameGeometry().size() - size();
+    const QSize outer(px(kOuterWidth), px(show ? kOuterHeightWithBar : kOuterHeightWithoutBar));
+    resize(outer - frameExtra);
+}
+
+void MDIForm1::closeActive() {
+    if (QMdiSubWindow* sub = activeChild()) {
+        sub->close();
+        delete sub;
+    }
+}
+
+void MDIForm1::closeAll() {
+    for (int i = 0; i < 50; ++i) {
+        QMdiSubWindow* sub = activeChild();
+        if (!sub) break;
+        sub->close();
+        delete sub;
+    }
+}
+
+void MDIForm1::quit() { QCoreApplication::exit(0); }
+
+void MDIForm1::refreshWindowList() {
+    for (QAction* a : windowListActions_) {
+        windowMenu_->removeAction(a);
+        delete a;
+    }
+    windowListActions_.clear();
+    const auto windows = mdi_->subWindowList();
+    if (windows.isEmpty()) return;
+    windowListActions_.append(windowMenu_->addSeparator());
+    QMdiSubWindow* active = activeChild();
+    int n = 1;
+    for (QMdiSubWindow* sub : windows) {
+        QAction* a = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(n++).arg(sub->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(sub == active);
+        connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+        windowListActions_.append(a);
+    }
+}

@@ -1,0 +1,374 @@
+#include "StudyWindow.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "reports.h"
+#include "twips.h"
+#include "ui_text.h"
+
+namespace torvel {
+
+namespace {
+
+constexpr int kBar = 255;         // thickness of both scroll bars and side of Coin, twips
+constexpr int kFrameTop = 200;    // Frame1 margins before any scrolling
+constexpr int kFrameLeft = 300;
+
+// Conversion of a layout value to the bars' 16-bit integers, rounding halves
+// to even; nullopt where the value does not fit.
+std::optional<int> toInt16(double value) {
+    const double r = std::nearbyint(value);
+    if (!(r >= std::numeric_limits<short>::min() && r <= std::numeric_limits<short>::max()))
+        return std::nullopt;
+    return static_cast<int>(r);
+}
+
+bool isNumericKey(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c == u'.' || (c >= u'0' && c <= u'9');
+    });
+}
+
+class NumericFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            // Shortcuts (Ctrl+V and the like) and keys that type nothing pass.
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                return false;
+            const QString text = key->text();
+            if (text.isEmpty()) return false;
+            if (key->key() == Qt::Key_Backspace) return false;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return false;
+            if (text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f) return false;
+            return !isNumericKey(text);
+        }
+        if (event->type() == QEvent::InputMethod) {
+            auto* im = static_cast<QInputMethodEvent*>(event);
+            return !im->commitString().isEmpty() && !isNumericKey(im->commitString());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+StudyWindow::StudyWindow(const Design& design, QWidget* parent) : QWidget(parent), design_(design) {
+    setObjectName(design.typeName);
+    setWindowTitle(design.caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    QFont designFont = font();
+    designFont.setPointSizeF(8.25);
+    designFont.setBold(true);
+    setFont(designFont);
+    setAutoFillBackground(true);
+
+    frame_ = new QGroupBox(design.frameCaption, this);
+    frame_->setObjectName(QStringLiteral("Frame1"));
+    frame_->setGeometry(pxRect(kFrameLeft, kFrameTop, design.frameWidth, design.frameHeight));
+    frame_->setAutoFillBackground(true);
+
+    vScroll_ = new QScrollBar(Qt::Vertical, this);
+    vScroll_->setObjectName(QStringLiteral("VScroll1"));
+    hScroll_ = new QScrollBar(Qt::Horizontal, this);
+    hScroll_->setObjectName(QStringLiteral("HScroll1"));
+    coin_ = new QWidget(this);
+    coin_->setObjectName(QStringLiteral("Coin"));
+    coin_->setAutoFillBackground(true);
+    coin_->resize(pxSize(kBar, kBar));
+
+    for (QScrollBar* bar : {vScroll_, hScroll_}) {
+        bar->setRange(0, 0);
+        bar->setFocusPolicy(Qt::ClickFocus);
+        bar->installEventFilter(this);
+    }
+    connect(vScroll_, &QScrollBar::valueChanged, this,
+            [this](int value) { frame_->move(frame_->x(), px(-value)); });
+    connect(hScroll_, &QScrollBar::valueChanged, this,
+            [this](int value) { frame_->move(px(-value), frame_->y()); });
+
+    resize(designClientSize());
+}
+
+StudyWindow::~StudyWindow() = default;
+
+QSize StudyWindow::designClientSize() const {
+    return pxSize(design_.clientWidth, design_.clientHeight);
+}
+
+void StudyWindow::layoutFrame() {
+    const int W = twips(width());
+    const int H = twips(height());
+    const int V = kBar;
+    const int B = kBar;
+    const int frameW = twips(frame_->width());
+    const int frameH = twips(frame_->height());
+    QWidget* outer = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    const int outerW = twips(outer == this ? frameGeometry().width() : outer->width());
+    const int outerH = twips(outer == this ? frameGeometry().height() : outer->height());
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
+
+    frame_->move(px(kFrameLeft), px(kFrameTop));
+    if (frameH < twips(screenSize.height())) vScroll_->hide();
+    coin_->hide();
+    if (frameW < twips(screenSize.width())) hScroll_->hide();
+    if (H - V < frameH) vScroll_->show();
+    coin_->show();
+    if (W - B < frameW) hScroll_->show();
+    coin_->show();
+
+    vScroll_->setGeometry(px(W - V), 0, px(V), px(H - V));
+    const auto vLarge = toInt16(outerH * 2.0);
+    if (!vLarge) return;
+    const auto vSmall = toInt16(H);
+    if (!vSmall) return;
+    vScroll_->setPageStep(*vLarge);
+    vScroll_->setSingleStep(*vSmall);
+    const auto vMax = toInt16(frameH - H + 1.4 * B);
+    if (!vMax) return;
+    vScroll_->setMaximum(std::max(0, *vMax));
+
+    hScroll_->setGeometry(0, px(H - B), px(W - B), px(B));
+    const auto hLarge = toInt16(outerW * 2.0);
+    if (!hLarge) return;
+    const auto hSmall = toInt16(W);
+    if (!hSmall) return;
+    hScroll_->setPageStep(*hLarge);
+    hScroll_->setSingleStep(*hSmall);
+    const auto hMax = toInt16(frameW - W + 1.4 * V);
+    if (!hMax) return;
+    hScroll_->setMaximum(std::max(0, *hMax));
+
+    coin_->move(px(W - kBar), px(H - kBar));
+    coin_->raise();
+}
+
+void StudyWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutFrame();
+}
+
+bool StudyWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == vScroll_ || watched == hScroll_)) {
+        QWidget* sink = focusSink_ ? focusSink_ : reference_;
+        if (sink) sink->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut && watched == reference_) updateCaption();
+    return QWidget::eventFilter(watched, event);
+}
+
+void StudyWindow::updateCaption() {
+    setWindowTitle(design_.captionPrefix + QStringLiteral(" : ") + reference_->text());
+}
+
+void StudyWindow::attachNumericFilter(QLineEdit* box) {
+    box->installEventFilter(new NumericFilter(box));
+}
+
+QGroupBox* StudyWindow::addGroup(QWidget* parent, const QString& name, const QString& title,
+                                 int left, int top, int width, int height) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    group->setGeometry(pxRect(left, top, width, height));
+    group->setAutoFillBackground(true);
+    return group;
+}
+
+QLabel* StudyWindow::addLabel(QWidget* parent, const QString& name, const QString& text, int left,
+                              int top, int width, int height) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(pxRect(left, top, width, height));
+    return label;
+}
+
+QLineEdit* StudyWindow::addEdit(QWidget* parent, const QString& name, const QString& text,
+                                int left, int top, int width, int height) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(pxRect(left, top, width, height));
+    return edit;
+}
+
+QPushButton* StudyWindow::addButton(QWidget* parent, const QString& name, const QString& text,
+                                    int left, int top, int width, int height) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(pxRect(left, top, width, height));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* StudyWindow::addReference(QWidget* parent, int left, int top, int width, int height) {
+    reference_ = addEdit(parent, QStringLiteral("TextRef"), QString(), left, top, width, height);
+    reference_->installEventFilter(this);
+    return reference_;
+}
+
+QPushButton* StudyWindow::addCalculer(QWidget* parent, int left, int top, int width, int height) {
+    calculer_ = addButton(parent, QStringLiteral("BtCalculer"), QStringLiteral("Calculer"), left, top,
+                          width, height);
+    connect(calculer_, &QPushButton::clicked, this, [this] { calculate(); });
+    return calculer_;
+}
+
+QPushButton* StudyWindow::addImprimer(QWidget* parent, int left, int top, int width, int height) {
+    imprimer_ = addButton(parent, QStringLiteral("BtImprimer"), QStringLiteral("Imprimer"), left,
+                          top, width, height);
+    connect(imprimer_, &QPushButton::clicked, this, [this] { print(); });
+    return imprimer_;
+}
+
+void StudyWindow::orderTabsVisually() {
+    // Depth first through the group boxes, each level in reading order.
+    QList<QWidget*> order;
+    std::function<void(QWidget*)> visit = [&](QWidget* container) {
+        QList<QWidget*> children;
+        for (QObject* o : container->children())
+            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) children.append(w);
+        std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
+            const int rowA = a->y() / px(240), rowB = b->y() / px(240);
+            return rowA != rowB ? rowA < rowB : a->x() < b->x();
+        });
+        for (QWidget* w : children) {
+            if (qobject_cast<QGroupBox*>(w))
+                visit(w);
+            else if (w->focusPolicy() & Qt::TabFocus)
+                order.append(w);
+        }
+    };
+    visit(frame_);
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void StudyWindow::attention(const QString& text) { showAttention(this, text); }
+
+void StudyWindow::play(const Outcome& outcome) {
+    for (const Step& step : outcome.steps()) {
+        switch (step.kind) {
+            case Step::Kind::Write: {
+                QWidget* target = findChild<QWidget*>(fromStd(step.target));
+                if (auto* edit = qobject_cast<QLineEdit*>(target))
+                    edit->setText(fromStd(step.text));
+                else if (auto* label = qobject_cast<QLabel*>(target))
+                    label->setText(fromStd(step.text));
+                else if (target)
+                    target->setProperty("text", fromStd(step.text));
+                break;
+            }
+            case Step::Kind::Warning:
+            case Step::Kind::Stop:
+                attention(fromStd(step.text));
+                break;
+            case Step::Kind::Request:
+                if (!handleRequest(step)) return;
+                break;
+        }
+    }
+}
+
+// ---- printing ----
+
+QPrinter* StudyWindow::choosePrinter(int* copies) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), this);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    *copies = std::max(1, printer->copyCount());
+    // The report makes its own copies: the printer must not repeat them.
+    printer->setCopyCount(1);
+    return printer.release();
+}
+
+bool StudyWindow::inPrintAppearance() const {
+    return frame_->palette().color(QPalette::Window) ==
+           QApplication::palette().color(QPalette::HighlightedText);
+}
+
+void StudyWindow::restoreScreenAppearance(const QList<QWidget*>& recoloured,
+                                          const QList<QWidget*>& hidden) {
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    QList<QWidget*> all = recoloured;
+    all << this << frame_;
+    for (QWidget* w : all) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, face);
+        w->setPalette(pal);
+    }
+    for (QWidget* w : hidden) w->show();
+    if (calculer_) calculer_->show();
+    if (imprimer_) imprimer_->show();
+    coin_->show();
+    frame_->setTitle(design_.frameCaption);
+}
+
+void StudyWindow::printWindowImage(const ImageReport& report) {
+    int copies = 1;
+    std::unique_ptr<QPrinter> printer(choosePrinter(&copies));
+    if (!printer) {
+        restoreScreenAppearance(report.recoloured, report.hidden);
+        return;
+    }
+    preparePrinter(*printer, frame_->width() > frame_->height());
+    printer->setResolution(frame_->logicalDpiX());
+
+    const QColor paper = QApplication::palette().color(QPalette::HighlightedText);
+    QList<QWidget*> recoloured = report.recoloured;
+    recoloured << this << frame_;
+    QList<QWidget*> hidden = report.hidden;
+    hidden << calculer_ << imprimer_ << coin_;
+    hidden.removeAll(nullptr);
+
+    QPainter painter;
+    if (painter.begin(printer.get())) {
+        for (int copy = 1; copy <= copies; ++copy) {
+            for (QWidget* w : recoloured) {
+                QPalette pal = w->palette();
+                pal.setColor(QPalette::Window, paper);
+                w->setPalette(pal);
+            }
+            for (QWidget* w : hidden) w->hide();
+            frame_->setTitle(report.printCaption ? report.printCaption() : design_.frameCaption);
+            if (copy > 1 && !printer->newPage()) break;
+            paintWidgetPage(painter, *printer, frame_);
+        }
+        painter.end();
+    }
+    restoreScreenAppearance(report.recoloured, report.hidden);
+}
+
+bool StudyWindow::printTextReport(const std::function<std::optional<ReportLines>()>& build) {
+    int copies = 1;
+    std::unique_ptr<QPrinter> printer(choosePrinter(&copies));
+    if (!printer) return true;
+    const std::optional<ReportLines> lines = build();
+    if (!lines) return false;
+    preparePrinter(*printer, false);
+    return paintReportLines(*printer, *lines);
+}
+
+}  // namespace torvel

@@ -1,0 +1,134 @@
+#pragma once
+
+// The frame every study window is built on: all content sits in one large group
+// box, Frame1, which scrolls inside the window with two bars and a corner box;
+// the study reference names the study in the caption; numeric boxes filter
+// keystrokes; reports print on one of two frames (window image or text lines).
+//
+// A study window derives from StudyWindow, builds its controls into frame()
+// with the add* helpers (geometry in twips, relative to the parent), overrides
+// calculate() and print(), and plays its engine's outcome back with play().
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+#include "outcome.h"
+#include "report_lines.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QScrollBar;
+
+namespace torvel {
+
+class StudyWindow : public QWidget {
+    Q_OBJECT
+public:
+    struct Design {
+        QString typeName;       // objectName of the window, e.g. "ChainesDeCotes"
+        QString caption;        // caption at opening
+        QString captionPrefix;  // caption before " : " and the reference; empty: no reference
+        int clientWidth = 0;    // design client area, twips
+        int clientHeight = 0;
+        int frameWidth = 0;     // Frame1, twips
+        int frameHeight = 0;
+        QString frameCaption;   // caption of Frame1
+    };
+
+    explicit StudyWindow(const Design& design, QWidget* parent = nullptr);
+    ~StudyWindow() override;
+
+    QGroupBox* frame() const { return frame_; }
+    QScrollBar* vScroll() const { return vScroll_; }
+    QScrollBar* hScroll() const { return hScroll_; }
+    QWidget* coin() const { return coin_; }
+    QLineEdit* reference() const { return reference_; }
+    QString captionPrefix() const { return design_.captionPrefix; }
+    QSize designClientSize() const;
+
+    // Places Frame1 and the bars for the current size. Runs on load and on every
+    // resize; a step whose value leaves the 16-bit range of the bars ends it silently.
+    void layoutFrame();
+
+    // The numeric keystroke filter: "0123456789." and Backspace pass, Enter keeps
+    // the focus, every other typed character is dropped. Pasting is not filtered.
+    static void attachNumericFilter(QLineEdit* box);
+
+    // The control the focus moves to when a scroll bar takes it (TextRef by default).
+    void setFocusSink(QWidget* sink) { focusSink_ = sink; }
+
+    // Sets the tab order of every focusable control in Frame1 to the visual
+    // order: group by group, top to bottom, left to right.
+    void orderTabsVisually();
+
+protected:
+    // Controls at twip positions relative to their parent.
+    QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& title, int left,
+                        int top, int width, int height);
+    QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                     int width, int height);
+    QLineEdit* addEdit(QWidget* parent, const QString& name, const QString& text, int left,
+                       int top, int width, int height);
+    QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, int left,
+                           int top, int width, int height);
+    // TextRef: the study reference, whose loss of focus updates the caption.
+    QLineEdit* addReference(QWidget* parent, int left, int top, int width, int height);
+    // BtCalculer and BtImprimer, wired to calculate() and print().
+    QPushButton* addCalculer(QWidget* parent, int left, int top, int width, int height);
+    QPushButton* addImprimer(QWidget* parent, int left, int top, int width, int height);
+
+    virtual void calculate() {}
+    virtual void print() {}
+
+    // Plays an engine outcome back in order: writes into the named controls,
+    // shows warnings and stops. A request goes to handleRequest(); a false
+    // return ends the playback.
+    void play(const Outcome& outcome);
+    virtual bool handleRequest(const Step& /*request*/) { return true; }
+    void attention(const QString& text);
+
+    // Window-image report: for each copy chosen in the print dialog, recolour
+    // the window, Frame1 and `recoloured` with the print background, hide the
+    // window's buttons (BtCalculer, BtImprimer, `hidden`) and Coin, give Frame1
+    // the caption made by `printCaption` and print Frame1's image on one page.
+    // The screen appearance comes back afterwards, also on cancel or error.
+    struct ImageReport {
+        QList<QWidget*> recoloured;
+        QList<QWidget*> hidden;
+        std::function<QString()> printCaption;
+    };
+    void printWindowImage(const ImageReport& report);
+    bool inPrintAppearance() const;
+    void restoreScreenAppearance(const QList<QWidget*>& recoloured, const QList<QWidget*>& hidden);
+
+    // Text report: one job whatever the copy count, lines drawn by the shared
+    // painter routine. `build` runs after the dialog is confirmed; if it gives
+    // nothing, no page is printed and false is returned.
+    bool printTextReport(const std::function<std::optional<ReportLines>()>& build);
+
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateCaption();
+    QPrinter* choosePrinter(int* copies);
+
+    Design design_;
+    QGroupBox* frame_ = nullptr;
+    QScrollBar* vScroll_ = nullptr;
+    QScrollBar* hScroll_ = nullptr;
+    QWidget* coin_ = nullptr;
+    QLineEdit* reference_ = nullptr;
+    QWidget* focusSink_ = nullptr;
+    QPushButton* calculer_ = nullptr;
+    QPushButton* imprimer_ = nullptr;
+};
+
+}  // namespace torvel

@@ -1,0 +1,21 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace torvel {
+
+void initApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Torvel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.4.1"));
+    // The windows were designed with MS Sans Serif, which Linux does not have.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+}  // namespace torvel

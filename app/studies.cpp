@@ -1,0 +1,33 @@
+#include "studies.h"
+
+#include "ChainesDeCotes.h"
+
+namespace torvel {
+
+namespace {
+template <class W>
+StudyWindow* make() {
+    return new W;
+}
+}  // namespace
+
+const std::array<StudyEntry, 7>& studyEntries() {
+    static const std::array<StudyEntry, 7> entries{{
+        {"Roulement", nullptr},
+        {"ContactOblique", nullptr},
+        {"CasVariables", nullptr},
+        {"Ajustements", nullptr},
+        {"ChainesDeCotes", &make<ChainesDeCotes>},
+        {"Section", nullptr},
+        {"RessortCompression", nullptr},
+    }};
+    return entries;
+}
+
+const StudyEntry* findStudy(const QString& type) {
+    for (const auto& e : studyEntries())
+        if (type == QLatin1String(e.type)) return &e;
+    return nullptr;
+}
+
+}  // namespace torvel

@@ -1,0 +1,37 @@
+#include "ui_text.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTime>
+
+#include "numbers.h"
+
+namespace torvel {
+
+QString decimalSeparator() { return QLocale().decimalPoint(); }
+
+QString displayNumber(double value, const char* pattern) {
+    // Format with a neutral marker, then put in the locale's separator, which
+    // need not be a single byte.
+    QString text = QString::fromStdString(formatNumber(value, pattern, '\x01'));
+    text.replace(QChar('\x01'), decimalSeparator());
+    return text;
+}
+
+double readNumber(const QString& text) { return leadingNumber(text.toStdString()); }
+
+QString shortDate() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
+QString shortTime() {
+    // The locale's time with seconds, without the time zone the long form adds.
+    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return QLocale().toString(QTime::currentTime(), format.trimmed());
+}
+
+void showAttention(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace torvel

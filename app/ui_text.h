@@ -1,0 +1,34 @@
+#pragma once
+
+// Qt side of the number rules and the user's locale: the shown decimal
+// separator, dates and times, and the message boxes every window uses.
+
+#include <QString>
+
+#include <string>
+
+class QWidget;
+class QLineEdit;
+
+namespace torvel {
+
+// The decimal separator of the user's locale (QLocale(), which follows the system).
+QString decimalSeparator();
+
+// formatNumber with the locale's decimal separator.
+QString displayNumber(double value, const char* pattern);
+
+// The leading-number rule applied to a Qt text.
+double readNumber(const QString& text);
+
+// Today's date and the time now in the locale's short forms.
+QString shortDate();
+QString shortTime();
+
+inline std::string toStd(const QString& s) { return s.toStdString(); }
+inline QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+
+// Modal box titled "Attention" with the warning icon and one OK button.
+void showAttention(QWidget* parent, const QString& text);
+
+}  // namespace torvel

@@ -1,0 +1,165 @@
+#include "ChainesDeCotes.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui_text.h"
+
+using torvel::displayNumber;
+using torvel::readNumber;
+
+namespace {
+
+const char* const kRows = "ABCDEF";
+const char* const kInnerLabels = "MNOPQR";
+
+// Idle captions of the five result labels, in display order.
+const QStringList kIdle = {QStringLiteral("Jeu Nominal"), QStringLiteral("Tol Maxi"),
+                           QStringLiteral("Tol mini"), QStringLiteral(" Jeu Maxi"),
+                           QStringLiteral(" Jeu mini")};
+
+QString resultName(int chain, int index) {
+    static const char* const kNames[] = {"TextJeu%1", "TextJeu%1Max", "TextJeu%1min",
+                                         "TextCote%1Max", "TextCote%1min"};
+    return QString::fromLatin1(kNames[index]).arg(chain);
+}
+
+// Names of the three boxes of a row: nominal, upper deviation, lower deviation.
+QString boxName(bool outer, int chain, const char* part, int row) {
+    return QStringLiteral("%1%2%3%4")
+        .arg(outer ? QStringLiteral("TextJe") : QStringLiteral("TextJi"))
+        .arg(chain)
+        .arg(QString::fromLatin1(part))
+        .arg(QChar::fromLatin1(kRows[row]));
+}
+
+}  // namespace
+
+ChainesDeCotes::ChainesDeCotes(QWidget* parent)
+    : StudyWindow({QStringLiteral("ChainesDeCotes"), QStringLiteral("Cotation Fonctionnelle"),
+                   QStringLiteral("Cotation Fonctionnelle - Etude "), 11370, 7605, 13000, 9000,
+                   QStringLiteral("Chaîne de cotes")},
+                  parent) {
+    groups_ << frame();
+    QGroupBox* frame2 =
+        addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Calcul du Jeu 1"), 150, 300, 6250, 7400);
+    QGroupBox* frame3 =
+        addGroup(frame(), QStringLiteral("Frame3"), QStringLiteral("Calcul du Jeu 2"), 6600, 300, 6250, 7400);
+    groups_ << frame2 << frame3;
+    buildChain(1, frame2);
+    buildChain(2, frame3);
+
+    addCalculer(frame(), 3800, 8000, 1800, 500);
+    addImprimer(frame(), 7400, 8000, 1800, 500);
+    orderTabsVisually();
+    layoutFrame();
+}
+
+void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
+    const QString n = QString::number(chain);
+    QGroupBox* ref = addGroup(group, QStringLiteral("FrameRef%1").arg(chain), QStringLiteral("Référence"),
+                              120, 240, 4600, 720);
+    if (chain == 1)
+        addReference(ref, 120, 300, 4360, 315);
+    else
+        addEdit(ref, QStringLiteral("Text1"), QString(), 120, 300, 4360, 315);
+    QPushButton* raz = addButton(group, QStringLiteral("BT_RAZ%1").arg(chain), QStringLiteral("RAZ"),
+                                 4900, 380, 1200, 420);
+    connect(raz, &QPushButton::clicked, this, [this, chain] { reset(chain); });
+
+    const QString prime = chain == 2 ? QStringLiteral("'") : QString();
+    for (const bool outer : {true, false}) {
+        QGroupBox* side = addGroup(
+            group, QStringLiteral("Frame%1%2").arg(outer ? "Ext" : "Int").arg(chain),
+            outer ? QStringLiteral("Cotes Extérieures") : QStringLiteral("Cotes Intérieures"),
+            outer ? 120 : 3180, 1080, 2950, 5400);
+        groups_ << side;
+        for (int row = 0; row < 6; ++row) {
+            const int y = 600 + 840 * row;
+            const QChar letter = QChar::fromLatin1(outer ? kRows[row] : kInnerLabels[row]);
+            QLabel* label = addLabel(side, QStringLiteral("Label%1%2%3").arg(outer ? "e" : "i").arg(n).arg(QChar::fromLatin1(kRows[row])),
+                                     QStringLiteral("%1%2 =").arg(letter).arg(prime), 100, y + 30, 480, 255);
+            QLineEdit* nominal = addEdit(side, boxName(outer, chain, "", row), QStringLiteral("0"),
+                                         580, y, 1150, 315);
+            addEdit(side, boxName(outer, chain, "Max", row), QStringLiteral("0"), 1820, y - 240, 1000, 315);
+            addEdit(side, boxName(outer, chain, "min", row), QStringLiteral("0"), 1820, y + 120, 1000, 315);
+            label->setBuddy(nominal);
+        }
+    }
+
+    QLabel* jeu = addLabel(group, QStringLiteral("LabelJeu%1").arg(chain), QStringLiteral("Jeu %1 =").arg(chain),
+                           120, 6880, 900, 255);
+    const int x[] = {1000, 2500, 2500, 4250, 4250};
+    const int y[] = {6880, 6640, 7000, 6640, 7000};
+    for (int i = 0; i < 5; ++i) {
+        QLabel* result = addLabel(group, resultName(chain, i), kIdle[i], x[i], y[i], 1450, 255);
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (i == 0) jeu->setBuddy(result);
+    }
+    addLabel(group, QStringLiteral("LabelEgal%1Max").arg(chain), QStringLiteral("="), 3980, 6640, 200, 255);
+    addLabel(group, QStringLiteral("LabelEgal%1min").arg(chain), QStringLiteral("="), 3980, 7000, 200, 255);
+    // Design captions differ from the idle ones by a trailing space.
+    if (chain == 2) findChild<QLabel*>(resultName(2, 3))->setText(QStringLiteral(" Jeu Maxi "));
+    findChild<QLabel*>(resultName(chain, 4))->setText(QStringLiteral(" Jeu mini "));
+    groups_ << ref;
+}
+
+torvel::Chain ChainesDeCotes::readChain(int chain) const {
+    torvel::Chain c;
+    auto value = [&](bool outer, const char* part, int row) {
+        return readNumber(findChild<QLineEdit*>(boxName(outer, chain, part, row))->text());
+    };
+    for (int row = 0; row < 6; ++row) {
+        c.outer[static_cast<size_t>(row)] = {value(true, "", row), value(true, "Max", row), value(true, "min", row)};
+        c.inner[static_cast<size_t>(row)] = {value(false, "", row), value(false, "Max", row), value(false, "min", row)};
+    }
+    return c;
+}
+
+void ChainesDeCotes::showIdle(int chain) {
+    for (int i = 0; i < 5; ++i) findChild<QLabel*>(resultName(chain, i))->setText(kIdle[i]);
+}
+
+void ChainesDeCotes::showChain(int chain, const torvel::ChainResult& r) {
+    if (r.idle()) {
+        showIdle(chain);
+        return;
+    }
+    const double values[] = {r.nominal, r.upper, r.lower, r.maxClearance, r.minClearance};
+    for (int i = 0; i < 5; ++i)
+        findChild<QLabel*>(resultName(chain, i))
+            ->setText(displayNumber(values[i], i < 3 ? "### ##0.000#" : " ### ##0.000#"));
+}
+
+void ChainesDeCotes::calculate() {
+    const auto outcome = torvel::computeChains(readChain(1), readChain(2));
+    if (outcome.error) {
+        attention(torvel::fromStd(*outcome.error));
+    } else {
+        showChain(1, outcome.results[0]);
+        showChain(2, outcome.results[1]);
+    }
+    if (inPrintAppearance()) restoreScreenAppearance(groups_, {});
+}
+
+void ChainesDeCotes::reset(int chain) {
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        const QString name = box->objectName();
+        if (name.startsWith(QStringLiteral("TextJe%1").arg(chain)) ||
+            name.startsWith(QStringLiteral("TextJi%1").arg(chain)))
+            box->setText(QStringLiteral("0"));
+    }
+    showIdle(chain);
+}
+
+QString ChainesDeCotes::printCaption() {
+    return QStringLiteral("Chaîne de cotes établie le %1 à %2").arg(torvel::shortDate(), torvel::shortTime());
+}
+
+void ChainesDeCotes::print() {
+    QList<QWidget*> raz = {findChild<QWidget*>(QStringLiteral("BT_RAZ1")),
+                           findChild<QWidget*>(QStringLiteral("BT_RAZ2"))};
+    printWindowImage({groups_, raz, &ChainesDeCotes::printCaption});
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// Functional dimensioning study: two dimension chains side by side, each giving
+// the nominal clearance, its deviations and the maximum and minimum clearance.
+
+#include <QList>
+
+#include "StudyWindow.h"
+#include "dimension_chain.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+class ChainesDeCotes : public torvel::StudyWindow {
+    Q_OBJECT
+public:
+    explicit ChainesDeCotes(QWidget* parent = nullptr);
+
+    void calculate() override;  // BtCalculer_Click
+    void print() override;      // BtImprimer_Click
+    void reset(int chain);      // BT_RAZ1_Click, BT_RAZ2_Click
+
+    static QString printCaption();
+
+private:
+    void buildChain(int chain, QGroupBox* group);
+    torvel::Chain readChain(int chain) const;
+    void showChain(int chain, const torvel::ChainResult& result);
+    void showIdle(int chain);
+
+    QList<QWidget*> groups_;  // the nine group boxes, Frame1 first
+};

@@ -1,0 +1,117 @@
+#include "ui_helpers.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << "{";
+    for (const QString& s : l) *os << '"' << s.toStdString() << "\", ";
+    *os << "}";
+}
+
+namespace testing_ui {
+
+void showActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    (void)QTest::qWaitForWindowActive(window);
+}
+
+namespace {
+BoxLook g_lastLook;
+}
+
+void type(QWidget* box, const QString& text, bool clearFirst) {
+    box->setFocus();
+    if (clearFirst) {
+        if (auto* edit = qobject_cast<QLineEdit*>(box)) edit->clear();
+    }
+    for (QChar c : text) {
+        if (c.unicode() < 128 && c.unicode() >= 32)
+            QTest::keyClick(box, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+QStringList catchMessages(const std::function<void()>& action) {
+    QStringList texts;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texts << box->text();
+            g_lastLook = {box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size())};
+            box->done(QMessageBox::Ok);
+        }
+    });
+    timer.start();
+    action();
+    timer.stop();
+    return texts;
+}
+
+BoxLook lastBoxLook() { return g_lastLook; }
+
+QStringList answerPrintDialog(const std::function<void()>& action, const QString& pdfPath,
+                              int copies) {
+    QStringList texts;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+            if (pdfPath.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            QPrinter* printer = dialog->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdfPath);
+            printer->setCopyCount(copies);
+            // done() skips the dialog's own copy of its widgets into the printer.
+            dialog->done(QDialog::Accepted);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            texts << box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    timer.start();
+    action();
+    timer.stop();
+    return texts;
+}
+
+QString pdfText(const QString& pdfPath) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+int pdfPages(const QString& pdfPath) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdfPath});
+    p.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+LocaleScope::LocaleScope(const char* name) : previous_(QLocale().name()) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+}
+
+LocaleScope::~LocaleScope() { QLocale::setDefault(QLocale(previous_)); }
+
+}  // namespace testing_ui
