@@ -61,7 +61,10 @@ QLineEdit* lineEditOf(QWidget* w) {
 
 }  // namespace
 
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
+
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
+    initIconResources();
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("TORVEL"));
     mdi_ = new QMdiArea(this);
@@ -254,7 +257,6 @@ StudyWindow* MDIForm1::openStudy(const QString& type) {
         QMdiSubWindow* sub = mdi_->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowIcon(windowIcon());
-        window->resize(window->designClientSize());
         sub->adjustSize();
     }
     auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());

@@ -52,6 +52,7 @@ public:
     QLineEdit* reference() const { return reference_; }
     QString captionPrefix() const { return design_.captionPrefix; }
     QSize designClientSize() const;
+    QSize sizeHint() const override { return designClientSize(); }
 
     // Places Frame1 and the bars for the current size. Runs on load and on every
     // resize; a step whose value leaves the 16-bit range of the bars ends it silently.

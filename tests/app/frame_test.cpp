@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "StudyWindow.h"
+#include "twips.h"
+#include "ui_helpers.h"
+
+using namespace testing_ui;
+using torvel::px;
+
+namespace {
+
+// A bare study on the frame: a reference and two numeric boxes.
+class Probe : public torvel::StudyWindow {
+public:
+    Probe()
+        : StudyWindow({"Probe", "Probe", "Probe - Etude ", 6000, 4000, 9000, 6000, "Cadre"}) {
+        addReference(frame(), 300, 300, 3000, 315);
+        numeric = addEdit(frame(), "TextN", "", 300, 900, 1500, 315);
+        attachNumericFilter(numeric);
+        addCalculer(frame(), 300, 1500, 1200, 400);
+        layoutFrame();
+    }
+    QLineEdit* numeric;
+};
+
+}  // namespace
+
+TEST(StudyFrame, BarsShowWhenFrame1DoesNotFitAndCoinAlwaysShows) {
+    Probe w;
+    showActive(&w);
+    struct Case {
+        int widthTwips, heightTwips;
+        bool vertical, horizontal;
+    };
+    const Case cases[] = {
+        {6000, 4000, true, true},
+        {9600, 4000, true, false},
+        {6000, 7000, false, true},
+        {9600, 7000, false, false},
+    };
+    for (const auto& c : cases) {
+        w.resize(px(c.widthTwips), px(c.heightTwips));
+        EXPECT_EQ(w.vScroll()->isVisible(), c.vertical) << c.widthTwips << "x" << c.heightTwips;
+        EXPECT_EQ(w.hScroll()->isVisible(), c.horizontal) << c.widthTwips << "x" << c.heightTwips;
+        EXPECT_TRUE(w.coin()->isVisible());
+        EXPECT_EQ(w.coin()->geometry().bottomRight(), w.rect().bottomRight());
+        EXPECT_EQ(w.frame()->pos(), QPoint(px(300), px(200)));
+    }
+}
+
+TEST(StudyFrame, BarValuesAreTwipsAndMoveFrame1) {
+    Probe w;
+    showActive(&w);
+    w.resize(px(6000), px(2000));
+    const int H = torvel::twips(w.height());
+    EXPECT_EQ(w.vScroll()->singleStep(), H);
+    EXPECT_EQ(w.vScroll()->pageStep(), 2 * torvel::twips(w.frameGeometry().height()));
+    EXPECT_EQ(w.vScroll()->maximum(), qRound(6000 - H + 1.4 * 255));
+    EXPECT_EQ(w.hScroll()->maximum(), qRound(9000 - torvel::twips(w.width()) + 1.4 * 255));
+    // One arrow click moves the content by one inner height.
+    w.vScroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(w.frame()->y(), px(-H));
+    w.hScroll()->setValue(600);
+    EXPECT_EQ(w.frame()->x(), px(-600));
+    // A resize puts the margins back and keeps the bar values.
+    w.vScroll()->setValue(0);
+    w.resize(px(6100), px(2100));
+    EXPECT_EQ(w.frame()->pos(), QPoint(px(300), px(200)));
+    EXPECT_EQ(w.hScroll()->value(), 600);
+}
+
+TEST(StudyFrame, HugeWindowEndsTheLayoutSilently) {
+    Probe w;
+    showActive(&w);
+    w.resize(px(6000), px(4000));
+    const int hMaxBefore = w.hScroll()->maximum();
+    // Twice the outer height leaves the 16-bit range: the layout stops there.
+    w.resize(px(6000), px(20000));
+    EXPECT_EQ(w.hScroll()->maximum(), hMaxBefore);
+    EXPECT_FALSE(w.vScroll()->isVisible());
+}
+
+TEST(StudyFrame, BarsHandTheFocusToTheReference) {
+    Probe w;
+    showActive(&w);
+    w.resize(px(6000), px(4000));
+    w.vScroll()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), w.reference());
+    w.numeric->setFocus();
+    EXPECT_EQ(w.windowTitle(), "Probe - Etude  : ");
+    w.hScroll()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), w.reference());
+}
+
+TEST(StudyFrame, NumericFilterKeepsDigitsAndPoints) {
+    Probe w;
+    showActive(&w);
+    struct Case {
+        const char* typed;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"1.2.3", "1.2.3"}, {"-5", "5"}, {"3,5", "35"}, {"1e3", "13"}, {"a b", ""}, {"12é", "12"},
+    };
+    for (const auto& c : cases) {
+        type(w.numeric, QString::fromUtf8(c.typed));
+        EXPECT_EQ(w.numeric->text(), c.kept) << c.typed;
+    }
+    w.numeric->setText("12");
+    QTest::keyClick(w.numeric, Qt::Key_Backspace);
+    EXPECT_EQ(w.numeric->text(), "1");
+    QTest::keyClick(w.numeric, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.numeric);
+    // The reference box takes any text.
+    type(w.reference(), "A-12,b");
+    EXPECT_EQ(w.reference()->text(), "A-12,b");
+}
+
+TEST(StudyFrame, TabOrderFollowsTheVisualOrder) {
+    Probe w;
+    w.orderTabsVisually();
+    EXPECT_EQ(w.reference()->nextInFocusChain(), w.numeric);
+    EXPECT_EQ(w.numeric->nextInFocusChain(), w.findChild<QWidget*>("BtCalculer"));
+}
