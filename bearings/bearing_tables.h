@@ -53,12 +53,18 @@ std::span<const ThrustBallRow> thrustBallTable();
 
 // Radial roller and self-aligning bearings, 5° to 45°: factors in units of cot α
 // where named so; e = 1.5·tan α for all.
+// The cot α coefficients stay in double: they multiply cot α before rounding.
 struct CotFactors {
-    float xo, yoCot, xle, yleCot, xgt, ygtCot;
+    float xo;
+    double yoCot;
+    float xle;
+    double yleCot;
+    float xgt;
+    double ygtCot;
 };
-inline constexpr CotFactors kRollerOneRow{0.5f, 0.22f, 1.0f, 0.0f, 0.4f, 0.4f};
-inline constexpr CotFactors kRollerTwoRows{1.0f, 0.44f, 1.0f, 0.45f, 0.67f, 0.67f};
-inline constexpr CotFactors kSelfAligningOneRow{0.5f, 0.22f, 1.0f, 0.0f, 0.4f, 0.4f};
-inline constexpr CotFactors kSelfAligningTwoRows{1.0f, 0.44f, 1.0f, 0.42f, 0.65f, 0.65f};
+inline constexpr CotFactors kRollerOneRow{0.5f, 0.22, 1.0f, 0.0, 0.4f, 0.4};
+inline constexpr CotFactors kRollerTwoRows{1.0f, 0.44, 1.0f, 0.45, 0.67f, 0.67};
+inline constexpr CotFactors kSelfAligningOneRow{0.5f, 0.22, 1.0f, 0.0, 0.4f, 0.4};
+inline constexpr CotFactors kSelfAligningTwoRows{1.0f, 0.44, 1.0f, 0.42, 0.65f, 0.65};
 
 }  // namespace torvel::bearings
