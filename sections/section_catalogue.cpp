@@ -12,6 +12,7 @@ struct Entry {
 };
 
 // Columns of the view: a, b, c, d, yG, zG, yBending.
+// clang-format off
 constexpr std::array<Entry, 12> kCatalogue{{
     {Shape::RectanglePlein, "Rectangle Plein", "Rectangle-Plein.bmp",
      {true, true, false, false, false, false, true}},
@@ -33,6 +34,7 @@ constexpr std::array<Entry, 12> kCatalogue{{
     {Shape::ProfileT, "Profilé T", "Profile-T.bmp", {true, true, true, false, true, false, true}},
     {Shape::ProfileU, "Profilé U", "Profile-U.bmp", {true, true, true, true, true, false, true}},
 }};
+// clang-format on
 
 const Entry& entry(Shape shape) {
     for (const auto& e : kCatalogue)

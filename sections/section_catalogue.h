@@ -53,7 +53,7 @@ ShapeView shapeView(Shape shape);
 // TextzG/LabelzG, TextIGy/LabelIGy, TextIGyv/LabelIGyv, Textry/Labelry, Frame5,
 // TextIG/LabelIG, and the always-shown TextS, TextIGz, TextIGzv, Textrz with labels.
 struct ShapeLayout {
-    std::string picture;                               // file name in images/
+    std::string picture;                                // file name in images/
     std::vector<std::pair<std::string, bool>> visible;  // objectName, shown
 };
 // nullopt for a text that names no shape: the window then changes nothing.

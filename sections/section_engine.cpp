@@ -15,7 +15,7 @@ constexpr double kPi = std::numbers::pi;
 // Rounds each kept value to single precision, remembering whether any of them
 // left the float range or was not a number at all.
 class Keep {
-public:
+  public:
     float operator()(double value) {
         if (!fitsInFloat(value)) {
             ok_ = false;
@@ -25,7 +25,7 @@ public:
     }
     bool ok() const { return ok_; }
 
-private:
+  private:
     bool ok_ = true;
 };
 
@@ -48,8 +48,7 @@ bool anyNegative(std::initializer_list<float> values) {
 float readDimension(std::string_view text) {
     const double v = leadingNumber(text);
     if (fitsInFloat(v)) return static_cast<float>(v);
-    return v < 0 ? -std::numeric_limits<float>::infinity()
-                 : std::numeric_limits<float>::infinity();
+    return v < 0 ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
 }
 
 SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
@@ -186,8 +185,10 @@ SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
             r.zG = keep((B * B + A * C - C * C) / (2 * k));
             r.S = keep(B * C + (A - C) * C);
             const double y = r.yG, z = r.zG;
-            r.IGy = keep((C * std::pow(B - z, 3) + A * z * z * z - (A - C) * std::pow(z - C, 3)) / 3);
-            r.IGz = keep((C * std::pow(A - y, 3) + B * y * y * y - (B - C) * std::pow(y - C, 3)) / 3);
+            r.IGy =
+                keep((C * std::pow(B - z, 3) + A * z * z * z - (A - C) * std::pow(z - C, 3)) / 3);
+            r.IGz =
+                keep((C * std::pow(A - y, 3) + B * y * y * y - (B - C) * std::pow(y - C, 3)) / 3);
             r.IGyv = keep(static_cast<double>(r.IGy) / (B - z));
             r.IGzv = keep(static_cast<double>(r.IGz) / (A - y));
             break;

@@ -22,7 +22,7 @@ constexpr std::array<std::pair<std::string_view, float>, 3> kEndTypes{{
 // Rounds each kept value to single precision, remembering whether any of them
 // left the float range or was not a number.
 class Keep {
-public:
+  public:
     float operator()(double value) {
         if (!fitsInFloat(value)) {
             ok_ = false;
@@ -32,7 +32,7 @@ public:
     }
     bool ok() const { return ok_; }
 
-private:
+  private:
     bool ok_ = true;
 };
 
@@ -40,7 +40,7 @@ private:
 
 const std::array<std::string_view, 3>& endTypeNames() {
     static const std::array<std::string_view, 3> names{kEndTypes[0].first, kEndTypes[1].first,
-                                                      kEndTypes[2].first};
+                                                       kEndTypes[2].first};
     return names;
 }
 
@@ -53,8 +53,7 @@ std::optional<float> deadCoils(std::string_view endType) {
 float readInput(std::string_view text) {
     const double v = leadingNumber(text);
     if (fitsInFloat(v)) return static_cast<float>(v);
-    return v < 0 ? -std::numeric_limits<float>::infinity()
-                 : std::numeric_limits<float>::infinity();
+    return v < 0 ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
 }
 
 const char* computeSpring(const SpringInputs& in, std::string_view endType, SpringState& state) {
@@ -125,11 +124,11 @@ Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char d
     }
     const SpringResults& r = state.results;
     const std::pair<const char*, float> fields[] = {
-        {"TextDd", r.Dd}, {"TextDe", r.De}, {"TextDi", r.Di},       {"Textni", r.ni},
-        {"Textnt", r.nt}, {"TextLb", r.Lb}, {"TextL0", r.L0},       {"Textp2", r.p2},
+        {"TextDd", r.Dd}, {"TextDe", r.De},       {"TextDi", r.Di}, {"Textni", r.ni},
+        {"Textnt", r.nt}, {"TextLb", r.Lb},       {"TextL0", r.L0}, {"Textp2", r.p2},
         {"Textp0", r.p0}, {"TextDemax", r.Demax}, {"TextR", r.R},   {"TextFb", r.Fb},
-        {"TextT2", r.T2}, {"TextTb", r.Tb}, {"Textz", r.z},         {"TextW", r.W},
-        {"TextLd", r.Ld}, {"TextM", r.M},   {"Textfe", r.fe},
+        {"TextT2", r.T2}, {"TextTb", r.Tb},       {"Textz", r.z},   {"TextW", r.W},
+        {"TextLd", r.Ld}, {"TextM", r.M},         {"Textfe", r.fe},
     };
     for (const auto& [field, value] : fields)
         out.write(field, formatNumber(value, "0.000", decimalSeparator));

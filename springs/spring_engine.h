@@ -40,8 +40,8 @@ std::optional<float> deadCoils(std::string_view endType);
 
 // The nineteen results, in the order the window writes them.
 struct SpringResults {
-    float Dd = 0, De = 0, Di = 0, ni = 0, nt = 0, Lb = 0, L0 = 0, p2 = 0, p0 = 0, Demax = 0,
-          R = 0, Fb = 0, T2 = 0, Tb = 0, z = 0, W = 0, Ld = 0, M = 0, fe = 0;
+    float Dd = 0, De = 0, Di = 0, ni = 0, nt = 0, Lb = 0, L0 = 0, p2 = 0, p0 = 0, Demax = 0, R = 0,
+          Fb = 0, T2 = 0, Tb = 0, z = 0, W = 0, Ld = 0, M = 0, fe = 0;
 };
 
 // What the window keeps between calculations: the dead coils of the last end

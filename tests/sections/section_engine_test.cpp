@@ -1,3 +1,5 @@
+#include "section_engine.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,15 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "section_engine.h"
-
 using namespace torvel::sections;
 using torvel::Outcome;
 
 namespace {
 
-const char* const kFields[] = {"TextyG",   "TextzG",   "TextS",  "TextIGy", "TextIGz",
-                               "TextIG",   "TextIGyv", "TextIGzv", "Textry", "Textrz"};
+const char* const kFields[] = {"TextyG", "TextzG",   "TextS",    "TextIGy", "TextIGz",
+                               "TextIG", "TextIGyv", "TextIGzv", "Textry",  "Textrz"};
 
 std::vector<std::string> writtenTexts(const Outcome& out) {
     std::vector<std::string> texts;
@@ -54,6 +54,7 @@ TEST(SectionEngine, WorkedExamplesInBothSeparators) {
         const char *a, *b, *c, *d;
         std::vector<std::string> texts;
     };
+    // clang-format off
     const Case cases[] = {
         {"Rectangle Plein", "40", "20", "0", "0",
          {"0.000", "0.000", "800.000", "26666.666", "106666.664", "133333.328", "2666.667",
@@ -99,12 +100,14 @@ TEST(SectionEngine, WorkedExamplesInBothSeparators) {
          {"20.000", "0.000", "800.000", "1626666.625", "106666.664", "1733333.250", "32533.332",
           "5333.333", "45.092", "11.547"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         for (char sep : {'.', ','}) {
             SectionResults r;
             const Outcome out = run(r, c.shape, c.a, c.b, c.c, c.d, sep);
             ASSERT_FALSE(out.stopped()) << c.shape << " " << out.messages().front();
-            EXPECT_EQ(targets(out), std::vector<std::string>(std::begin(kFields), std::end(kFields)));
+            EXPECT_EQ(targets(out),
+                      std::vector<std::string>(std::begin(kFields), std::end(kFields)));
             std::vector<std::string> expected = c.texts;
             if (sep == ',')
                 for (auto& t : expected) t = withComma(t);
@@ -121,6 +124,7 @@ TEST(SectionEngine, ZeroTestsThenConditionsStrictly) {
     };
     const char* M = kMsgMissingData;
     const char* X = kMsgImpossible;
+    // clang-format off
     const Case cases[] = {
         {"Rectangle Plein", "0", "20", "1", "1", M},
         {"Rectangle Plein", "40", "", "1", "1", M},
@@ -170,12 +174,14 @@ TEST(SectionEngine, ZeroTestsThenConditionsStrictly) {
         {"Profilé U", "50", "100", "8", "-1", X},
         {"Cylindre Plein", "-10", "0", "0", "0", X},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SectionResults r;
         r.yG = 7;
         const SectionResults before = r;
         const Outcome out = run(r, c.shape, c.a, c.b, c.c, c.d);
-        const std::string where = std::string(c.shape) + " " + c.a + "/" + c.b + "/" + c.c + "/" + c.d;
+        const std::string where =
+            std::string(c.shape) + " " + c.a + "/" + c.b + "/" + c.c + "/" + c.d;
         if (c.message) {
             ASSERT_EQ(out.steps().size(), 1u) << where;
             EXPECT_TRUE(out.stopped()) << where;
@@ -252,8 +258,10 @@ TEST(SectionEngine, OverflowIsImpossibleNeverInfinite) {
     };
     // A diameter of 1e10 mm to the fourth power leaves the single range; an entry
     // beyond the single range cannot be held at all.
-    const Case cases[] = {{"Cylindre Plein", "1e10", "0"}, {"Rectangle Plein", "1e20", "1e20"},
-                          {"Rectangle Plein", "1e39", "1"}, {"Ellipse", "1e400", "1"},
+    const Case cases[] = {{"Cylindre Plein", "1e10", "0"},
+                          {"Rectangle Plein", "1e20", "1e20"},
+                          {"Rectangle Plein", "1e39", "1"},
+                          {"Ellipse", "1e400", "1"},
                           {"Rectangle Plein", "1e-30", "1e-30"}};
     for (const auto& c : cases) {
         SectionResults r;
@@ -279,14 +287,14 @@ TEST(SectionEngine, TinyEntriesReadAsZero) {
 // Dimensions from zero through tiny and huge to inconsistent, every shape: each
 // run ends in one stop message or in ten finite, displayable results.
 TEST(SectionEngine, SweepEndsInAMessageOrFiniteResults) {
-    const float values[] = {0.0f,   1e-30f, 1e-6f, 0.001f, 1.0f, 2.5f,  10.0f,
-                            99.9f,  1e4f,   1e10f, 1e20f,  3e38f, -5.0f,
-                            std::numeric_limits<float>::infinity()};
+    const float values[] = {
+        0.0f,  1e-30f, 1e-6f, 0.001f, 1.0f,  2.5f,  10.0f,
+        99.9f, 1e4f,   1e10f, 1e20f,  3e38f, -5.0f, std::numeric_limits<float>::infinity()};
     int computed = 0;
-    for (Shape shape : {Shape::RectanglePlein, Shape::RectangleCreux, Shape::CylindrePlein,
-                        Shape::CylindreCreux, Shape::TriangleBase, Shape::TriangleCentre,
-                        Shape::HexagoneRegulier, Shape::Trapeze, Shape::Ellipse, Shape::ProfileL,
-                        Shape::ProfileT, Shape::ProfileU})
+    for (Shape shape :
+         {Shape::RectanglePlein, Shape::RectangleCreux, Shape::CylindrePlein, Shape::CylindreCreux,
+          Shape::TriangleBase, Shape::TriangleCentre, Shape::HexagoneRegulier, Shape::Trapeze,
+          Shape::Ellipse, Shape::ProfileL, Shape::ProfileT, Shape::ProfileU})
         for (float a : values)
             for (float b : values)
                 for (float c : values)
@@ -294,8 +302,8 @@ TEST(SectionEngine, SweepEndsInAMessageOrFiniteResults) {
                         SectionResults r;
                         if (computeSection(shape, a, b, c, d, r) != SectionStatus::Ok) continue;
                         ++computed;
-                        for (float v : {r.yG, r.zG, r.S, r.IGy, r.IGz, r.IG, r.IGyv, r.IGzv, r.ry,
-                                        r.rz})
+                        for (float v :
+                             {r.yG, r.zG, r.S, r.IGy, r.IGz, r.IG, r.IGyv, r.IGzv, r.ry, r.rz})
                             ASSERT_TRUE(std::isfinite(v)) << shapeName(shape) << a << b << c << d;
                         ASSERT_GT(r.S, 0.0f);
                         ASSERT_GE(r.IGy, 0.0f);
@@ -304,7 +312,8 @@ TEST(SectionEngine, SweepEndsInAMessageOrFiniteResults) {
     EXPECT_GT(computed, 1000);
 
     // The same through the texts, on a sample: the written texts are numbers.
-    const char* texts[] = {"", "0", "1e-30", "0.001", "7", "55.5", "1e12", "3e38", "1e39", "-2", "x"};
+    const char* texts[] = {"",     "0",    "1e-30", "0.001", "7", "55.5",
+                           "1e12", "3e38", "1e39",  "-2",    "x"};
     for (auto name : shapeNames())
         for (const char* a : texts)
             for (const char* b : texts)
@@ -324,14 +333,16 @@ TEST(SectionEngine, SweepEndsInAMessageOrFiniteResults) {
 
 TEST(SectionCatalogue, NamesPicturesAndVisibility) {
     const auto& names = shapeNames();
+    // clang-format off
     const char* expected[] = {"Rectangle Plein", "Rectangle Creux",   "Cylindre Plein",
                               "Cylindre Creux",  "Triangle Base",     "Triangle Centre",
                               "Hexagone Regulier", "Trapèze",         "Ellipse",
                               "Profilé L",       "Profilé T",         "Profilé U"};
-    const char* pictures[] = {"Rectangle-Plein.bmp", "Rectangle-Creux.bmp",  "Cylindre-Plein.bmp",
-                              "Cylindre-Creux.bmp",  "Triangle-Base.bmp",    "Triangle-Centre.bmp",
-                              "Hexagone-Regulier.bmp", "Trapeze.bmp",        "Ellipse.bmp",
-                              "Profile-L.bmp",       "Profile-T.bmp",        "Profile-U.bmp"};
+    // clang-format on
+    const char* pictures[] = {"Rectangle-Plein.bmp",   "Rectangle-Creux.bmp", "Cylindre-Plein.bmp",
+                              "Cylindre-Creux.bmp",    "Triangle-Base.bmp",   "Triangle-Centre.bmp",
+                              "Hexagone-Regulier.bmp", "Trapeze.bmp",         "Ellipse.bmp",
+                              "Profile-L.bmp",         "Profile-T.bmp",       "Profile-U.bmp"};
     // Shown: entries a b c d, yG, zG, the y-bending results (IGy, IGy/v, ry, IG).
     const char* views[] = {"ab..--y", "abcd--y", "a...--y", "ab..--y", "ab..Y-y", "ab..Y-y",
                            "ab..--y", "abc.Y--", "ab..--y", "abc.YZy", "abc.Y-y", "abcdY-y"};
@@ -349,6 +360,7 @@ TEST(SectionCatalogue, NamesPicturesAndVisibility) {
         };
         const std::string v = views[i];
         const bool y = v[6] == 'y';
+        // clang-format off
         const std::pair<std::string, bool> want[] = {
             {"Texta", v[0] == 'a'},   {"Labela", v[0] == 'a'},   {"Textb", v[1] == 'b'},
             {"Labelb", v[1] == 'b'},  {"Textc", v[2] == 'c'},    {"Labelc", v[2] == 'c'},
@@ -359,7 +371,9 @@ TEST(SectionCatalogue, NamesPicturesAndVisibility) {
             {"Labelry", y},           {"TextS", true},           {"TextIGz", true},
             {"LabelIGzv", true},      {"Textrz", true},          {"Labelrz", true},
         };
-        for (const auto& [control, on] : want) EXPECT_EQ(shown(control), on) << expected[i] << control;
+        // clang-format on
+        for (const auto& [control, on] : want)
+            EXPECT_EQ(shown(control), on) << expected[i] << control;
     }
     EXPECT_FALSE(shapeLayout("Carré"));
     EXPECT_FALSE(shapeLayout(""));

@@ -98,6 +98,7 @@ TEST(SectionGeometry, FormulasMatchTheIntegratedOutline) {
     };
     const double pi = std::numbers::pi;
     (void)pi;
+    // clang-format off
     const std::vector<Case> cases = {
         // a along y, b along z.
         {"Rectangle Plein", Shape::RectanglePlein, 40, 20, 0, 0,
@@ -145,6 +146,7 @@ TEST(SectionGeometry, FormulasMatchTheIntegratedOutline) {
          {{box(0, 30, -30, 30), 1}, {box(2.5, 30, -26, 26), -1}}, 0, 0, true, false, true, true,
          true, 5e-6},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Moments m;
         for (const auto& [polygon, sign] : c.parts) integrate(m, polygon, sign);

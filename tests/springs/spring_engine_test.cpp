@@ -1,3 +1,5 @@
+#include "spring_engine.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "spring_engine.h"
-
 using namespace torvel::springs;
 using torvel::Outcome;
 
@@ -15,9 +15,9 @@ namespace {
 
 constexpr const char* k180 = "Rapprochées, meulées, à 180°";
 
-const char* const kFields[] = {"TextDd", "TextDe", "TextDi", "Textni",    "Textnt",
-                               "TextLb", "TextL0", "Textp2", "Textp0",    "TextDemax",
-                               "TextR",  "TextFb", "TextT2", "TextTb",    "Textz",
+const char* const kFields[] = {"TextDd", "TextDe", "TextDi", "Textni", "Textnt",
+                               "TextLb", "TextL0", "Textp2", "Textp0", "TextDemax",
+                               "TextR",  "TextFb", "TextT2", "TextTb", "Textz",
                                "TextW",  "TextLd", "TextM",  "Textfe"};
 
 // Texts in the window's order d, Dm, G, mV, F1, L1, F2, L2.
@@ -77,6 +77,7 @@ TEST(SpringEngine, WorkedExamplesInBothSeparators) {
     third.F2 = "50";
     third.L2 = "45";
     third.end = "Rapprochées, non meulées";
+    // clang-format off
     const Case cases[] = {
         {example(),
          {"10.000", "22.000", "18.000", "1.750", "3.750", "7.500", "60.000", "20.571", "32.000",
@@ -91,6 +92,7 @@ TEST(SpringEngine, WorkedExamplesInBothSeparators) {
           "30.654", "2.000", "106.642", "117.893", "251.447", "10.153", "1.176", "361.308",
           "20.176", "0.079"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         for (char sep : {'.', ','}) {
             SpringState s;
@@ -122,6 +124,7 @@ TEST(SpringEngine, ValidationsInOrder) {
     empty.G = "";
     empty.mV = "";
     empty.end = "";
+    // clang-format off
     const Case cases[] = {
         {empty, kMsgWire},  // d first, even when every box is empty
         {with([](Texts& t) { t.d = "abc"; t.Dm = "0"; t.mV = "0"; }), kMsgWire},
@@ -141,6 +144,7 @@ TEST(SpringEngine, ValidationsInOrder) {
         {with([](Texts& t) { t.Dm = "1.5"; }), kMsgWireTooThick},
         {with([](Texts& t) { t.L1 = "30"; }), kMsgRate},  // both points on the wrong side
     };
+    // clang-format on
     for (const auto& c : cases) {
         SpringState s;
         ASSERT_FALSE(run(s, example()).stopped());
@@ -208,8 +212,9 @@ TEST(SpringEngine, EndTypesAndDeadCoils) {
 // Inputs from zero through tiny and huge to inconsistent: each run ends in one
 // message, or in nineteen finite, displayable results.
 TEST(SpringEngine, SweepEndsInAMessageOrFiniteResults) {
-    const float values[] = {0.0f, 1e-30f, 1e-3f, 0.5f, 2.0f, 20.0f, 45.0f, 1e6f, 1e20f, 3e38f,
-                            -1.0f, std::numeric_limits<float>::infinity()};
+    const float values[] = {0.0f,  1e-30f, 1e-3f, 0.5f,
+                            2.0f,  20.0f,  45.0f, 1e6f,
+                            1e20f, 3e38f,  -1.0f, std::numeric_limits<float>::infinity()};
     const float materials[] = {0.0f, 1e-20f, 7.86f, 7000.0f, 3e38f};
     int computed = 0, total = 0;
     for (float d : values)
@@ -227,8 +232,8 @@ TEST(SpringEngine, SweepEndsInAMessageOrFiniteResults) {
                                     ++computed;
                                     const SpringResults& r = s.results;
                                     for (float v : {r.Dd, r.De, r.Di, r.ni, r.nt, r.Lb, r.L0, r.p2,
-                                                    r.p0, r.Demax, r.R, r.Fb, r.T2, r.Tb, r.z,
-                                                    r.W, r.Ld, r.M, r.fe})
+                                                    r.p0, r.Demax, r.R, r.Fb, r.T2, r.Tb, r.z, r.W,
+                                                    r.Ld, r.M, r.fe})
                                         ASSERT_TRUE(std::isfinite(v));
                                     ASSERT_GT(r.R, 0.0f);
                                     ASSERT_GT(r.M, 0.0f);
