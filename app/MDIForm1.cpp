@@ -17,6 +17,8 @@
 
 #include "StudyWindow.h"
 #include "accessories.h"
+#include "frmAbout.h"
+#include "pictures.h"
 #include "studies.h"
 #include "twips.h"
 
@@ -41,13 +43,13 @@ struct ToolButton {
 };
 
 const ToolButton kButtons[] = {
-    {"BT_Roulements", 60, " Elément Roulant : Roulement, Butée", ":/icons/roulement.svg"},
-    {"BT_Ajustements", 700, " Ajustements", ":/icons/ajustements.svg"},
-    {"BT_Sections", 1340, "Sections", ":/icons/section.svg"},
-    {"BT_RessortCompression", 1980, "Ressort de Compression", ":/icons/ressort.svg"},
-    {"BT_Calculatrice", 2620, "Calculatrice", ":/icons/calculatrice.svg"},
-    {"BT_BlocNotes", 3260, "Bloc Notes", ":/icons/blocnotes.svg"},
-    {"BT_Quitter", 3900, "Quitter", ":/icons/quitter.svg"},
+    {"BT_Roulements", 60, " Elément Roulant : Roulement, Butée", "roulement.svg"},
+    {"BT_Ajustements", 700, " Ajustements", "ajustements.svg"},
+    {"BT_Sections", 1340, "Sections", "section.svg"},
+    {"BT_RessortCompression", 1980, "Ressort de Compression", "ressort.svg"},
+    {"BT_Calculatrice", 2620, "Calculatrice", "calculatrice.svg"},
+    {"BT_BlocNotes", 3260, "Bloc Notes", "blocnotes.svg"},
+    {"BT_Quitter", 3900, "Quitter", "quitter.svg"},
 };
 
 // The control with the focus in the active window, whatever it is.
@@ -61,12 +63,10 @@ QLineEdit* lineEditOf(QWidget* w) {
 
 }  // namespace
 
-static void initIconResources() { Q_INIT_RESOURCE(icons); }
-
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
-    initIconResources();
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("TORVEL"));
+    setWindowIcon(torvel::applicationIcon());
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
     setCentralWidget(mdi_);
@@ -81,7 +81,6 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     }
 }
 
-MDIForm1::~MDIForm1() = default;
 
 QAction* MDIForm1::addItem(QMenu* menu, const QString& name, const QString& caption,
                            const QKeySequence& shortcut) {
@@ -198,7 +197,7 @@ void MDIForm1::buildMenus() {
     QMenu* outils = menuBar()->addMenu(QStringLiteral("?"));
     outils->setObjectName(QStringLiteral("MNU_Outils"));
     connect(addItem(outils, "MNU_Apropos", "A Propos"), &QAction::triggered, this,
-            &MDIForm1::aboutRequested);
+            &MDIForm1::showAbout);
 }
 
 void MDIForm1::buildToolbar() {
@@ -219,7 +218,7 @@ void MDIForm1::buildToolbar() {
         auto* button = new QToolButton(strip);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setToolTip(QString::fromUtf8(b.tooltip));
-        button->setIcon(QIcon(QString::fromLatin1(b.icon)));
+        button->setIcon(torvel::toolbarIcon(b.icon));
         button->setIconSize(QSize(px(580) - 8, px(580) - 8));
         button->setAutoRaise(true);
         button->setGeometry(torvel::pxRect(b.left, 30, 580, 580));
@@ -361,3 +360,16 @@ void MDIForm1::refreshWindowList() {
         windowListActions_.append(a);
     }
 }
+
+frmAbout* MDIForm1::showAbout() {
+    if (!about_) {
+        about_ = new frmAbout;
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+    return about_;
+}
+
+MDIForm1::~MDIForm1() { delete about_; }

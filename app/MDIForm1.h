@@ -18,6 +18,8 @@ namespace torvel {
 class StudyWindow;
 }
 
+class frmAbout;
+
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -38,8 +40,8 @@ public:
     void closeAll();
     void quit();
 
-signals:
-    void aboutRequested();
+    // "A Propos": the About window, one instance, shown again if open.
+    frmAbout* showAbout();
 
 private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
@@ -57,4 +59,5 @@ private:
     QAction* toolbarItem_ = nullptr;
     QList<QAction*> windowListActions_;
     QHash<QString, QPointer<torvel::StudyWindow>> studies_;
+    QPointer<frmAbout> about_;
 };

@@ -11,8 +11,9 @@ void initApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Torvel"));
     QApplication::setApplicationVersion(QStringLiteral("1.4.1"));
     // The windows were designed with MS Sans Serif, which Linux does not have.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    for (const char* family : {"MS Sans Serif", "Arial"})
+        QFont::insertSubstitutions(QString::fromLatin1(family),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);

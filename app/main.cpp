@@ -1,12 +1,14 @@
 #include <QApplication>
 
-#include "MDIForm1.h"
 #include "application.h"
+#include "frmSplash.h"
+#include "pictures.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     torvel::initApplication(app);
-    MDIForm1 main;
-    main.show();
+    QApplication::setWindowIcon(torvel::applicationIcon());
+    frmSplash splash;
+    splash.show();
     return app.exec();
 }
