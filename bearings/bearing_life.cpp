@@ -89,13 +89,13 @@ struct Loads {
 
 // One calculation: the state it updates, the outcome it fills.
 class Run {
-public:
+  public:
     Run(BearingState& s, const BearingEntries& in, char sep, Outcome& out)
         : s_(s), in_(in), sep_(sep), out_(out) {}
 
     void calculate();
 
-private:
+  private:
     Flow impossible() {
         out_.stop(kMsgImpossible);
         return Flow::End;

@@ -89,12 +89,14 @@ inline constexpr const char* kRequestFocus = "SetFocus";
 // The texts of the window's boxes and lists, as they stand.
 // The defaults are the window's texts at opening.
 struct BearingEntries {
-    std::string fr = "0", fa = "0", co = "0", c = "0", n = "0";  // TextFr, TextFa, TextCo, TextC, TextN
+    std::string fr = "0", fa = "0", co = "0", c = "0",
+                n = "0";  // TextFr, TextFa, TextCo, TextC, TextN
     std::string element{kRoulement}, type{kABilles}, angle{kAngleRadial}, rows{kUneRangee};
     std::string operating = "Conditions normales, mouvements doux et précis ( x 1 )";
     std::string reliability = "90%";
     std::string mode{kAutomatique};
-    std::string e = "0", x = "0", y = "0", xo = "0", yo = "0";  // Texte, TextX, TextY, TextXo, TextYo
+    std::string e = "0", x = "0", y = "0", xo = "0",
+                yo = "0";  // Texte, TextX, TextY, TextXo, TextYo
 };
 
 // The window's working values, kept from one calculation to the next (a
@@ -113,14 +115,13 @@ struct BearingState {
 // TextX, TextY, TextXo, TextYo, "0.00", in "Automatique" mode), then either one
 // stop or the result writes TextFaFr "0.00", TextL10 "0.000 000", TextP, TextPo,
 // TextL10H "0.00"; `decimalSeparator` replaces the formats' ".".
-// Requests, always last, played after what precedes them:
+// Requests end an outcome; play every step in order, also after a stop:
 //  - radial roller at 0° with Fa != 0: warning, TextFa := "0", rerun;
 //  - self-aligning at 0°: warning, ComboAngle := "5°", rerun;
-//  - thrust at 90° with Fr != 0: stop, TextFr := "0" (thrust ball: then writes
-//    of TextL10H and TextP as 0 in "0.00");
-//  - L < 0 (negative typed values): stop kMsgImpossible, focus to TextFr.
+//  - thrust at 90° with Fr != 0: stop, TextFr := "0" (thrust ball: then the
+//    writes TextL10H and TextP of 0 in "0.00"); no rerun;
+//  - L < 0 (negative pasted values): stop kMsgImpossible, focus to TextFr.
 // A rerun converges after one round: the field it sets removes its cause.
-Outcome calculateBearing(BearingState& state, const BearingEntries& entries,
-                         char decimalSeparator);
+Outcome calculateBearing(BearingState& state, const BearingEntries& entries, char decimalSeparator);
 
 }  // namespace torvel::bearings

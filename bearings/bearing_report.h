@@ -11,7 +11,8 @@
 
 namespace torvel::bearings {
 
-inline constexpr const char* kBearingReportTitle = "Eléments Roulants : Estimation de la durée de vie";
+inline constexpr const char* kBearingReportTitle =
+    "Eléments Roulants : Estimation de la durée de vie";
 
 // Shown by the window when the report cannot be built: nothing is printed.
 inline constexpr const char* kMsgReportSpeed =
@@ -26,12 +27,12 @@ std::optional<double> strictNumber(std::string_view text, char decimalSeparator)
 
 // The current texts of the window's boxes and lists.
 struct BearingReportFields {
-    std::string reference;                                          // TextRef
+    std::string reference;                                           // TextRef
     std::string element, type, rows, angle, operating, reliability;  // the lists
-    std::string mode;                                               // ComboCalcul
-    std::string fr, fa, co, c, n;                                   // TextFr ... TextN
-    std::string faFr, e, xo, yo, x, y;                              // TextFaFr, Texte, ...
-    std::string poSo, p, l10, l10h;                                 // TextPo, TextP, TextL10, TextL10H
+    std::string mode;                                                // ComboCalcul
+    std::string fr, fa, co, c, n;                                    // TextFr ... TextN
+    std::string faFr, e, xo, yo, x, y;                               // TextFaFr, Texte, ...
+    std::string poSo, p, l10, l10h;  // TextPo, TextP, TextL10, TextL10H
 };
 
 // Header and lines of the report; nullopt when the speed text cannot be read

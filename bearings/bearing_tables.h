@@ -17,16 +17,16 @@ struct PowerLaw {
 // Radial ball bearing, angles 0° to 15°: e depends on x = i·Fa/Co.
 struct SmallAngleRow {
     std::string_view angle;
-    double poly[6];       // a5..a0 of a degree-5 polynomial in x; unused when powerE.c != 0
-    PowerLaw powerE;      // e = c·x^k when c != 0
-    float eMin, eMax;     // bounds of e
-    float xo1, yo1;       // one row
-    float x1gt;           // one row, Fa/Fr > e: X
-    PowerLaw y1gt;        //   Y
-    float xo2, yo2;       // two rows
-    float x2le;           // two rows, Fa/Fr <= e: X
-    PowerLaw y2le;        //   Y (c = 0: Y = 0)
-    float x2gt;           // two rows, Fa/Fr > e: X
+    double poly[6];    // a5..a0 of a degree-5 polynomial in x; unused when powerE.c != 0
+    PowerLaw powerE;   // e = c·x^k when c != 0
+    float eMin, eMax;  // bounds of e
+    float xo1, yo1;    // one row
+    float x1gt;        // one row, Fa/Fr > e: X
+    PowerLaw y1gt;     //   Y
+    float xo2, yo2;    // two rows
+    float x2le;        // two rows, Fa/Fr <= e: X
+    PowerLaw y2le;     //   Y (c = 0: Y = 0)
+    float x2gt;        // two rows, Fa/Fr > e: X
     PowerLaw y2gt;
 };
 
@@ -42,9 +42,9 @@ struct LargeAngleRow {
 struct ThrustBallRow {
     std::string_view angle;
     float e;
-    std::string_view eText;     // e as the stop message writes it
+    std::string_view eText;  // e as the stop message writes it
     float xle, yle, xgt, ygt;
-    std::string_view limitText; // tan α / 0.44, as the stop message writes it
+    std::string_view limitText;  // tan α / 0.44, as the stop message writes it
 };
 
 std::span<const SmallAngleRow> smallAngleBallTable();

@@ -34,7 +34,7 @@ std::string missingDrawingMessage(std::string_view path);
 
 // The texts of the seven entry boxes (defaults: the texts at opening).
 struct ObliqueEntries {
-    std::string faE = "0";           // TextFaE: Ka, external axial load on the assembly
+    std::string faE = "0";             // TextFaE: Ka, external axial load on the assembly
     std::string frA = "0", frB = "0";  // TextFrA, TextFrB
     std::string eA = "0", eB = "0";    // TexteA, TexteB
     std::string yA = "0", yB = "0";    // TextYA, TextYB
@@ -49,8 +49,7 @@ struct ObliqueState {
 
 // "Calculer": one stop, or the writes TextPA, TextPB, TextFaA, TextFaB in "0.00"
 // with `decimalSeparator`. No warnings, no requests.
-Outcome calculateOblique(ObliqueState& state, const ObliqueEntries& entries,
-                         char decimalSeparator);
+Outcome calculateOblique(ObliqueState& state, const ObliqueEntries& entries, char decimalSeparator);
 
 inline constexpr const char* kObliqueReportTitle =
     "Roulements à Contacts Obliques : Charges Induites";

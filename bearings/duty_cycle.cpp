@@ -32,8 +32,10 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
         return fitsInFloat(t[i]) && fitsInFloat(load[i]) && (!withSpeed || fitsInFloat(n[i]));
     };
     enum class Case { Speeds, NoSpeeds, Empty } kind = Case::Empty;
-    if (t[0] != 0 && n[0] != 0) kind = Case::Speeds;
-    else if (t[0] != 0) kind = Case::NoSpeeds;
+    if (t[0] != 0 && n[0] != 0)
+        kind = Case::Speeds;
+    else if (t[0] != 0)
+        kind = Case::NoSpeeds;
 
     if (kind != Case::Empty && s.p == 0) {
         out.stop(kMsgDutyImpossible);
@@ -98,8 +100,7 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
     return out;
 }
 
-std::string dutyCaseLine(int caseNumber, double t, double n, double load, bool speeds,
-                         char sep) {
+std::string dutyCaseLine(int caseNumber, double t, double n, double load, bool speeds, char sep) {
     auto field = [sep](double v, std::string_view pattern) {
         return fitsInFloat(v) ? formatNumber(static_cast<float>(v), pattern, sep) : std::string();
     };
@@ -142,8 +143,8 @@ ReportLines dutyReportLines(const DutyReportFields& f, const DutyState& state,
     for (int i = 0; i < kDutyCases; ++i) {
         const double t = leadingNumber(f.grid[i][0]);
         if (t == 0) break;
-        add(dutyCaseLine(i + 1, t, leadingNumber(f.grid[i][1]), leadingNumber(f.grid[i][2]),
-                         speeds, sep));
+        add(dutyCaseLine(i + 1, t, leadingNumber(f.grid[i][1]), leadingNumber(f.grid[i][2]), speeds,
+                         sep));
     }
     add("");
     add("> Résultats", true);

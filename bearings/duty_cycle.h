@@ -39,18 +39,18 @@ inline constexpr const char* kMsgDutyImpossible =
 using DutyGrid = std::array<std::array<std::string, 3>, kDutyCases>;
 
 struct DutyEntries {
-    DutyGrid grid;                     // empty cells at opening
-    std::string element{kDutyBall};    // Combo1
-    std::string c = "0";               // TextC
-    std::string reliability = "90%";   // ComboFiabilité
+    DutyGrid grid;                    // empty cells at opening
+    std::string element{kDutyBall};   // Combo1
+    std::string c = "0";              // TextC
+    std::string reliability = "90%";  // ComboFiabilité
 };
 
 // Working values kept by the window, single precision.
 struct DutyState {
     std::array<float, kDutyCases> t{}, n{}, load{};
-    float p = 0;            // life exponent; 0 until an element type is recognised
+    float p = 0;  // life exponent; 0 until an element type is recognised
     float T = 0, TN = 0, S = 0;
-    float Nm = 0;           // mean speed; 0 when no speeds were given
+    float Nm = 0;  // mean speed; 0 when no speeds were given
     float P = 0, C = 0, a1 = 0, L = 0, Lh = 0;
 };
 
@@ -73,10 +73,10 @@ std::string dutyCaseLine(int caseNumber, double t, double n, double load, bool s
 
 // The current texts of the window.
 struct DutyReportFields {
-    std::string reference;    // TextRef
-    std::string element;      // Combo1
-    std::string reliability;  // ComboFiabilité
-    DutyGrid grid;            // read again, as by the calculation
+    std::string reference;           // TextRef
+    std::string element;             // Combo1
+    std::string reliability;         // ComboFiabilité
+    DutyGrid grid;                   // read again, as by the calculation
     std::string t, n, p, l10, l10h;  // TextT, TextN, TextP, TextL10, TextL10H
 };
 

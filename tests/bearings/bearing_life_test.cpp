@@ -1,11 +1,11 @@
+#include "bearing_life.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 #include <string>
 #include <vector>
-
-#include "bearing_life.h"
 
 using namespace torvel::bearings;
 using torvel::Outcome;
@@ -37,8 +37,8 @@ std::vector<std::string> requests(const Outcome& out) {
     return v;
 }
 
-BearingEntries entries(std::string element, std::string type, std::string rows,
-                       std::string angle, std::string fr, std::string fa) {
+BearingEntries entries(std::string element, std::string type, std::string rows, std::string angle,
+                       std::string fr, std::string fa) {
     BearingEntries in;
     in.element = std::move(element);
     in.type = std::move(type);
@@ -74,8 +74,8 @@ TEST(BearingLife, EveryListCombinationMatchesTheIndependentModel) {
     int combinations = 0;
     for (const auto& c : kCases) {
         BearingState state;
-        const auto in = entries(c.element, c.type, c.rows, c.angle, std::to_string(c.fr),
-                                std::to_string(c.fa));
+        const auto in =
+            entries(c.element, c.type, c.rows, c.angle, std::to_string(c.fr), std::to_string(c.fa));
         const Outcome out = calculateBearing(state, in, '.');
         const std::string where = std::string(c.element) + " " + c.type + " / " + c.rows + " / " +
                                   c.angle + " Fr=" + std::to_string(c.fr) +
@@ -114,8 +114,8 @@ TEST(BearingLife, ValidationsInOrder) {
     };
     for (const auto& c : cases) {
         BearingState state;
-        BearingEntries in = entries(c.element, "à billes", "une rangée ou T", kAngleRadial.data(),
-                                    c.fr, c.fa);
+        BearingEntries in =
+            entries(c.element, "à billes", "une rangée ou T", kAngleRadial.data(), c.fr, c.fa);
         in.co = c.co;
         in.c = c.c;
         const Outcome out = calculateBearing(state, in, '.');
@@ -128,7 +128,8 @@ TEST(BearingLife, ValidationsInOrder) {
 TEST(BearingLife, WorkedExampleToTheDisplayedText) {
     for (char sep : {'.', ','}) {
         BearingState state;
-        BearingEntries in = entries("Roulement", "à billes", "une rangée ou T", "25°", "2000", "1500");
+        BearingEntries in =
+            entries("Roulement", "à billes", "une rangée ou T", "25°", "2000", "1500");
         in.co = "3000";
         in.c = "5000";
         in.n = "1000";
@@ -170,9 +171,9 @@ TEST(BearingLife, StepsComeInTheOrderOfTheCalculation) {
     std::vector<std::string> order;
     for (const auto& s : out.steps())
         order.push_back(s.kind == Step::Kind::Write ? s.target : "!" + s.text.substr(0, 6));
-    const std::vector<std::string> expected = {"Texte",    "TextX",   "TextY", "TextXo",
-                                               "TextYo",   "!P > 0.", "!Le pro", "TextFaFr",
-                                               "TextL10",  "TextP",   "TextPo", "TextL10H"};
+    const std::vector<std::string> expected = {"Texte",   "TextX",   "TextY",   "TextXo",
+                                               "TextYo",  "!P > 0.", "!Le pro", "TextFaFr",
+                                               "TextL10", "TextP",   "TextPo",  "TextL10H"};
     EXPECT_EQ(order, expected);
 }
 
@@ -234,10 +235,10 @@ TEST(BearingLife, ELimitsOfTheCurveFits) {
     }
     // Two rows double x: at Fa = 1400 the 0° fit reads x = 0.28.
     BearingState state;
-    const Outcome out = calculateBearing(
-        state, entries("Roulement", "à billes", "deux rangées, X ou O", "0° (Contact Radial)", "1",
-                       "1400"),
-        '.');
+    const Outcome out = calculateBearing(state,
+                                         entries("Roulement", "à billes", "deux rangées, X ou O",
+                                                 "0° (Contact Radial)", "1", "1400"),
+                                         '.');
     EXPECT_EQ(*out.written("Texte"), "0.38");
     EXPECT_FLOAT_EQ(state.x, 0.28f);
 }
@@ -246,16 +247,16 @@ TEST(BearingLife, RequestsSetAFieldAndRunAgain) {
     BearingState state;
     // Radial roller at 0° under an axial load: TextFa := "0", then run again.
     Outcome out = calculateBearing(
-        state, entries("Roulement", "à rouleaux", "une rangée ou T", kAngleRadial.data(), "1000",
-                       "10"),
+        state,
+        entries("Roulement", "à rouleaux", "une rangée ou T", kAngleRadial.data(), "1000", "10"),
         '.');
     EXPECT_EQ(out.messages(), std::vector<std::string>{kMsgRadialRoller});
     EXPECT_EQ(requests(out), (std::vector<std::string>{"TextFa=0", "BtCalculer="}));
     EXPECT_EQ(out.written("Texte"), nullptr);
     // The rerun the window makes with TextFa "0" computes.
     out = calculateBearing(
-        state, entries("Roulement", "à rouleaux", "une rangée ou T", kAngleRadial.data(), "1000",
-                       "0"),
+        state,
+        entries("Roulement", "à rouleaux", "une rangée ou T", kAngleRadial.data(), "1000", "0"),
         '.');
     EXPECT_TRUE(requests(out).empty());
     EXPECT_EQ(*out.written("TextP"), "1000.00");
@@ -349,7 +350,8 @@ TEST(BearingLife, UnmatchedSelectionsKeepThePreviousValues) {
 
 TEST(BearingLife, SpeedZeroAndReliability99) {
     BearingState state;
-    BearingEntries in = entries("Butée", "à rouleaux", "simple effet", kAngleAxial.data(), "0", "1000");
+    BearingEntries in =
+        entries("Butée", "à rouleaux", "simple effet", kAngleAxial.data(), "0", "1000");
     in.n = "0";
     in.reliability = "99%";
     const Outcome out = calculateBearing(state, in, '.');
@@ -396,8 +398,8 @@ TEST(BearingLife, ArithmeticFaultsStopWithoutResults) {
 // Every selection combination, unmatched texts included, over a grid of loads:
 // each run ends in a stop or in finite results, and a rerun request converges.
 TEST(BearingLife, SweepEndsInAStopOrFiniteResults) {
-    const std::vector<std::string> loads = {"0", "0.0", "1e-30", "0.001", "1", "57", "1000",
-                                            "123456", "3e38", "1e39", "abc", "-5"};
+    const std::vector<std::string> loads = {"0",    "0.0",    "1e-30", "0.001", "1",   "57",
+                                            "1000", "123456", "3e38",  "1e39",  "abc", "-5"};
     std::vector<std::string> elements = {"Roulement", "Butée", "Roulements"};
     int runs = 0;
     for (const auto& element : elements) {
@@ -412,9 +414,9 @@ TEST(BearingLife, SweepEndsInAStopOrFiniteResults) {
                     for (const auto& mode : {std::string(kAutomatique), std::string(kManuel)})
                         for (size_t i = 0; i < loads.size(); ++i) {
                             BearingState state;
-                            BearingEntries in = entries(element, std::string(type),
-                                                        std::string(row), std::string(angle),
-                                                        loads[i], loads[(i * 5 + 3) % loads.size()]);
+                            BearingEntries in = entries(
+                                element, std::string(type), std::string(row), std::string(angle),
+                                loads[i], loads[(i * 5 + 3) % loads.size()]);
                             in.co = loads[(i * 7 + 1) % loads.size()];
                             in.c = loads[(i * 3 + 6) % loads.size()];
                             in.n = loads[(i + 4) % loads.size()];

@@ -1,9 +1,9 @@
+#include "bearing_report.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "bearing_report.h"
 
 using namespace torvel::bearings;
 
@@ -77,8 +77,11 @@ std::vector<std::string> join(std::initializer_list<std::vector<std::string>> pa
 TEST(BearingReport, BothModesAndBothSpeedCases) {
     const std::vector<std::string> speedLines = {"- Vitesse (constante) : 1500 Tr/min", ""};
     const std::vector<std::string> loads = {
-        "- Charges Equivalentes", "  Charge Statique Equivalente (Po x So) : Po' = 1000,00 N",
-        "  Charge Dynamique Equivalente : P = 1000,00 N", "", "- Durée de Vie",
+        "- Charges Equivalentes",
+        "  Charge Statique Equivalente (Po x So) : Po' = 1000,00 N",
+        "  Charge Dynamique Equivalente : P = 1000,00 N",
+        "",
+        "- Durée de Vie",
         "  L = 8000,000 000 millions de Tours"};
     const std::vector<std::string> lh = {"  Lh = 88888,89 Heures"};
     const std::vector<std::string> automaticOrder =
@@ -130,8 +133,8 @@ TEST(StrictNumber, WholeTextOnly) {
         double value;
     };
     const Case cases[] = {
-        {"1500", ',', 1500}, {"0", ',', 0},    {" 12,5 ", ',', 12.5}, {"12.5", ',', 12.5},
-        {"12,5", '.', 0},    {"-3", '.', -3},  {"+2e3", '.', 2000},   {".5", '.', 0.5},
+        {"1500", ',', 1500}, {"0", ',', 0},   {" 12,5 ", ',', 12.5}, {"12.5", ',', 12.5},
+        {"12,5", '.', 0},    {"-3", '.', -3}, {"+2e3", '.', 2000},   {".5", '.', 0.5},
         {"5.", '.', 5},      {"0,0", ',', 0},
     };
     for (const auto& c : cases) {

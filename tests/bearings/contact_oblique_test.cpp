@@ -1,9 +1,9 @@
+#include "contact_oblique.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "contact_oblique.h"
 
 using namespace torvel::bearings;
 using torvel::Outcome;
@@ -43,21 +43,27 @@ TEST(ContactOblique, WorkedExamplesToTheDisplayedText) {
     };
     const Case cases[] = {
         // KA = KB = 312.5: the second branch; e_A·Fr_A = Fa_A exactly gives P_A = Fr_A.
-        {bearings("0", "1000", "1000", "0.3125"), '.',
+        {bearings("0", "1000", "1000", "0.3125"),
+         '.',
          {"TextPA=1000.00", "TextPB=1000.00", "TextFaA=312.50", "TextFaB=312.50"}},
         // Ka = 500: KB = 812.5 > KA; P_A = 1.6·812.5 + 0.4·1000.
-        {bearings("500", "1000", "1000"), ',',
+        {bearings("500", "1000", "1000"),
+         ',',
          {"TextPA=1700,00", "TextPB=1000,00", "TextFaA=812,50", "TextFaB=312,50"}},
         // Only Ka: Fa_A = Ka, Fa_B = 0, P_B = 0.
-        {bearings("800", "0", "0"), '.',
+        {bearings("800", "0", "0"),
+         '.',
          {"TextPA=1280.00", "TextPB=0.00", "TextFaA=800.00", "TextFaB=0.00"}},
         // KA > KB: A takes its own induced load, B the rest; Fr_B·e_B = Fa_B: P_B = Fr_B.
-        {bearings("100", "4000", "1000", "0.37", "1.15"), '.',
+        {bearings("100", "4000", "1000", "0.37", "1.15"),
+         '.',
          {"TextPA=4000.00", "TextPB=1000.00", "TextFaA=1250.00", "TextFaB=1150.00"}},
         // Fr_B·e_B < Fa_B: P_B = Y_B·Fa_B + 0.4·Fr_B = 1.6·1150 + 400.
-        {bearings("100", "4000", "1000", "0.37", "1.149"), '.',
+        {bearings("100", "4000", "1000", "0.37", "1.149"),
+         '.',
          {"TextPA=4000.00", "TextPB=2240.00", "TextFaA=1250.00", "TextFaB=1150.00"}},
-        {bearings("100", "4000", "1000", "0.37", "0.5"), '.',
+        {bearings("100", "4000", "1000", "0.37", "0.5"),
+         '.',
          {"TextPA=4000.00", "TextPB=2240.00", "TextFaA=1250.00", "TextFaB=1150.00"}},
     };
     for (const auto& c : cases) {
@@ -91,7 +97,7 @@ TEST(ContactOblique, LiteralZeroChecks) {
         {factors("0.3", "0.0", "0.3", "1.6"), kMsgObliqueCoefficients},  // reads as 0
         {factors("0.3", "1.6", "0.3", ""), kMsgObliqueCoefficients},
         {factors("0.3", "1e-50", "0.3", "1.6"), kMsgObliqueCoefficients},  // 0 in single
-        {factors("0.3", "1e-40", "0.3", "1.6"), kMsgObliqueImpossible},   // KA overflows
+        {factors("0.3", "1e-40", "0.3", "1.6"), kMsgObliqueImpossible},    // KA overflows
         {factors("0.3", "1.6", "1e39", "1.6"), kMsgObliqueImpossible},
         {bearings("0", "0", "0", "0"), kMsgObliqueLoad},  // the load check comes first
     };
@@ -111,8 +117,8 @@ TEST(ContactOblique, LiteralZeroChecks) {
 }
 
 TEST(ContactOblique, SweepEndsInAStopOrFiniteResults) {
-    const std::vector<std::string> v = {"0", "0.0", "", "x", "1e-45", "0.001", "1.6",
-                                        "1000",  "-500", "3e38", "1e39"};
+    const std::vector<std::string> v = {"0",   "0.0",  "",     "x",    "1e-45", "0.001",
+                                        "1.6", "1000", "-500", "3e38", "1e39"};
     int runs = 0;
     for (size_t a = 0; a < v.size(); ++a)
         for (size_t b = 0; b < v.size(); ++b)
@@ -149,7 +155,7 @@ TEST(ContactOblique, MountingsAndDrawings) {
 
 TEST(ContactOblique, ReportLinesForBothMountings) {
     for (const char* mounting : {"Montage en X", "Montage en O"}) {
-        ObliqueReportFields f{"B7",  mounting, "0,37", "1,6",    "1000",    "500",     "0,37",
+        ObliqueReportFields f{"B7",  mounting, "0,37",   "1,6",     "1000",   "500",    "0,37",
                               "1,6", "1000",   "812,50", "1700,00", "312,50", "1000,00"};
         const auto lines = obliqueReportLines(f, "01/02/2025");
         ASSERT_EQ(lines.size(), 9u + 25u);

@@ -1,9 +1,9 @@
+#include "duty_cycle.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "duty_cycle.h"
 
 using namespace torvel::bearings;
 using torvel::Outcome;
@@ -46,15 +46,21 @@ TEST(DutyCycle, WorkedExamplesToTheDisplayedText) {
     roller.c = "3000";
     const Case cases[] = {
         // T = 200, Nm = 2000, P = (1.1e15 / 4e5)^(1/3) = 1401.02; L = (5000/P)^3.
-        {twoCases(true), '.',
-         {"TextN=2 000.00", "TextT= 200.00", "TextP=1 401.02", "TextL10=45.454 548", "TextL10H=378.79"}},
-        {twoCases(true), ',',
-         {"TextN=2 000,00", "TextT= 200,00", "TextP=1 401,02", "TextL10=45,454 548", "TextL10H=378,79"}},
+        {twoCases(true),
+         '.',
+         {"TextN=2 000.00", "TextT= 200.00", "TextP=1 401.02", "TextL10=45.454 548",
+          "TextL10H=378.79"}},
+        {twoCases(true),
+         ',',
+         {"TextN=2 000,00", "TextT= 200,00", "TextP=1 401,02", "TextL10=45,454 548",
+          "TextL10H=378,79"}},
         // No speeds: P = (4.5e9)^(1/3) = 1650.96; TextN and TextL10H show "0".
-        {twoCases(false), ',',
+        {twoCases(false),
+         ',',
          {"TextN=0", "TextT= 200,00", "TextP=1 650,96", "TextL10=27,777 779", "TextL10H=0"}},
         // Roller exponent 10/3, a1 = 0.62, and P > 0.5·C warned before the life.
-        {roller, '.',
+        {roller,
+         '.',
          {"TextN=0", "TextT= 200.00", "TextP=1 671.27", "W:" + std::string(kMsgDutyPLarge),
           "TextL10=4.358 237", "TextL10H=0"}},
     };
@@ -107,17 +113,35 @@ TEST(DutyCycle, FaultsStopBeforeAnyNonFiniteWrite) {
         const char* message;
     };
     const Case cases[] = {
-        {{"10", "", "-100"}, {"", "", ""}, "Roulement ou Butée à Rouleaux", "5000",
+        {{"10", "", "-100"},
+         {"", "", ""},
+         "Roulement ou Butée à Rouleaux",
+         "5000",
          kMsgDutyCasesInvalid},  // negative load to the power 10/3
-        {{"10", "", "-100"}, {"", "", ""}, "Roulement ou Butée à Billes", "5000",
+        {{"10", "", "-100"},
+         {"", "", ""},
+         "Roulement ou Butée à Billes",
+         "5000",
          kMsgDutyCasesInvalid},  // negative sum, cube root
-        {{"10", "5", "100"}, {"-10", "5", "100"}, "Roulement ou Butée à Billes", "5000",
+        {{"10", "5", "100"},
+         {"-10", "5", "100"},
+         "Roulement ou Butée à Billes",
+         "5000",
          kMsgDutyCasesInvalid},  // total duration 0
-        {{"1e39", "", "100"}, {"", "", ""}, "Roulement ou Butée à Billes", "5000",
+        {{"1e39", "", "100"},
+         {"", "", ""},
+         "Roulement ou Butée à Billes",
+         "5000",
          kMsgDutyCasesInvalid},
-        {{"1e30", "1e30", "1e30"}, {"", "", ""}, "Roulement ou Butée à Billes", "5000",
+        {{"1e30", "1e30", "1e30"},
+         {"", "", ""},
+         "Roulement ou Butée à Billes",
+         "5000",
          kMsgDutyCasesInvalid},  // sums beyond single precision
-        {{"10", "", "1e-10"}, {"", "", ""}, "Roulement ou Butée à Billes", "1e30",
+        {{"10", "", "1e-10"},
+         {"", "", ""},
+         "Roulement ou Butée à Billes",
+         "1e30",
          kMsgDutyImpossible},  // life beyond single precision
         {{"10", "", "100"}, {"", "", ""}, "Roulement", "5000", kMsgDutyImpossible},  // no p yet
     };
@@ -140,8 +164,8 @@ TEST(DutyCycle, FaultsStopBeforeAnyNonFiniteWrite) {
 }
 
 TEST(DutyCycle, SweepEndsInAStopOrFiniteResults) {
-    const std::vector<std::string> v = {"", "0", "12a", "0.001", "1", "-3", "1000", "1e20", "3e38",
-                                        "1e39"};
+    const std::vector<std::string> v = {"",   "0",    "12a",  "0.001", "1",
+                                        "-3", "1000", "1e20", "3e38",  "1e39"};
     int runs = 0;
     for (auto element : {kDutyBall, kDutyRoller})
         for (size_t a = 0; a < v.size(); ++a)
@@ -179,8 +203,7 @@ TEST(DutyCycle, CaseLinesToTheExactColumn) {
          "  9" + spaces(14) + "5.00" + spaces(14) + "0.00" + spaces(14) + " 12.50 "},
         {10, 100, 3000, 1000, true,
          " 10" + spaces(11) + "100.00" + spaces(11) + "3000.00" + spaces(12) + "1 000.00  "},
-        {20, 1.5, 0, 2000, false,
-         " 20" + spaces(13) + "1.50" + spaces(30) + "2 000.00  "},
+        {20, 1.5, 0, 2000, false, " 20" + spaces(13) + "1.50" + spaces(30) + "2 000.00  "},
         {3, 100, 0, 2000, false, "  3" + spaces(12) + "100.00" + spaces(30) + "2 000.00 "},
     };
     for (const auto& c : cases) {
@@ -233,7 +256,8 @@ TEST(DutyCycle, ReportWithAndWithoutSpeeds) {
         };
         if (speeds) expected.push_back("  Vitesse Moyenne    : N = 2 000,00 Tr/min");
         expected.push_back("  Charge Dynamique Equivalente : P = 1 401,02 N");
-        expected.insert(expected.end(), {"", "- Durée de Vie", "", "  L = 45,454 548 millions de Tours"});
+        expected.insert(expected.end(),
+                        {"", "- Durée de Vie", "", "  L = 45,454 548 millions de Tours"});
         if (speeds) expected.push_back("  Lh = 378,79 Heures");
         expected.push_back("");
         EXPECT_EQ(body, expected) << speeds;
