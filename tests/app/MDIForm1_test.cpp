@@ -221,3 +221,13 @@ TEST(Accessories, FirstCandidateOnThePathOrNothing) {
     EXPECT_TRUE(QFile::exists(marker));
     qputenv("PATH", oldPath.toLocal8Bit());
 }
+
+TEST(MDIForm1, Screenshot) {
+    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
+    if (path.isEmpty()) GTEST_SKIP();
+    MDIForm1 m;
+    showActive(&m);
+    m.openStudy("ChainesDeCotes");
+    QApplication::processEvents();
+    m.grab().save(QString::fromLocal8Bit(path));
+}
