@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -27,6 +30,8 @@ public:
         layoutFrame();
     }
     QLineEdit* numeric;
+
+    using StudyWindow::printTextReport;
 };
 
 }  // namespace
@@ -127,4 +132,56 @@ TEST(StudyFrame, TabOrderFollowsTheVisualOrder) {
     w.orderTabsVisually();
     EXPECT_EQ(w.reference()->nextInFocusChain(), w.numeric);
     EXPECT_EQ(w.numeric->nextInFocusChain(), w.findChild<QWidget*>("BtCalculer"));
+}
+
+TEST(StudyFrame, PastingIntoAFilteredBoxIsNotFiltered) {
+    Probe w;
+    showActive(&w);
+    QApplication::clipboard()->setText("-5,2");
+    w.numeric->clear();
+    QTest::keyClick(w.numeric, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.numeric->text(), "-5,2");
+}
+
+TEST(StudyFrame, TextReportPrintsItsLinesOnOnePortraitJob) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
+    Probe w;
+    w.show();
+    torvel::ReportLines lines =
+        torvel::textReportHeader("Titre du rapport", "Réf 7", "08/12/2026", "> Données");
+    lines.push_back({"Charge radiale : 1 200,5 N", false});
+    for (int i = 0; i < 60; ++i) lines.push_back({"Ligne " + std::to_string(i), false});
+    bool printed = false;
+    answerPrintDialog([&] { printed = w.printTextReport([&] { return std::optional(lines); }); }, pdf, 3);
+    EXPECT_TRUE(printed);
+    const QString text = pdfText(pdf);
+    EXPECT_EQ(pdfPages(pdf), 2);  // one job whatever the copy count, a second page for the overflow
+    for (const char* expected : {"Titre du rapport", "Référence : Réf 7", "Date : 08/12/2026", "> Données",
+                                 "Charge radiale : 1 200,5 N", "Ligne 0", "Ligne 59"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_TRUE(text.contains(QString(67, '_')));
+}
+
+TEST(StudyFrame, TextReportThatCannotBeBuiltPrintsNothing) {
+    QTemporaryDir dir;
+    Probe w;
+    bool printed = true;
+    answerPrintDialog(
+        [&] { printed = w.printTextReport([] { return std::optional<torvel::ReportLines>(); }); },
+        dir.filePath("none.pdf"));
+    EXPECT_FALSE(printed);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST(ReportHeader, LinesInOrderWithTheirWeight) {
+    const auto lines = torvel::textReportHeader("T", "R", "D", "> S");
+    ASSERT_EQ(lines.size(), 9u);
+    const std::vector<std::pair<std::string, bool>> expected = {
+        {"T", true},  {std::string(67, '_'), true}, {"", true},       {"", false}, {"Référence : R", true},
+        {"Date : D", true}, {"", false},            {"", false}, {"> S", true}};
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].text, expected[i].first) << i;
+        EXPECT_EQ(lines[i].bold, expected[i].second) << i;
+    }
 }
