@@ -1,0 +1,442 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "RessortCompression.h"
+#include "spring_engine.h"
+#include "ui_helpers.h"
+
+using namespace testing_ui;
+
+namespace {
+
+const QStringList kResults = {"TextDd", "TextDe", "TextDi", "Textni", "Textnt", "TextLb", "TextL0",
+                              "Textp2", "Textp0", "TextDemax", "TextR", "TextFb", "TextT2", "TextTb",
+                              "Textz", "TextW", "TextLd", "TextM", "Textfe"};
+const QStringList kEntries = {"Textd", "Textdm", "TextG", "TextmV", "TextF1", "TextL1", "TextF2", "TextL2"};
+const QString k90 = "Rapprochées, meulées, à 90°";
+const QString k180 = "Rapprochées, meulées, à 180°";
+const QString kUnground = "Rapprochées, non meulées";
+const QString kFrameCaption = "Dimensionnement d'un Ressort de Compression";
+
+QString text(QWidget* w, const QString& name) {
+    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
+    ADD_FAILURE() << "no box " << name.toStdString();
+    return {};
+}
+
+QStringList results(QWidget* w) {
+    QStringList out;
+    for (const QString& name : kResults) out << text(w, name);
+    return out;
+}
+
+void set(QWidget* w, const QString& name, const QString& value) { type(child<QLineEdit>(w, name), value); }
+
+void setEndType(QWidget* w, const QString& value) {
+    auto* combo = child<QComboBox>(w, "ComboSpires");
+    combo->lineEdit()->clear();
+    type(combo->lineEdit(), value, false);
+}
+
+QStringList calculate(QWidget* w) {
+    return catchMessages([&] { child<QPushButton>(w, "BtCalculer")->click(); });
+}
+
+// The worked example: d = 2, Dm = 20, F1 = 10 at L1 = 50, F2 = 20 at L2 = 40.
+void enterExample(QWidget* w) {
+    set(w, "Textd", "2");
+    set(w, "Textdm", "20");
+    set(w, "TextF1", "10");
+    set(w, "TextL1", "50");
+    set(w, "TextF2", "20");
+    set(w, "TextL2", "40");
+}
+
+QColor background(QWidget* w) { return w->palette().color(QPalette::Window); }
+
+}  // namespace
+
+TEST(RessortCompression, OpensWithItsDesignContents) {
+    RessortCompression w;
+    EXPECT_EQ(w.objectName(), "RessortCompression");
+    EXPECT_EQ(w.windowTitle(), "Ressort de Compression");
+    EXPECT_EQ(w.captionPrefix(), "RessortCompression - Etude ");
+
+    const QList<QPair<const char*, const char*>> groups = {
+        {"Frame1", "Dimensionnement d'un Ressort de Compression"},
+        {"Frame2", "Matériau"},
+        {"Frame3", "Conditions de mise en place"},
+        {"Frame4", "Caractéristiques du fil"},
+        {"Frame5", "Données"},
+        {"Frame6", "Résultats"},
+        {"Frame7", "Géométrie"},
+        {"Frame8", "Référence"}};
+    for (const auto& [name, title] : groups) EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 8);
+    for (const char* inner : {"Frame2", "Frame3", "Frame4"})
+        EXPECT_EQ(child<QWidget>(&w, inner)->parentWidget()->objectName(), "Frame5") << inner;
+    EXPECT_EQ(child<QWidget>(&w, "TextRef")->parentWidget()->objectName(), "Frame8");
+
+    struct Field {
+        const char* group;
+        const char* name;
+        const char* label;
+        const char* tip;
+        const char* value;
+    };
+    const Field fields[] = {
+        {"Frame4", "Textd", "d (mm) =", "Diamètre du Fil", "0"},
+        {"Frame4", "Textdm", "Dm (mm) =", "Diamètre moyen du ressort", "0"},
+        {"Frame2", "TextG", "G (daN/mm2) =", "Module de Coulomb", "7000"},
+        {"Frame2", "TextmV", "mV (10^-6 kg/mm3) =", "Masse Volumique", "7.86"},
+        {"Frame3", "TextF1", "F1 (daN) =", "Effort F1 appliqué", "0"},
+        {"Frame3", "TextL1", "L1 (mm) =", "Longueur sous F1", "0"},
+        {"Frame3", "TextF2", "F2 (daN) =", "Effort F2 appliqué", "0"},
+        {"Frame3", "TextL2", "L2 (mm) =", "Longueur sous F2", "0"},
+        {"Frame6", "TextDd", "D/d =", "Rapport d'enroulement", "0"},
+        {"Frame6", "TextDe", "De (mm) =", "Diamètre Extérieur", "0"},
+        {"Frame6", "TextDi", "Di (mm) =", "Diamèter Intérieur", "0"},
+        {"Frame6", "Textni", "n i  =", "Nombre de spires utiles", "0"},
+        {"Frame6", "Textnt", "n t =", "Nombre de spires total", "0"},
+        {"Frame6", "TextLb", "Lb (mm) =", "Longueur à bloc", "0"},
+        {"Frame6", "TextL0", "L0 (mm) =", "Longueur à vide", "0"},
+        {"Frame6", "Textp2", "p2 (mm) =", "Pas du ressort sous F2", "0"},
+        {"Frame6", "Textp0", "p0 (mm) =", "Pas du ressort à l'état libre", "0"},
+        {"Frame6", "TextDemax", "Demax (mm) =", "Diamètre extérieur à bloc", "0"},
+        {"Frame6", "TextR", "R (daN/mm) =", "Raideur du ressort", "0"},
+        {"Frame6", "TextFb", "Fb (daN) =", "Effort à bloc", "0"},
+        {"Frame6", "TextT2", "T2  (daN/mm2) =", "Contrainte sous F2", "0"},
+        {"Frame6", "TextTb", "Tb (daN/mm2) =", "Contrainte à bloc", "0"},
+        {"Frame6", "Textz", "z (°) =", "Angle d'enroulement", "0"},
+        {"Frame6", "TextW", "W =", "Facteur de Correction de Wahl", "0"},
+        {"Frame6", "TextLd", "Ld (mm) =", "Longueur développée", "0"},
+        {"Frame6", "TextM", "M (g) =", "Masse du Ressort", "0"},
+        {"Frame6", "Textfe", "fe (Hz) =", "Fréquence propre du ressort", "0"},
+    };
+    for (const Field& f : fields) {
+        const QString name = f.name;
+        auto* box = child<QLineEdit>(&w, name);
+        auto* label = child<QLabel>(&w, "Label" + name.mid(4));
+        ASSERT_TRUE(box && label) << f.name;
+        EXPECT_EQ(box->parentWidget()->objectName(), f.group) << f.name;
+        EXPECT_EQ(box->text(), f.value) << f.name;
+        EXPECT_EQ(box->toolTip(), f.tip) << f.name;
+        EXPECT_EQ(label->text(), f.label) << f.name;
+        EXPECT_EQ(label->buddy(), box) << f.name;
+    }
+    EXPECT_EQ(text(&w, "TextRef"), "");
+
+    auto* combo = child<QComboBox>(&w, "ComboSpires");
+    EXPECT_TRUE(combo->isEditable());
+    EXPECT_EQ(combo->currentText(), k180);
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(0), k90);
+    EXPECT_EQ(combo->itemText(1), k180);
+    EXPECT_EQ(combo->itemText(2), kUnground);
+    EXPECT_EQ(combo->toolTip(),
+              "La forme des spires aux extrémités donne le nombre de spires mortes ( 1.5, 2 ou 3)");
+    EXPECT_EQ(child<QLabel>(&w, "LabelSpires")->text(), "Extrémités :");
+    EXPECT_EQ(child<QLabel>(&w, "LabelSpires")->buddy(), combo);
+
+    EXPECT_EQ(child<QPushButton>(&w, "BtCalculer")->text(), "Calculer");
+    EXPECT_EQ(child<QPushButton>(&w, "BtImprimer")->text(), "Imprimer");
+    // The sketch is rendered by the build into images/ beside the executable.
+    auto* picture = child<QLabel>(&w, "Picture1");
+    EXPECT_EQ(picture->parentWidget()->objectName(), "Frame7");
+    EXPECT_FALSE(picture->pixmap().isNull());
+    EXPECT_EQ(picture->size(), QSize(320, 240));
+    // Every control lies inside its group.
+    for (QWidget* c : w.frame()->findChildren<QWidget*>()) {
+        if (!c->parentWidget() || c->isWindow() || !qobject_cast<QGroupBox*>(c->parentWidget())) continue;
+        EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << c->objectName().toStdString();
+    }
+}
+
+TEST(RessortCompression, CalculerAtOnceAsksForTheWireDiameter) {
+    RessortCompression w;
+    const QStringList messages = calculate(&w);
+    EXPECT_EQ(messages, QStringList{"Veuillez entrer un diamètre de fil !"});
+    EXPECT_EQ(lastBoxLook().title, "Attention");
+    EXPECT_EQ(results(&w), QStringList(19, "0"));
+}
+
+TEST(RessortCompression, WorkedExampleInBothLocales) {
+    struct Case {
+        const char* locale;
+        QString point;
+    };
+    const QStringList shown = {"10.000", "22.000", "18.000", "1.750",   "3.750",   "7.500",  "60.000",
+                               "20.571", "32.000", "27.593", "1.000",   "52.500",  "127.324", "334.225",
+                               "18.129", "1.145",  "241.363", "5.960", "0.102"};
+    for (const Case& c : {Case{"fr_FR", ","}, Case{"en_US", "."}}) {
+        LocaleScope locale(c.locale);
+        RessortCompression w;
+        enterExample(&w);
+        EXPECT_TRUE(calculate(&w).isEmpty()) << c.locale;
+        QStringList expected = shown;
+        expected.replaceInStrings(".", c.point);
+        EXPECT_EQ(results(&w), expected) << c.locale;
+    }
+}
+
+TEST(RessortCompression, EndTypeListAndTypedEndTypes) {
+    LocaleScope locale("en_US");
+    RessortCompression w;
+    enterExample(&w);
+    auto* combo = child<QComboBox>(&w, "ComboSpires");
+    struct Case {
+        QString endType;
+        const char* nt;  // ni = 1.750 plus the dead coils
+        const char* message;
+    };
+    const Case cases[] = {
+        {k90, "3.250", nullptr},
+        {kUnground, "4.750", nullptr},
+        {k180, "3.750", nullptr},
+        // An end type that matches none of the names is refused, results kept.
+        {"Rapprochées", "3.750", torvel::springs::kMsgEndType},
+        {"rapprochées, meulées, à 180°", "3.750", torvel::springs::kMsgEndType},
+        {"", "3.750", torvel::springs::kMsgEndType},
+        {kUnground, "4.750", nullptr},
+    };
+    for (const Case& c : cases) {
+        setEndType(&w, c.endType);
+        EXPECT_EQ(combo->currentText(), c.endType);
+        const QStringList messages = calculate(&w);
+        EXPECT_EQ(messages, c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList())
+            << c.endType.toStdString();
+        EXPECT_EQ(text(&w, "Textnt"), c.nt) << c.endType.toStdString();
+    }
+    // Typed texts never join the list.
+    EXPECT_EQ(combo->count(), 3);
+    combo->setCurrentIndex(0);
+    EXPECT_EQ(combo->currentText(), k90);
+}
+
+TEST(RessortCompression, RefusedInputsShowOneMessageAndKeepTheResults) {
+    LocaleScope locale("fr_FR");
+    struct Case {
+        const char* what;
+        QList<QPair<const char*, const char*>> entries;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"no wire, all empty", {{"Textd", ""}, {"Textdm", ""}, {"TextG", ""}, {"TextmV", ""},
+                                {"TextF1", ""}, {"TextL1", ""}, {"TextF2", ""}, {"TextL2", ""}},
+         torvel::springs::kMsgWire},
+        {"comma reads as zero", {{"Textd", ",5"}}, torvel::springs::kMsgWire},
+        {"no mean diameter", {{"Textdm", "0"}}, torvel::springs::kMsgMeanDiameter},
+        {"no working point", {{"TextF1", ""}, {"TextL1", ""}, {"TextF2", ""}, {"TextL2", ""}},
+         torvel::springs::kMsgConfiguration},
+        {"no length", {{"TextL1", "0"}, {"TextL2", "0"}}, torvel::springs::kMsgConfiguration},
+        {"equal forces", {{"TextF1", "20"}}, torvel::springs::kMsgParameters},
+        {"equal lengths", {{"TextL1", "40"}}, torvel::springs::kMsgParameters},
+        {"density before modulus", {{"TextmV", "0"}, {"TextG", "0"}}, torvel::springs::kMsgDensity},
+        {"no modulus", {{"TextG", "abc"}}, torvel::springs::kMsgShearModulus},
+        {"wire as thick as the coil", {{"Textdm", "2"}}, torvel::springs::kMsgWireTooThick},
+        {"points the wrong way", {{"TextF1", "30"}}, torvel::springs::kMsgRate},
+        {"huge wire", {{"Textd", "1E39"}, {"Textdm", "1E40"}}, nullptr},
+    };
+    for (const Case& c : cases) {
+        RessortCompression w;
+        enterExample(&w);
+        ASSERT_TRUE(calculate(&w).isEmpty());
+        const QStringList before = results(&w);
+        for (const auto& [name, value] : c.entries) {
+            // Typed through the filter: a text that cannot be typed stands as pasted.
+            child<QLineEdit>(&w, name)->setText(value);
+        }
+        const QStringList messages = calculate(&w);
+        ASSERT_EQ(messages.size(), 1) << c.what;
+        if (c.message) {
+            EXPECT_EQ(messages[0], QString::fromUtf8(c.message)) << c.what;
+        }
+        EXPECT_EQ(lastBoxLook().title, "Attention") << c.what;
+        EXPECT_EQ(results(&w), before) << c.what;
+    }
+}
+
+TEST(RessortCompression, PastedNegativeValueIsRefused) {
+    RessortCompression w;
+    enterExample(&w);
+    ASSERT_TRUE(calculate(&w).isEmpty());
+    const QStringList before = results(&w);
+    child<QLineEdit>(&w, "TextF1")->setText("-10");
+    EXPECT_EQ(calculate(&w), QStringList{QString::fromUtf8(torvel::springs::kMsgNegative)});
+    EXPECT_EQ(results(&w), before);
+}
+
+TEST(RessortCompression, OnlyF2AndL2GiveFiniteResults) {
+    LocaleScope locale("en_US");
+    RessortCompression w;
+    set(&w, "Textd", "2");
+    set(&w, "Textdm", "20");
+    set(&w, "TextF2", "20");
+    set(&w, "TextL2", "40");
+    // The rate is then -F2/L2: refused rather than shown as a negative spring.
+    const QStringList messages = calculate(&w);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], QString::fromUtf8(torvel::springs::kMsgRate));
+    for (const QString& r : results(&w)) EXPECT_EQ(r, "0");
+}
+
+TEST(RessortCompression, EntryBoxesFilterKeystrokes) {
+    RessortCompression w;
+    showActive(&w);
+    for (const QString& name : kEntries) {
+        auto* box = child<QLineEdit>(&w, name);
+        type(box, "-1,5a2.3.é");
+        EXPECT_EQ(box->text(), "152.3.") << name.toStdString();
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_TRUE(box->hasFocus()) << name.toStdString();
+    }
+    // The reference and the end type take any text.
+    type(child<QLineEdit>(&w, "TextRef"), "R-1,a");
+    EXPECT_EQ(text(&w, "TextRef"), "R-1,a");
+    setEndType(&w, "Autre, 2");
+    EXPECT_EQ(child<QComboBox>(&w, "ComboSpires")->currentText(), "Autre, 2");
+}
+
+TEST(RessortCompression, ReferenceNamesTheStudyInTheCaption) {
+    RessortCompression w;
+    showActive(&w);
+    auto* ref = child<QLineEdit>(&w, "TextRef");
+    ref->setFocus();
+    child<QLineEdit>(&w, "Textd")->setFocus();
+    EXPECT_EQ(w.windowTitle(), "RessortCompression - Etude  : ");
+    type(ref, "Ressort 4é");
+    child<QLineEdit>(&w, "Textdm")->setFocus();
+    EXPECT_EQ(w.windowTitle(), "RessortCompression - Etude  : Ressort 4é");
+}
+
+TEST(RessortCompression, DecimalSeparatorOfTheEngine) {
+    struct Case {
+        const char* locale;
+        char point;
+    };
+    // Arabic uses a non-ASCII separator: the engine then writes a point.
+    for (const Case& c : {Case{"fr_FR", ','}, Case{"en_US", '.'}, Case{"de_DE", ','}, Case{"ar_EG", '.'}}) {
+        LocaleScope locale(c.locale);
+        EXPECT_EQ(RessortCompression::engineDecimalSeparator(), c.point) << c.locale;
+    }
+}
+
+TEST(RessortCompression, PrintsTheWindowOnePagePerCopyAndRestores) {
+    LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF") ? qEnvironmentVariable("TORVEL_KEEP_PDF")
+                                                                     : dir.filePath("ressort.pdf");
+    RessortCompression w;
+    w.show();
+    enterExample(&w);
+    set(&w, "TextRef", "Ressort A7");
+    ASSERT_TRUE(calculate(&w).isEmpty());
+    const QStringList before = results(&w);
+
+    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, pdf, 2).isEmpty());
+    EXPECT_EQ(pdfPages(pdf), 2);
+    const QString printed = pdfText(pdf);
+    EXPECT_EQ(printed.count("Calcul de Ressort de Compression établi le "), 2) << printed.toStdString();
+    EXPECT_FALSE(printed.contains(kFrameCaption));
+    for (const char* shown : {"Ressort A7", "334,225", "241,363", "Tb (daN/mm2) =", "Géométrie", "Résultats",
+                              "Rapprochées, meulées, à 180°"})
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(shown))) << shown;
+    // The buttons are hidden on the page.
+    EXPECT_FALSE(printed.contains("Calculer"));
+    EXPECT_FALSE(printed.contains("Imprimer"));
+
+    EXPECT_EQ(w.frame()->title(), kFrameCaption);
+    for (const char* b : {"BtCalculer", "BtImprimer", "Coin"})
+        EXPECT_TRUE(child<QWidget>(&w, b)->isVisible()) << b;
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    EXPECT_EQ(background(&w), face);
+    EXPECT_EQ(background(w.frame()), face);
+    for (QWidget* c : w.printRecoloured()) EXPECT_EQ(background(c), face) << c->objectName().toStdString();
+    for (const QString& name : kResults)
+        EXPECT_EQ(child<QLineEdit>(&w, name)->palette().color(QPalette::Base), face) << name.toStdString();
+    EXPECT_EQ(results(&w), before);
+}
+
+TEST(RessortCompression, PrintRecoloursTheListedControlsOnly) {
+    RessortCompression w;
+    QStringList names;
+    for (QWidget* c : w.printRecoloured()) names << c->objectName();
+    QStringList expected = {"Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7", "Frame8", "LabelSpires"};
+    for (const QString& e : kEntries) expected << "Label" + e.mid(4);
+    for (const QString& r : kResults) expected << r << "Label" + r.mid(4);
+    names.sort();
+    expected.sort();
+    EXPECT_EQ(names, expected);
+
+    // A result box shows the print background on its panel, an entry box keeps its own.
+    const QColor paper = QApplication::palette().color(QPalette::HighlightedText);
+    const QColor entryBase = child<QLineEdit>(&w, "Textd")->palette().color(QPalette::Base);
+    for (QWidget* c : QList<QWidget*>{w.frame(), child<QWidget>(&w, "TextR")}) {
+        QPalette pal = c->palette();
+        pal.setColor(QPalette::Window, paper);
+        c->setPalette(pal);
+    }
+    EXPECT_EQ(child<QLineEdit>(&w, "TextR")->palette().color(QPalette::Base), paper);
+    EXPECT_EQ(child<QLineEdit>(&w, "Textd")->palette().color(QPalette::Base), entryBase);
+}
+
+TEST(RessortCompression, CalculerRestoresAWindowLeftInPrintAppearance) {
+    RessortCompression w;
+    w.show();
+    const QColor paper = QApplication::palette().color(QPalette::HighlightedText);
+    QList<QWidget*> all = w.printRecoloured();
+    all << w.frame();
+    for (QWidget* c : all) {
+        QPalette pal = c->palette();
+        pal.setColor(QPalette::Window, paper);
+        c->setPalette(pal);
+    }
+    child<QWidget>(&w, "BtImprimer")->hide();
+    child<QWidget>(&w, "BtCalculer")->hide();
+    EXPECT_EQ(catchMessages([&] { w.calculate(); }).size(), 1);  // no wire diameter yet
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (QWidget* c : all) EXPECT_EQ(background(c), face) << c->objectName().toStdString();
+    EXPECT_TRUE(child<QWidget>(&w, "BtImprimer")->isVisible());
+    EXPECT_TRUE(child<QWidget>(&w, "BtCalculer")->isVisible());
+}
+
+TEST(RessortCompression, CancelledPrintPrintsNothingAndRestores) {
+    QTemporaryDir dir;
+    RessortCompression w;
+    w.show();
+    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString()).isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(child<QWidget>(&w, "BtCalculer")->isVisible());
+    EXPECT_TRUE(child<QWidget>(&w, "Coin")->isVisible());
+    EXPECT_EQ(w.frame()->title(), kFrameCaption);
+}
+
+TEST(RessortCompression, PrintCaptionCarriesDateAndTime) {
+    LocaleScope locale("fr_FR");
+    const QString caption = RessortCompression::printCaption();
+    EXPECT_TRUE(caption.startsWith("Calcul de Ressort de Compression établi le "));
+    EXPECT_TRUE(caption.contains(QDate::currentDate().toString("dd/MM/yyyy")));
+    EXPECT_TRUE(caption.contains(QRegularExpression(" à \\d\\d:\\d\\d:\\d\\d$")));
+}
+
+TEST(RessortCompression, Screenshot) {
+    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
+    if (path.isEmpty()) GTEST_SKIP();
+    LocaleScope locale("fr_FR");
+    RessortCompression w;
+    w.show();
+    enterExample(&w);
+    calculate(&w);
+    w.grab().save(QString::fromLocal8Bit(path));
+}
