@@ -1,6 +1,7 @@
 #include "studies.h"
 
 #include "ChainesDeCotes.h"
+#include "RessortCompression.h"
 
 namespace torvel {
 
@@ -19,7 +20,7 @@ const std::array<StudyEntry, 7>& studyEntries() {
         {"Ajustements", nullptr},
         {"ChainesDeCotes", &make<ChainesDeCotes>},
         {"Section", nullptr},
-        {"RessortCompression", nullptr},
+        {"RessortCompression", &make<RessortCompression>},
     }};
     return entries;
 }
