@@ -2,6 +2,7 @@
 
 #include "ChainesDeCotes.h"
 #include "RessortCompression.h"
+#include "Section.h"
 
 namespace torvel {
 
@@ -19,7 +20,7 @@ const std::array<StudyEntry, 7>& studyEntries() {
         {"CasVariables", nullptr},
         {"Ajustements", nullptr},
         {"ChainesDeCotes", &make<ChainesDeCotes>},
-        {"Section", nullptr},
+        {"Section", &make<Section>},
         {"RessortCompression", &make<RessortCompression>},
     }};
     return entries;
