@@ -1,0 +1,176 @@
+#include "ContactOblique.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPixmap>
+
+#include "twips.h"
+#include "ui_text.h"
+
+using torvel::fromStd;
+using torvel::toStd;
+namespace engine = torvel::bearings;
+
+namespace {
+
+// The engine formats with one byte; a locale whose separator is anything else
+// gets the point the numbers are typed with.
+char engineSeparator() {
+    const QString sep = QLocale().decimalPoint();
+    return sep.size() == 1 && sep.at(0).unicode() < 128 ? sep.at(0).toLatin1() : '.';
+}
+
+constexpr int kBoxHeight = 315;
+constexpr int kLabelHeight = 255;
+
+}  // namespace
+
+ContactOblique::ContactOblique(QWidget* parent)
+    : StudyWindow({QStringLiteral("ContactOblique"), QStringLiteral("Contacts Obliques"),
+                   QStringLiteral("Contacts Obliques - Etude "), 11600, 6900, 11000, 6400,
+                   QStringLiteral("Charges Axiales Induites")},
+                  parent),
+      drawingFolder_(QCoreApplication::applicationDirPath()) {
+    QGroupBox* mounting = addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Type de Montage"),
+                                   150, 300, 5100, 3950);
+    combo_ = new QComboBox(mounting);
+    combo_->setObjectName(QStringLiteral("Combo1"));
+    combo_->setEditable(true);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    for (std::string_view item : engine::mountingItems()) combo_->addItem(fromStd(std::string(item)));
+    combo_->setCurrentText(fromStd(std::string(engine::kMontageX)));
+    combo_->setGeometry(torvel::pxRect(150, 300, 4800, kBoxHeight));
+    connect(combo_, &QComboBox::textActivated, this, &ContactOblique::Combo1_Click);
+
+    picture_ = new QLabel(mounting);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->setGeometry(torvel::pxRect(150, 750, 4800, 3000));
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setWordWrap(true);
+    QString path;
+    // No box at opening: the window is not on screen yet, so the picture says it.
+    if (!loadDrawing(combo_->currentText(), &path))
+        picture_->setText(fromStd(engine::missingDrawingMessage(toStd(path))));
+
+    QGroupBox* axial = addGroup(frame(), QStringLiteral("Frame3"),
+                                QStringLiteral("Charge Axiale Appliquée sur l'Ensemble"), 150, 4350, 5100, 800);
+    QLabel* labelFaE = addLabel(axial, QStringLiteral("LabelFaE"), QStringLiteral("Fa ="), 150, 380, 500, kLabelHeight);
+    QLineEdit* faE = addEdit(axial, QStringLiteral("TextFaE"), QStringLiteral("0"), 650, 350, 1800, kBoxHeight);
+    labelFaE->setBuddy(faE);
+    for (QWidget* w : {static_cast<QWidget*>(labelFaE), static_cast<QWidget*>(faE)})
+        w->setToolTip(QStringLiteral("Charge Axiale Appliquée sur le Roulement A (N)"));
+    attachNumericFilter(faE);
+
+    QGroupBox* bearingA = addGroup(frame(), QStringLiteral("Frame4"), QStringLiteral("Roulement A"),
+                                   5450, 300, 5400, 2550);
+    buildBearing(bearingA, 5, QStringLiteral("A"), 300);
+    QGroupBox* bearingB = addGroup(frame(), QStringLiteral("Frame9"), QStringLiteral("Roulement B"),
+                                   5450, 2950, 5400, 2550);
+    buildBearing(bearingB, 10, QStringLiteral("B"), 300);
+
+    QGroupBox* reference = addGroup(frame(), QStringLiteral("Frame14"), QStringLiteral("Référence"),
+                                    150, 5250, 5100, 800);
+    addReference(reference, 150, 350, 4800, kBoxHeight);
+
+    addCalculer(frame(), 5950, 5700, 1800, 450);
+    addImprimer(frame(), 8650, 5700, 1800, 450);
+    orderTabsVisually();
+    layoutFrame();
+}
+
+// One bearing's four groups, numbered from `number`: applied radial load,
+// coefficients, induced axial load, equivalent load.
+void ContactOblique::buildBearing(QWidget* parent, int number, const QString& side, int top) {
+    auto group = [&](int offset, const QString& title, int left, int groupTop, int height) {
+        const int width = left < 2000 ? 2700 : 2300;
+        return addGroup(parent, QStringLiteral("Frame%1").arg(number + offset), title, left, groupTop, width, height);
+    };
+    auto field = [&](QWidget* g, const QString& symbol, const QString& caption, const QString& tip,
+                     int fieldTop, bool input) {
+        QLabel* label = addLabel(g, QStringLiteral("Label%1%2").arg(symbol, side), caption, 150, fieldTop + 30, 450,
+                                 kLabelHeight);
+        QLineEdit* box = addEdit(g, QStringLiteral("Text%1%2").arg(symbol, side), QStringLiteral("0"), 650, fieldTop,
+                                 1600, kBoxHeight);
+        label->setBuddy(box);
+        if (!tip.isEmpty())
+            for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)}) w->setToolTip(tip);
+        if (input)
+            attachNumericFilter(box);
+        else
+            box->setReadOnly(true);
+    };
+
+    // The tooltips stand as designed, also where they name bearing A on B's
+    // equivalent load or call the induced axial load radial.
+    QGroupBox* radial = group(0, QStringLiteral("Charge Radiale Appliquée"), 150, top, 1150);
+    field(radial, QStringLiteral("Fr"), QStringLiteral("Fr ="),
+          QStringLiteral("Charge Radiale Appliquée sur le Roulement %1 (N)").arg(side), 500, true);
+    QGroupBox* factors = group(1, QStringLiteral("Coefficients"), 2950, top, 1150);
+    field(factors, QStringLiteral("e"), QStringLiteral("e ="), QString(), 300, true);
+    field(factors, QStringLiteral("Y"), QStringLiteral("Y ="), QString(), 700, true);
+    QGroupBox* induced = group(2, QStringLiteral("Charge Axiale Induite"), 150, top + 1250, 800);
+    field(induced, QStringLiteral("Fa"), QStringLiteral("Fa ="),
+          QStringLiteral("Charge Radiale Induite sur le Roulement %1 (N)").arg(side), 350, false);
+    QGroupBox* equivalent = group(3, QStringLiteral("Charge Equivalente"), 2950, top + 1250, 800);
+    field(equivalent, QStringLiteral("P"), QStringLiteral("P ="),
+          QStringLiteral("Charge Dynamique Equivalente du Roulement A (N)"), 350, false);
+}
+
+QString ContactOblique::text(const char* name) const {
+    const auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
+    return box ? box->text() : QString();
+}
+
+bool ContactOblique::loadDrawing(const QString& mounting, QString* path) {
+    const std::string_view file = engine::mountingDrawing(toStd(mounting));
+    if (file.empty()) return true;  // not a mounting of the list: the drawing stays
+    *path = drawingFolder_ + QLatin1Char('/') + fromStd(std::string(file));
+    QPixmap drawing;
+    if (!drawing.load(*path)) return false;
+    picture_->setPixmap(drawing);
+    return true;
+}
+
+void ContactOblique::Combo1_Click(const QString& mounting) {
+    QString path;
+    if (!loadDrawing(mounting, &path)) attention(fromStd(engine::missingDrawingMessage(toStd(path))));
+}
+
+void ContactOblique::calculate() {
+    engine::ObliqueEntries in;
+    in.faE = toStd(text("TextFaE"));
+    in.frA = toStd(text("TextFrA"));
+    in.frB = toStd(text("TextFrB"));
+    in.eA = toStd(text("TexteA"));
+    in.eB = toStd(text("TexteB"));
+    in.yA = toStd(text("TextYA"));
+    in.yB = toStd(text("TextYB"));
+    play(engine::calculateOblique(state_, in, engineSeparator()));
+}
+
+torvel::ReportLines ContactOblique::reportLines() const {
+    engine::ObliqueReportFields f;
+    f.reference = toStd(reference()->text());
+    f.mounting = toStd(combo_->currentText());
+    f.eA = toStd(text("TexteA"));
+    f.yA = toStd(text("TextYA"));
+    f.frA = toStd(text("TextFrA"));
+    f.faE = toStd(text("TextFaE"));
+    f.eB = toStd(text("TexteB"));
+    f.yB = toStd(text("TextYB"));
+    f.frB = toStd(text("TextFrB"));
+    f.faA = toStd(text("TextFaA"));
+    f.pA = toStd(text("TextPA"));
+    f.faB = toStd(text("TextFaB"));
+    f.pB = toStd(text("TextPB"));
+    return engine::obliqueReportLines(f, toStd(torvel::shortDate()));
+}
+
+void ContactOblique::print() {
+    if (!printTextReport([this] { return std::optional(reportLines()); }))
+        attention(QStringLiteral("Impression impossible : l'imprimante n'a pas pu être ouverte !"));
+}
