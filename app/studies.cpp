@@ -1,5 +1,6 @@
 #include "studies.h"
 
+#include "Ajustements.h"
 #include "ChainesDeCotes.h"
 #include "RessortCompression.h"
 #include "Section.h"
@@ -18,7 +19,7 @@ const std::array<StudyEntry, 7>& studyEntries() {
         {"Roulement", nullptr},
         {"ContactOblique", nullptr},
         {"CasVariables", nullptr},
-        {"Ajustements", nullptr},
+        {"Ajustements", &make<Ajustements>},
         {"ChainesDeCotes", &make<ChainesDeCotes>},
         {"Section", &make<Section>},
         {"RessortCompression", &make<RessortCompression>},

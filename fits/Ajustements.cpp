@@ -1,0 +1,432 @@
+#include "Ajustements.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <functional>
+
+#include "identity.h"
+#include "twips.h"
+#include "ui_text.h"
+
+using torvel::fits::Side;
+using torvel::fits::SideSelection;
+using torvel::fits::TileStrip;
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);   // interference fit
+const QColor kBlue(0, 0, 255);  // clearance fit
+
+const QString kDiameterSign = QStringLiteral("\u2300");
+
+torvel::fits::FitsSelection& state() { return torvel::fits::fitsSelection(); }
+
+// A value as the fields show it: the shortest decimal form with up to 15
+// significant digits, with the locale's decimal separator.
+QString valueText(double value) {
+    if (value == 0.0) value = 0.0;  // no "-0"
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('.'), torvel::decimalSeparator());
+    return text;
+}
+
+QFont signFont(const QFont& base) {
+    QFont f = base;
+    // A font that has the diameter sign; Qt falls back further if none is installed.
+    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Segoe UI Symbol"),
+                   QStringLiteral("Cambria Math")});
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    return f;
+}
+
+bool isDiameterKey(const QString& text) {
+    for (QChar c : text)
+        if (!(c == u'.' || (c >= u'0' && c <= u'9'))) return false;
+    return true;
+}
+
+// Key filter of Diametre: digits, "." and Backspace pass; every other typed
+// character (Enter included) is dropped, after which the diameter is read
+// again from the box text.
+class DiameterFilter : public QObject {
+public:
+    DiameterFilter(QObject* parent, std::function<void()> onDiscard)
+        : QObject(parent), onDiscard_(std::move(onDiscard)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                return false;
+            const QString text = key->text();
+            if (text.isEmpty() || key->key() == Qt::Key_Backspace) return false;
+            if (text.at(0).unicode() == 0x7f) return false;  // Delete types nothing
+            if (isDiameterKey(text)) return false;
+            onDiscard_();
+            return true;
+        }
+        if (event->type() == QEvent::InputMethod) {
+            const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
+            if (commit.isEmpty() || isDiameterKey(commit)) return false;
+            onDiscard_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onDiscard_;
+};
+
+}  // namespace
+
+Ajustements::Ajustements(QWidget* parent)
+    : StudyWindow({QStringLiteral("Ajustements"), QStringLiteral("Ajustements"), QString(), 9900,
+                   5250, 9300, 4750, QStringLiteral("Ajustements")},
+                  parent) {
+    buildPopup();
+    buildFrame2();
+    buildToolbars();
+
+    // Only takes the focus, so that no tile or bar keeps a caret.
+    recupCurseur_ = addEdit(frame(), QStringLiteral("recup_curseur"), QStringLiteral("Text1"), 150,
+                            4500, 30, 30);
+    recupCurseur_->setReadOnly(true);
+    recupCurseur_->setFrame(false);
+    recupCurseur_->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));
+    setFocusSink(recupCurseur_);
+
+    Form_Load();
+    orderTabsVisually();
+    layoutFrame();
+}
+
+void Ajustements::buildPopup() {
+    QGroupBox* popup = addGroup(frame(), QStringLiteral("Popup"), QStringLiteral("Choix du diamètre"),
+                                150, 300, 4400, 1800);
+    QLabel* sign = addLabel(popup, QStringLiteral("Label5"), kDiameterSign, 150, 390, 300, 315);
+    sign->setFont(signFont(font()));
+    diametre_ = addEdit(popup, QStringLiteral("Diametre"), QStringLiteral("Text1"), 450, 390, 1100, 315);
+    sign->setBuddy(diametre_);
+    diametre_->installEventFilter(new DiameterFilter(diametre_, [this] { Diametre_KeyDiscarded(); }));
+    connect(diametre_, &QLineEdit::textChanged, this, [this] { Diametre_Change(); });
+
+    QFont nameFont = font();
+    nameFont.setPointSizeF(9.75);
+    nameFont.setBold(true);
+    struct Spec {
+        Side side;
+        const char* name;
+        const char* text;
+        const char* upper;
+        const char* upperText;
+        const char* lower;
+        const char* lowerText;
+        int left;
+    };
+    const Spec specs[] = {
+        {Side::Hole, "Aj_Ale", "H7", "Af_Ec_Sup_Al", "0.01", "Af_Ec_Inf_Al", "0", 150},
+        {Side::Shaft, "Aj_Arb", "g6", "Af_Ec_Sup_Ar", "-0.002", "Af_Ec_Inf_Ar", "-0.008", 2250},
+    };
+    for (const Spec& s : specs) {
+        SideFields& f = fields(s.side);
+        f.name = addLabel(popup, QString::fromLatin1(s.name), QString::fromLatin1(s.text), s.left,
+                          1020, 850, 330);
+        f.name->setFont(nameFont);
+        f.upper = addLabel(popup, QString::fromLatin1(s.upper), QString::fromLatin1(s.upperText),
+                           s.left + 900, 900, 1150, 255);
+        f.lower = addLabel(popup, QString::fromLatin1(s.lower), QString::fromLatin1(s.lowerText),
+                           s.left + 900, 1200, 1150, 255);
+    }
+}
+
+void Ajustements::buildFrame2() {
+    QGroupBox* frame2 = addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Calcul des jeux"),
+                                 4700, 300, 4450, 1800);
+    struct Row {
+        const char* label;
+        const char* caption;
+        const char* sign;  // empty for the clearances
+        const char* value;
+        const char* design;
+    };
+    const Row rows[] = {
+        {"Label7", "Alésage maxi :", "Label11", "Res_Al_Max", "2.01"},
+        {"Label8", "Alésage mini :", "Label6", "Res_Al_Min", "2"},
+        {"Label9", "Arbre maxi :", "Label4", "Res_Ar_Max", "1.998"},
+        {"Label10", "Arbre mini :", "Label3", "Res_Ar_Min", "1.992"},
+        {"Label1", "Jeu Maxi :", "", "J_Max", "0.0180"},
+        {"Label2", "Jeu mini :", "", "J_Min", "0.0020"},
+    };
+    int top = 270;
+    QList<QLabel*> values;
+    for (const Row& r : rows) {
+        if (values.size() == 4) top += 60;
+        QLabel* caption = addLabel(frame2, QString::fromLatin1(r.label), QString::fromUtf8(r.caption),
+                                   150, top, 1550, 255);
+        if (*r.sign) {
+            QLabel* sign = addLabel(frame2, QString::fromLatin1(r.sign), kDiameterSign, 1700, top - 30,
+                                    300, 285);
+            sign->setFont(signFont(font()));
+        }
+        QLabel* value = addLabel(frame2, QString::fromLatin1(r.value), QString::fromLatin1(r.design),
+                                 2000, top, 1500, 255);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        caption->setBuddy(value);
+        values << value;
+        top += 240;
+    }
+    hole_.max = values[0];
+    hole_.min = values[1];
+    shaft_.max = values[2];
+    shaft_.min = values[3];
+    jMax_ = values[4];
+    jMin_ = values[5];
+}
+
+void Ajustements::buildToolbars() {
+    QGroupBox* toolbars = addGroup(frame(), QStringLiteral("Toolbars"),
+                                   QStringLiteral("Choix de l'ajustement"), 150, 2250, 9000, 2150);
+    auto texts = [](Side side, bool grades) {
+        QStringList out;
+        if (grades) {
+            for (int i = 0; i < torvel::fits::gradeTileCount(side); ++i)
+                out << QString::number(torvel::fits::gradeOfTile(side, i));
+        } else {
+            for (const std::string& l : torvel::fits::letters(side)) out << torvel::fromStd(l);
+        }
+        return out;
+    };
+    hole_.letters = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Cl_Al"), texts(Side::Hole, false), 200, 330);
+    hole_.grades = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Ql_Al"), texts(Side::Hole, true), 200, 730);
+    shaft_.letters = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Cl_Ar"), texts(Side::Shaft, false), 200, 1230);
+    shaft_.grades = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Ql_Ar"), texts(Side::Shaft, true), 200, 1630);
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        connect(fields(side).letters, &TileStrip::clicked, this,
+                [this, side](int i) { letterClicked(side, i); });
+        connect(fields(side).grades, &TileStrip::clicked, this,
+                [this, side](int i) { gradeClicked(side, i); });
+    }
+}
+
+TileStrip* Ajustements::letterStrip(Side side) const {
+    return side == Side::Hole ? hole_.letters : shaft_.letters;
+}
+TileStrip* Ajustements::gradeStrip(Side side) const {
+    return side == Side::Hole ? hole_.grades : shaft_.grades;
+}
+
+void Ajustements::Form_Load() {
+    auto& st = state();
+    {
+        const QSignalBlocker quiet(diametre_);
+        diametre_->setText(QStringLiteral("2"));
+    }
+    st.Diametre_Nom = 2.0;
+    for (QLabel* l : {hole_.upper, hole_.lower, hole_.max, hole_.min, shaft_.upper, shaft_.lower,
+                      shaft_.max, shaft_.min, jMax_, jMin_, hole_.name, shaft_.name}) {
+        setTextColour(l, kBlack);
+        // The design captions (H7 / g6 at 2 mm) are numbers like the others.
+        if (l != hole_.name && l != shaft_.name)
+            l->setText(l->text().replace(QLatin1Char('.'), torvel::decimalSeparator()));
+    }
+
+    // The letters and grades start again; a class key that survives from an
+    // earlier opening follows the class the window now shows, so that no
+    // lookup runs on a class other than the one named on screen.
+    const torvel::fits::FitsSelection initial;
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        SideSelection& s = st.side(side);
+        const SideSelection& init = side == Side::Hole ? initial.Al : initial.Ar;
+        s.Lettre = init.Lettre;
+        s.Qualite = init.Qualite;
+        s.Sel_Cl = init.Sel_Cl;
+        s.Sel_Ql = init.Sel_Ql;
+        if (!s.Classe.empty()) s.Classe = torvel::fits::classKey(side, s.Lettre, std::stoi(s.Qualite));
+
+        SideFields& f = fields(side);
+        f.name->setText(torvel::fromStd(s.Lettre + s.Qualite));
+        f.letters->Selectionne_Tuile(s.Sel_Cl);
+        f.letters->setSelected(s.Sel_Cl);
+        f.grades->Selectionne_Tuile(s.Sel_Ql);
+        f.grades->setSelected(s.Sel_Ql);
+    }
+    followDiameter();
+}
+
+// ---- diameter ----
+
+void Ajustements::Diametre_KeyDiscarded() { state().Diametre_Nom = torvel::readNumber(diametre_->text()); }
+
+void Ajustements::Diametre_Change() {
+    state().Diametre_Nom = torvel::readNumber(diametre_->text());
+    followDiameter();
+    // The results stay hidden until the next tile click.
+    for (Side side : {Side::Hole, Side::Shaft}) setSideColour(side, kWhite);
+}
+
+// The T / t letter tiles and the grade tiles of the current letters follow the
+// diameter; the selected grade is kept even when it is no longer offered.
+void Ajustements::followDiameter() {
+    const double d = state().Diametre_Nom;
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        const auto& letters = torvel::fits::letters(side);
+        TileStrip* strip = letterStrip(side);
+        for (int i = 0; i < strip->count(); ++i)
+            strip->tile(i)->setEnabled(torvel::fits::letterTileEnabled(side, letters[static_cast<size_t>(i)], d));
+        if (const auto offer = torvel::fits::offeredGrades(side, state().side(side).Lettre, d))
+            gradeStrip(side)->setEnabledFlags(offer->tileEnabled);
+    }
+}
+
+void Ajustements::Controle_Diametre() {
+    const auto check = torvel::fits::checkDiameter(state().Diametre_Nom);
+    if (check.accepted) return;
+    QMessageBox box(QMessageBox::Warning, torvel::identity().title,
+                    QString::fromUtf8(torvel::fits::kDiameterMessage), QMessageBox::Ok, this);
+    box.exec();
+    diametre_->setText(torvel::fromStd(check.correctedText));  // raises Diametre_Change
+}
+
+// ---- tile clicks ----
+
+void Ajustements::letterClicked(Side side, int index) {
+    Controle_Diametre();
+    // Blackened after the range check, so that a corrected diameter does not
+    // hide what this click computes.
+    setSideColour(side, kBlack);
+    SideSelection& s = state().side(side);
+    SideFields& f = fields(side);
+    f.letters->Selectionne_Tuile(index);
+    f.letters->setSelected(index);
+    s.Sel_Cl = index;
+    focusSink();
+    f.name->clear();
+    s.Lettre = torvel::fits::letters(side)[static_cast<size_t>(index)];
+    Choix_Qualites(side);
+    finishClick(side);
+}
+
+void Ajustements::gradeClicked(Side side, int index) {
+    Controle_Diametre();
+    setSideColour(side, kBlack);
+    SideSelection& s = state().side(side);
+    SideFields& f = fields(side);
+    f.grades->Selectionne_Tuile(index);
+    f.grades->setSelected(index);
+    s.Sel_Ql = index;
+    focusSink();
+    f.name->clear();
+    s.Qualite = std::to_string(torvel::fits::gradeOfTile(side, index));
+    finishClick(side);
+}
+
+// Choix_Qualites_Al / Choix_Qualites_Ar.
+void Ajustements::Choix_Qualites(Side side) {
+    SideSelection& s = state().side(side);
+    const auto offer = torvel::fits::offeredGrades(side, s.Lettre, state().Diametre_Nom);
+    if (!offer) return;
+    TileStrip* strip = gradeStrip(side);
+    strip->Efface_Tuiles();
+    if (offer->defaultGrade) {
+        const int tile = torvel::fits::gradeTileIndex(side, *offer->defaultGrade);
+        strip->Marque_Tuile(tile);
+        strip->setSelected(tile);
+        s.Sel_Ql = tile;
+        s.Qualite = std::to_string(*offer->defaultGrade);
+    }
+    strip->setEnabledFlags(offer->tileEnabled);
+}
+
+void Ajustements::finishClick(Side side) {
+    SideSelection& s = state().side(side);
+    s.Classe = torvel::fits::classKey(side, s.Lettre, std::stoi(s.Qualite));
+    fields(side).name->setText(torvel::fromStd(s.Classe));
+    Ecarts(Side::Hole);
+    Affiche(Side::Hole);
+    Ecarts(Side::Shaft);
+    Affiche(Side::Shaft);
+}
+
+// Ecarts_Al / Ecarts_Ar. A class the window does not offer at this diameter
+// counts as having no entry, like a class the tables do not hold.
+void Ajustements::Ecarts(Side side) {
+    SideSelection& s = state().side(side);
+    const double d = state().Diametre_Nom;
+    if (s.Classe.empty()) return;
+    const bool offered = torvel::fits::isOffered(side, s.Lettre, std::stoi(s.Qualite), d);
+    s.EcartsTrouves = offered && torvel::fits::updateDeviations(side, s.Classe, d, s.Ecarts);
+}
+
+// Affiche_Al / Affiche_Ar. A side that has no class yet keeps its fields; a
+// class without an entry empties them rather than show another class's values.
+void Ajustements::Affiche(Side side) {
+    const SideSelection& s = state().side(side);
+    SideFields& f = fields(side);
+    if (!s.Classe.empty()) {
+        const double d = state().Diametre_Nom;
+        const bool ok = s.EcartsTrouves;
+        f.upper->setText(ok ? valueText(s.Ecarts.upper) : QString());
+        f.lower->setText(ok ? valueText(s.Ecarts.lower) : QString());
+        f.max->setText(ok ? valueText(d + s.Ecarts.upper) : QString());
+        f.min->setText(ok ? valueText(d + s.Ecarts.lower) : QString());
+    }
+    // Until both sides have a class there is no clearance to show.
+    if (!state().Al.Classe.empty() && !state().Ar.Classe.empty()) {
+        Calcul_Jeu();
+    } else {
+        jMax_->clear();
+        jMin_->clear();
+    }
+}
+
+void Ajustements::Calcul_Jeu() {
+    const SideSelection& al = state().Al;
+    const SideSelection& ar = state().Ar;
+    if (!al.EcartsTrouves || !ar.EcartsTrouves) {
+        jMax_->clear();
+        jMin_->clear();
+        return;
+    }
+    // Largest hole minus smallest shaft, and smallest hole minus largest shaft.
+    // The diameter cancels out; leaving it out keeps equal limits at exactly 0.
+    const double jMax = al.Ecarts.upper - ar.Ecarts.lower;
+    const double jMin = al.Ecarts.lower - ar.Ecarts.upper;
+    jMax_->setText(torvel::displayNumber(jMax, "##0.0000"));
+    jMin_->setText(torvel::displayNumber(jMin, "##0.0000"));
+    QColor colour = kBlack;
+    if (jMax < 0 && jMin <= 0)
+        colour = kRed;
+    else if (jMax > 0 && jMin >= 0)
+        colour = kBlue;
+    setTextColour(jMax_, colour);
+    setTextColour(jMin_, colour);
+}
+
+void Ajustements::focusSink() {
+    recupCurseur_->setFocus(Qt::MouseFocusReason);
+    recupCurseur_->setCursorPosition(0);
+}
+
+// ---- colours ----
+
+void Ajustements::setTextColour(QLabel* label, const QColor& colour) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+void Ajustements::setSideColour(Side side, const QColor& colour) {
+    SideFields& f = fields(side);
+    for (QLabel* l : {f.upper, f.lower, f.max, f.min, f.name}) setTextColour(l, colour);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+// ISO fits study: a nominal diameter and four strips of tiles to pick a hole
+// class and a shaft class; every tile click shows both classes with their
+// deviations, the four limits and the maximum and minimum clearance, coloured
+// by the kind of fit. No reference, no Calculer, no report.
+
+#include "StudyWindow.h"
+#include "TileStrip.h"
+#include "fits_selection.h"
+
+class QLabel;
+class QLineEdit;
+
+class Ajustements : public torvel::StudyWindow {
+    Q_OBJECT
+public:
+    explicit Ajustements(QWidget* parent = nullptr);
+
+    // Clearances from the shown values of both sides, with the fit colour.
+    void Calcul_Jeu();
+
+    torvel::fits::TileStrip* letterStrip(torvel::fits::Side side) const;
+    torvel::fits::TileStrip* gradeStrip(torvel::fits::Side side) const;
+
+private:
+    struct SideFields {
+        QLabel* name = nullptr;  // Aj_Ale / Aj_Arb
+        QLabel* upper = nullptr;
+        QLabel* lower = nullptr;
+        QLabel* max = nullptr;
+        QLabel* min = nullptr;
+        torvel::fits::TileStrip* letters = nullptr;
+        torvel::fits::TileStrip* grades = nullptr;
+    };
+
+    void buildPopup();
+    void buildFrame2();
+    void buildToolbars();
+    void Form_Load();
+
+    void Diametre_Change();
+    void Diametre_KeyDiscarded();
+    void Controle_Diametre();
+    void followDiameter();
+
+    void letterClicked(torvel::fits::Side side, int index);
+    void gradeClicked(torvel::fits::Side side, int index);
+    void Choix_Qualites(torvel::fits::Side side);
+    void finishClick(torvel::fits::Side side);
+    void Ecarts(torvel::fits::Side side);
+    void Affiche(torvel::fits::Side side);
+    void focusSink();
+
+    void setTextColour(QLabel* label, const QColor& colour);
+    void setSideColour(torvel::fits::Side side, const QColor& colour);
+
+    SideFields& fields(torvel::fits::Side side) {
+        return side == torvel::fits::Side::Hole ? hole_ : shaft_;
+    }
+
+    QLineEdit* diametre_ = nullptr;
+    QLineEdit* recupCurseur_ = nullptr;
+    QLabel* jMax_ = nullptr;
+    QLabel* jMin_ = nullptr;
+    SideFields hole_;
+    SideFields shaft_;
+};

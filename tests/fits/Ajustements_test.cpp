@@ -1,0 +1,534 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+
+#include "Ajustements.h"
+#include "fits_selection.h"
+#include "iso_fits.h"
+#include "twips.h"
+#include "ui_helpers.h"
+
+using namespace testing_ui;
+using torvel::fits::Side;
+using torvel::fits::Tile;
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kTint(181, 189, 214);
+
+const char* const kHoleFields[] = {"Aj_Ale", "Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min"};
+const char* const kShaftFields[] = {"Aj_Arb", "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max", "Res_Ar_Min"};
+
+QString text(QWidget* w, const QString& name) {
+    if (auto* label = w->findChild<QLabel*>(name)) return label->text();
+    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
+    ADD_FAILURE() << "no field " << name.toStdString();
+    return {};
+}
+
+QStringList texts(QWidget* w, const char* const (&names)[5]) {
+    QStringList out;
+    for (const char* n : names) out << text(w, n);
+    return out;
+}
+
+QStringList clearance(QWidget* w) { return {text(w, "J_Max"), text(w, "J_Min")}; }
+
+QColor colour(QWidget* w, const QString& name) {
+    return child<QLabel>(w, name)->palette().color(QPalette::WindowText);
+}
+
+QString stripName(Side side, bool grades) {
+    return QStringLiteral("Lbl_TB_%1_%2").arg(grades ? "Ql" : "Cl").arg(side == Side::Hole ? "Al" : "Ar");
+}
+
+Tile* tile(QWidget* w, Side side, bool grades, int index) {
+    return child<Tile>(w, QStringLiteral("%1_%2").arg(stripName(side, grades)).arg(index));
+}
+
+Tile* letterTile(QWidget* w, Side side, const char* letter) {
+    return tile(w, side, false, torvel::fits::letterTileIndex(side, letter));
+}
+
+Tile* gradeTile(QWidget* w, Side side, int grade) {
+    return tile(w, side, true, torvel::fits::gradeTileIndex(side, grade));
+}
+
+void press(Tile* t) { QTest::mouseClick(t, Qt::LeftButton, Qt::NoModifier, t->rect().center()); }
+
+void setDiameter(QWidget* w, const QString& value) { type(child<QLineEdit>(w, "Diametre"), value); }
+
+// A value in units of 0.0001 mm written as the window shows it: the shortest
+// decimal form, or with exactly four decimals for the clearances.
+QString tenThousandths(long long v, bool fourDecimals, QChar separator) {
+    const QString sign = v < 0 ? QStringLiteral("-") : QString();
+    const long long a = std::llabs(v);
+    QString frac = QStringLiteral("%1").arg(a % 10000, 4, 10, QLatin1Char('0'));
+    if (!fourDecimals) {
+        while (frac.endsWith(QLatin1Char('0'))) frac.chop(1);
+        if (frac.isEmpty()) return a == 0 ? QStringLiteral("0") : sign + QString::number(a / 10000);
+    }
+    return sign + QString::number(a / 10000) + separator + frac;
+}
+
+class AjustementsTest : public ::testing::Test {
+protected:
+    void SetUp() override { torvel::fits::resetFitsSelection(); }
+};
+
+}  // namespace
+
+TEST_F(AjustementsTest, OpensWithItsDesignContents) {
+    Ajustements w;
+    EXPECT_EQ(w.objectName(), "Ajustements");
+    EXPECT_EQ(w.windowTitle(), "Ajustements");
+    EXPECT_EQ(child<QGroupBox>(&w, "Frame1")->title(), "Ajustements");
+    EXPECT_EQ(child<QGroupBox>(&w, "Popup")->title(), "Choix du diamètre");
+    EXPECT_EQ(child<QGroupBox>(&w, "Frame2")->title(), "Calcul des jeux");
+    EXPECT_EQ(child<QGroupBox>(&w, "Toolbars")->title(), "Choix de l'ajustement");
+    EXPECT_EQ(w.findChild<QWidget*>("TextRef"), nullptr);
+    EXPECT_TRUE(w.findChildren<QPushButton*>().isEmpty());
+
+    EXPECT_EQ(text(&w, "Diametre"), "2");
+    EXPECT_EQ(texts(&w, kHoleFields), QStringList({"H7", "0,01", "0", "2,01", "2"}));
+    EXPECT_EQ(texts(&w, kShaftFields), QStringList({"g6", "-0,002", "-0,008", "1,998", "1,992"}));
+    EXPECT_EQ(clearance(&w), QStringList({"0,0180", "0,0020"}));
+    {
+        LocaleScope point("en_US");
+        Ajustements en;
+        EXPECT_EQ(texts(&en, kHoleFields), QStringList({"H7", "0.01", "0", "2.01", "2"}));
+        EXPECT_EQ(clearance(&en), QStringList({"0.0180", "0.0020"}));
+    }
+    for (const char* n : {"Aj_Ale", "Af_Ec_Sup_Al", "Res_Ar_Min", "J_Max", "J_Min"})
+        EXPECT_EQ(colour(&w, n), kBlack) << n;
+    for (const char* n : {"Label5", "Label11", "Label6", "Label4", "Label3"})
+        EXPECT_EQ(text(&w, n), QString::fromUtf8("\u2300")) << n;
+    EXPECT_EQ(child<QLabel>(&w, "Label5")->buddy(), w.findChild<QWidget*>("Diametre"));
+    EXPECT_EQ(text(&w, "Label7"), "Alésage maxi :");
+    EXPECT_EQ(child<QLabel>(&w, "Label2")->buddy(), w.findChild<QWidget*>("J_Min"));
+    EXPECT_EQ(text(&w, "recup_curseur"), "Text1");
+
+    // Tiles: names, texts, which are enabled and which carry the selection.
+    struct Strip {
+        Side side;
+        bool grades;
+        int count;
+        const char* first;
+        const char* last;
+        int selected;
+        QList<int> disabled;
+    };
+    const Strip strips[] = {
+        {Side::Hole, false, 23, "A", "ZC", 7, {16}},               // T up to 24 mm
+        {Side::Hole, true, 13, "6", "18", 1, {11, 12}},            // H offers 6 to 16 at 2 mm
+        {Side::Shaft, false, 23, "a", "zc", 6, {16}},              // t
+        {Side::Shaft, true, 14, "5", "18", 1, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},  // g5, g6
+    };
+    for (const Strip& s : strips) {
+        const QString name = stripName(s.side, s.grades);
+        EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("%1_%2").arg(name).arg(s.count)), nullptr);
+        EXPECT_EQ(tile(&w, s.side, s.grades, 0)->text(), s.first);
+        EXPECT_EQ(tile(&w, s.side, s.grades, s.count - 1)->text(), s.last);
+        for (int i = 0; i < s.count; ++i) {
+            Tile* t = tile(&w, s.side, s.grades, i);
+            EXPECT_EQ(t->isEnabled(), !s.disabled.contains(i)) << name.toStdString() << i;
+            EXPECT_EQ(t->look(), i == s.selected ? Tile::Look::Selected : Tile::Look::Plain)
+                << name.toStdString() << i;
+            EXPECT_EQ(t->focusPolicy(), Qt::NoFocus);
+        }
+    }
+}
+
+TEST_F(AjustementsTest, WorkedExamplesInBothLocales) {
+    for (const char* locale : {"fr_FR", "en_US"}) {
+        LocaleScope scope(locale);
+        const bool fr = QString::fromLatin1(locale) == "fr_FR";
+        auto d = [fr](QString s) { return fr ? s.replace('.', ',') : s; };
+        auto dl = [&](const QStringList& l) {
+            QStringList out;
+            for (const QString& s : l) out << d(s);
+            return out;
+        };
+        torvel::fits::resetFitsSelection();
+        {
+            Ajustements w;
+            // One side alone: its values, no clearance yet.
+            EXPECT_TRUE(catchMessages([&] { press(gradeTile(&w, Side::Hole, 7)); }).isEmpty());
+            EXPECT_EQ(texts(&w, kHoleFields), dl({"H7", "0.01", "0", "2.01", "2"})) << locale;
+            EXPECT_EQ(clearance(&w), QStringList({"", ""})) << locale;
+            press(gradeTile(&w, Side::Shaft, 6));
+            EXPECT_EQ(texts(&w, kShaftFields), dl({"g6", "-0.002", "-0.008", "1.998", "1.992"})) << locale;
+            EXPECT_EQ(clearance(&w), dl({"0.0180", "0.0020"})) << locale;
+            EXPECT_EQ(colour(&w, "J_Max"), kBlue);
+            EXPECT_EQ(colour(&w, "J_Min"), kBlue);
+            // The letter tile takes the lowest grade H offers at 2 mm.
+            press(letterTile(&w, Side::Hole, "H"));
+            EXPECT_EQ(texts(&w, kHoleFields), dl({"H6", "0.006", "0", "2.006", "2"})) << locale;
+            EXPECT_EQ(gradeTile(&w, Side::Hole, 6)->look(), Tile::Look::Marked);
+            EXPECT_EQ(gradeTile(&w, Side::Hole, 7)->look(), Tile::Look::Plain);
+        }
+        struct Fit {
+            const char* diameter;
+            const char* shaftLetter;
+            QStringList hole, shaft, clearance;
+            QColor colour;
+        };
+        const Fit fits[] = {
+            {"25", "p", {"H7", "0.021", "0", "25.021", "25"}, {"p6", "0.035", "0.022", "25.035", "25.022"},
+             {"-0.0010", "-0.0350"}, kRed},
+            {"40", "k", {"H7", "0.025", "0", "40.025", "40"}, {"k6", "0.018", "0.002", "40.018", "40.002"},
+             {"0.0230", "-0.0180"}, kBlack},
+            {"40", "h", {"H7", "0.025", "0", "40.025", "40"}, {"h6", "0", "-0.016", "40", "39.984"},
+             {"0.0410", "0.0000"}, kBlue},
+            {"18", "s", {"H7", "0.018", "0", "18.018", "18"}, {"s6", "0.039", "0.028", "18.039", "18.028"},
+             {"-0.0100", "-0.0390"}, kRed},
+        };
+        for (const Fit& f : fits) {
+            torvel::fits::resetFitsSelection();
+            Ajustements w;
+            setDiameter(&w, f.diameter);
+            press(letterTile(&w, Side::Hole, "H"));
+            press(gradeTile(&w, Side::Hole, 7));
+            press(letterTile(&w, Side::Shaft, f.shaftLetter));
+            press(gradeTile(&w, Side::Shaft, 6));
+            EXPECT_EQ(texts(&w, kHoleFields), dl(f.hole)) << locale << " " << f.shaftLetter;
+            EXPECT_EQ(texts(&w, kShaftFields), dl(f.shaft)) << locale << " " << f.shaftLetter;
+            EXPECT_EQ(clearance(&w), dl(f.clearance)) << locale << " " << f.shaftLetter;
+            EXPECT_EQ(colour(&w, "J_Max"), f.colour) << f.shaftLetter;
+            EXPECT_EQ(colour(&w, "J_Min"), f.colour) << f.shaftLetter;
+        }
+    }
+}
+
+TEST_F(AjustementsTest, DiameterChangeHidesResultsAndFollowsTheLetterTiles) {
+    Ajustements w;
+    press(gradeTile(&w, Side::Hole, 7));
+    press(gradeTile(&w, Side::Shaft, 6));
+    setDiameter(&w, "30");
+    for (const auto* names : {&kHoleFields, &kShaftFields})
+        for (const char* n : *names) EXPECT_EQ(colour(&w, n), kWhite) << n;
+    EXPECT_EQ(colour(&w, "J_Max"), kBlue);  // the clearances are left as they were
+    EXPECT_EQ(text(&w, "Af_Ec_Sup_Al"), "0,01");  // nothing recomputed
+    EXPECT_TRUE(letterTile(&w, Side::Hole, "T")->isEnabled());
+    EXPECT_TRUE(letterTile(&w, Side::Shaft, "t")->isEnabled());
+
+    press(letterTile(&w, Side::Hole, "T"));
+    EXPECT_EQ(texts(&w, kHoleFields), QStringList({"T6", "-0,037", "-0,05", "29,963", "29,95"}));
+    for (const char* n : kHoleFields) EXPECT_EQ(colour(&w, n), kBlack) << n;
+    for (const char* n : kShaftFields) EXPECT_EQ(colour(&w, n), kWhite) << n;
+    EXPECT_EQ(texts(&w, kShaftFields), QStringList({"g6", "-0,007", "-0,02", "29,993", "29,98"}));
+    EXPECT_EQ(clearance(&w), QStringList({"-0,0170", "-0,0430"}));
+
+    struct Case {
+        const char* diameter;
+        bool tEnabled;
+    };
+    for (const Case& c : {Case{"24", false}, Case{"24.5", true}, Case{"1", true}, Case{"", true},
+                          Case{"1.5", false}, Case{"600", true}}) {
+        setDiameter(&w, c.diameter);
+        EXPECT_EQ(letterTile(&w, Side::Hole, "T")->isEnabled(), c.tEnabled) << c.diameter;
+        EXPECT_EQ(letterTile(&w, Side::Shaft, "t")->isEnabled(), c.tEnabled) << c.diameter;
+    }
+}
+
+TEST_F(AjustementsTest, KeyFilterKeepsDigitsAndPointOnly) {
+    Ajustements w;
+    QLineEdit* box = child<QLineEdit>(&w, "Diametre");
+    struct Case {
+        QString typed, expected;
+    };
+    const Case cases[] = {
+        {"12", "12"}, {"1,5", "15"}, {"a-3e.5", "3.5"}, {"1.2.3", "1.2.3"}, {"é7", "7"}, {"x", ""},
+    };
+    for (const Case& c : cases) {
+        type(box, c.typed);
+        EXPECT_EQ(box->text(), c.expected) << c.typed.toStdString();
+    }
+    type(box, "25");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), "2");
+    QTest::keyClick(box, 'z');
+    EXPECT_EQ(box->text(), "2");
+    // "1.2.3" reads as 1.2 by the leading-number rule, which the tiles then follow.
+    type(box, "1.2.3");
+    EXPECT_FALSE(letterTile(&w, Side::Hole, "T")->isEnabled());
+}
+
+TEST_F(AjustementsTest, RangeCheckCorrectsTheDiameterBeforeTheClick) {
+    struct Case {
+        const char* typed;
+        const char* corrected;  // empty: accepted as typed
+        QStringList hole;
+    };
+    const Case cases[] = {
+        {"600", "500", {"H7", "0,063", "0", "500,063", "500"}},
+        {"500.1", "500", {"H7", "0,063", "0", "500,063", "500"}},
+        {"500", "", {"H7", "0,063", "0", "500,063", "500"}},
+        {"1", "2", {"H7", "0,01", "0", "2,01", "2"}},
+        {"", "2", {"H7", "0,01", "0", "2,01", "2"}},
+        {"0.5", "2", {"H7", "0,01", "0", "2,01", "2"}},
+        {"1e999", "500", {"H7", "0,063", "0", "500,063", "500"}},
+    };
+    for (const Case& c : cases) {
+        torvel::fits::resetFitsSelection();
+        Ajustements w;
+        setDiameter(&w, c.typed);
+        if (QByteArray(c.typed) == "1e999")  // pasted, the filter would not let the e through
+            child<QLineEdit>(&w, "Diametre")->setText(c.typed);
+        const QStringList messages = catchMessages([&] { press(gradeTile(&w, Side::Hole, 7)); });
+        if (*c.corrected) {
+            EXPECT_EQ(messages, QStringList({"Le diamètre doit être supérieur à 1 et inférieur ou égal à 500"}))
+                << c.typed;
+            EXPECT_EQ(lastBoxLook().title, "Torvel");
+            EXPECT_EQ(lastBoxLook().icon, QMessageBox::Warning);
+            EXPECT_EQ(lastBoxLook().buttons, 1);
+            EXPECT_EQ(text(&w, "Diametre"), c.corrected) << c.typed;
+        } else {
+            EXPECT_TRUE(messages.isEmpty()) << c.typed;
+            EXPECT_EQ(text(&w, "Diametre"), c.typed);
+        }
+        EXPECT_EQ(texts(&w, kHoleFields), c.hole) << c.typed;
+        // What the click computed is shown, also after a correction.
+        for (const char* n : kHoleFields) EXPECT_EQ(colour(&w, n), kBlack) << c.typed << " " << n;
+    }
+}
+
+TEST_F(AjustementsTest, EveryEnabledGradeMatchesTheTables) {
+    LocaleScope scope("en_US");
+    Ajustements w;
+    const double diameters[] = {2, 3, 5.5, 6, 10.5, 14, 24, 25, 30, 50, 65, 100, 118, 150, 190, 250, 400, 500};
+    int checked = 0;
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        const Side other = side == Side::Hole ? Side::Shaft : Side::Hole;
+        // A class on the other side first, so that every click also gives a clearance.
+        press(letterTile(&w, other, other == Side::Hole ? "H" : "g"));
+        press(gradeTile(&w, other, other == Side::Hole ? 7 : 6));
+        const auto otherKey = torvel::fits::classKey(other, other == Side::Hole ? "H" : "g",
+                                                     other == Side::Hole ? 7 : 6);
+        const auto* mine = side == Side::Hole ? &kHoleFields : &kShaftFields;
+        const auto& letters = torvel::fits::letters(side);
+        for (double d : diameters) {
+            setDiameter(&w, QString::number(d));
+            const auto otherHalf = torvel::fits::deviationsHalfMicrons(other, otherKey, d);
+            ASSERT_TRUE(otherHalf);
+            for (size_t li = 0; li < letters.size(); ++li) {
+                Tile* lt = tile(&w, side, false, static_cast<int>(li));
+                const auto offer = torvel::fits::offeredGrades(side, letters[li], d);
+                ASSERT_TRUE(offer);
+                EXPECT_EQ(lt->isEnabled(), !offer->grades.empty()) << letters[li] << " " << d;
+                if (!lt->isEnabled()) continue;
+                press(lt);
+                for (int gi = 0; gi < torvel::fits::gradeTileCount(side); ++gi) {
+                    Tile* gt = tile(&w, side, true, gi);
+                    const int grade = torvel::fits::gradeOfTile(side, gi);
+                    EXPECT_EQ(gt->isEnabled(), offer->tileEnabled[static_cast<size_t>(gi)]);
+                    if (!gt->isEnabled()) continue;
+                    press(gt);
+                    const std::string key = torvel::fits::classKey(side, letters[li], grade);
+                    const auto half = torvel::fits::deviationsHalfMicrons(side, key, d);
+                    ASSERT_TRUE(half) << key << " at " << d;
+                    const long long base = std::llround(d * 10000);
+                    const QStringList expected = {
+                        QString::fromStdString(key), tenThousandths(half->upper * 5LL, false, '.'),
+                        tenThousandths(half->lower * 5LL, false, '.'),
+                        tenThousandths(base + half->upper * 5LL, false, '.'),
+                        tenThousandths(base + half->lower * 5LL, false, '.')};
+                    EXPECT_EQ(texts(&w, *mine), expected) << key << " at " << d;
+                    const auto& hole = side == Side::Hole ? *half : *otherHalf;
+                    const auto& shaft = side == Side::Hole ? *otherHalf : *half;
+                    const long long jMax = (hole.upper - shaft.lower) * 5LL;
+                    const long long jMin = (hole.lower - shaft.upper) * 5LL;
+                    EXPECT_EQ(clearance(&w), QStringList({tenThousandths(jMax, true, '.'),
+                                                          tenThousandths(jMin, true, '.')}))
+                        << key << " at " << d;
+                    const QColor fit = jMax < 0 && jMin <= 0 ? kRed : jMax > 0 && jMin >= 0 ? kBlue : kBlack;
+                    EXPECT_EQ(colour(&w, "J_Max"), fit) << key << " at " << d;
+                    EXPECT_EQ(colour(&w, "J_Min"), fit) << key << " at " << d;
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 2000);
+}
+
+TEST_F(AjustementsTest, GradeTilesFollowTheDiameterAndAClassWithoutEntryShowsNoValues) {
+    Ajustements w;
+    setDiameter(&w, "8");
+    press(gradeTile(&w, Side::Hole, 17));
+    press(gradeTile(&w, Side::Shaft, 6));
+    EXPECT_EQ(texts(&w, kHoleFields), QStringList({"H17", "1,5", "0", "9,5", "8"}));
+    EXPECT_EQ(clearance(&w), QStringList({"1,5140", "0,0050"}));
+
+    // H17 is not offered up to 6 mm: the tile greys, the selection stays.
+    setDiameter(&w, "5");
+    EXPECT_FALSE(gradeTile(&w, Side::Hole, 17)->isEnabled());
+    EXPECT_EQ(gradeTile(&w, Side::Hole, 17)->look(), Tile::Look::Selected);
+    EXPECT_TRUE(gradeTile(&w, Side::Hole, 16)->isEnabled());
+    press(gradeTile(&w, Side::Shaft, 6));
+    EXPECT_EQ(texts(&w, kHoleFields), QStringList({"H17", "", "", "", ""}));
+    EXPECT_EQ(texts(&w, kShaftFields), QStringList({"g6", "-0,004", "-0,012", "4,996", "4,988"}));
+    EXPECT_EQ(clearance(&w), QStringList({"", ""}));
+
+    // Back over 6 mm the grade is offered again.
+    setDiameter(&w, "7");
+    EXPECT_TRUE(gradeTile(&w, Side::Hole, 17)->isEnabled());
+    press(gradeTile(&w, Side::Shaft, 6));
+    EXPECT_EQ(texts(&w, kHoleFields), QStringList({"H17", "1,5", "0", "8,5", "7"}));
+    EXPECT_EQ(clearance(&w), QStringList({"1,5140", "0,0050"}));
+
+    // T chosen at 30, then a diameter where T offers nothing.
+    setDiameter(&w, "30");
+    press(letterTile(&w, Side::Hole, "T"));
+    setDiameter(&w, "20");
+    EXPECT_FALSE(letterTile(&w, Side::Hole, "T")->isEnabled());
+    for (int g = 6; g <= 18; ++g) EXPECT_FALSE(gradeTile(&w, Side::Hole, g)->isEnabled()) << g;
+    press(gradeTile(&w, Side::Shaft, 5));
+    EXPECT_EQ(texts(&w, kHoleFields), QStringList({"T6", "", "", "", ""}));
+    EXPECT_EQ(clearance(&w), QStringList({"", ""}));
+}
+
+TEST_F(AjustementsTest, StarredClassesAndInertTiles) {
+    Ajustements w;
+    setDiameter(&w, "50");
+    press(letterTile(&w, Side::Hole, "E"));
+    press(gradeTile(&w, Side::Hole, 11));
+    EXPECT_EQ(text(&w, "Aj_Ale"), "E11*");
+    press(letterTile(&w, Side::Shaft, "c"));
+    press(gradeTile(&w, Side::Shaft, 12));
+    EXPECT_EQ(text(&w, "Aj_Arb"), "c12*");
+    EXPECT_NE(text(&w, "Af_Ec_Sup_Ar"), "");
+
+    // A disabled tile does nothing.
+    const QStringList before = texts(&w, kShaftFields);
+    ASSERT_FALSE(gradeTile(&w, Side::Shaft, 13)->isEnabled());
+    press(gradeTile(&w, Side::Shaft, 13));
+    EXPECT_EQ(texts(&w, kShaftFields), before);
+    EXPECT_EQ(gradeTile(&w, Side::Shaft, 13)->look(), Tile::Look::Plain);
+}
+
+TEST_F(AjustementsTest, SelectionStateSurvivesCloseAndReopen) {
+    auto w = std::make_unique<Ajustements>();
+    setDiameter(w.get(), "25");
+    press(gradeTile(w.get(), Side::Hole, 8));
+    press(letterTile(w.get(), Side::Shaft, "f"));
+    EXPECT_EQ(text(w.get(), "Aj_Arb"), "f6");
+    w.reset();
+
+    // The load shows H7 / g6 at 2 again...
+    w = std::make_unique<Ajustements>();
+    EXPECT_EQ(text(w.get(), "Diametre"), "2");
+    EXPECT_EQ(texts(w.get(), kHoleFields), QStringList({"H7", "0,01", "0", "2,01", "2"}));
+    EXPECT_EQ(texts(w.get(), kShaftFields), QStringList({"g6", "-0,002", "-0,008", "1,998", "1,992"}));
+    EXPECT_EQ(letterTile(w.get(), Side::Shaft, "g")->look(), Tile::Look::Selected);
+    EXPECT_EQ(letterTile(w.get(), Side::Shaft, "f")->look(), Tile::Look::Plain);
+    EXPECT_EQ(gradeTile(w.get(), Side::Hole, 8)->look(), Tile::Look::Plain);
+    // ...but both sides have been chosen in this run: one click gives the clearance,
+    // computed with the class the window shows (g6, not the f6 of before).
+    press(gradeTile(w.get(), Side::Hole, 8));
+    EXPECT_EQ(texts(w.get(), kShaftFields), QStringList({"g6", "-0,002", "-0,008", "1,998", "1,992"}));
+    EXPECT_EQ(clearance(w.get()), QStringList({"0,0220", "0,0020"}));
+    w.reset();
+
+    // A fresh run waits for both sides.
+    torvel::fits::resetFitsSelection();
+    w = std::make_unique<Ajustements>();
+    press(gradeTile(w.get(), Side::Hole, 8));
+    EXPECT_EQ(clearance(w.get()), QStringList({"", ""}));
+}
+
+TEST_F(AjustementsTest, HoverTintsAndRestoresTiles) {
+    Ajustements w;
+    auto enter = [](Tile* t) {
+        QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(t, &e);
+    };
+    auto leave = [](Tile* t) {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(t, &e);
+    };
+    auto background = [](Tile* t) { return t->palette().color(QPalette::Window); };
+    Tile* a = letterTile(&w, Side::Hole, "A");
+    Tile* b = letterTile(&w, Side::Hole, "B");
+    Tile* h = letterTile(&w, Side::Hole, "H");
+    EXPECT_EQ(background(a), kWhite);
+    EXPECT_EQ(a->frameShape(), QFrame::NoFrame);
+
+    enter(a);
+    EXPECT_EQ(a->look(), Tile::Look::Hovered);
+    EXPECT_EQ(background(a), kTint);
+    EXPECT_EQ(a->frameShape(), QFrame::NoFrame);
+    enter(b);  // no leave in between: the previous tile still returns to white
+    EXPECT_EQ(a->look(), Tile::Look::Plain);
+    EXPECT_EQ(b->look(), Tile::Look::Hovered);
+    leave(b);
+    EXPECT_EQ(b->look(), Tile::Look::Plain);
+    EXPECT_EQ(background(b), kWhite);
+
+    // The selected tile keeps its look.
+    enter(h);
+    leave(h);
+    EXPECT_EQ(h->look(), Tile::Look::Selected);
+    EXPECT_EQ(background(h), kTint);
+    EXPECT_EQ(h->frameShape(), QFrame::Panel);
+    EXPECT_EQ(h->frameShadow(), QFrame::Sunken);
+
+    // Disabled tiles do not react.
+    Tile* g18 = gradeTile(&w, Side::Hole, 18);
+    ASSERT_FALSE(g18->isEnabled());
+    enter(g18);
+    EXPECT_EQ(g18->look(), Tile::Look::Plain);
+
+    // Strips are independent; a click selects the hovered tile.
+    Tile* p = letterTile(&w, Side::Shaft, "p");
+    enter(a);
+    enter(p);
+    EXPECT_EQ(a->look(), Tile::Look::Hovered);
+    press(p);
+    EXPECT_EQ(p->look(), Tile::Look::Selected);
+    leave(p);
+    EXPECT_EQ(p->look(), Tile::Look::Selected);
+    EXPECT_EQ(letterTile(&w, Side::Shaft, "g")->look(), Tile::Look::Plain);
+    EXPECT_EQ(gradeTile(&w, Side::Shaft, 5)->look(), Tile::Look::Marked);
+    EXPECT_EQ(gradeTile(&w, Side::Shaft, 5)->frameShape(), QFrame::Box);
+}
+
+TEST_F(AjustementsTest, FocusEndsInRecupCurseur) {
+    Ajustements w;
+    showActive(&w);
+    QWidget* sink = child<QWidget>(&w, "recup_curseur");
+    QLineEdit* box = child<QLineEdit>(&w, "Diametre");
+    Tile* clicks[] = {letterTile(&w, Side::Hole, "K"), gradeTile(&w, Side::Hole, 7),
+                      letterTile(&w, Side::Shaft, "m"), gradeTile(&w, Side::Shaft, 6)};
+    for (Tile* t : clicks) {
+        box->setFocus();
+        ASSERT_TRUE(box->hasFocus());
+        press(t);
+        EXPECT_TRUE(sink->hasFocus()) << t->objectName().toStdString();
+        EXPECT_EQ(child<QLineEdit>(&w, "recup_curseur")->cursorPosition(), 0);
+    }
+    if (qEnvironmentVariableIsSet("TORVEL_SHOW")) w.grab().save("/tmp/ajustements.png");
+    w.resize(torvel::px(5000), torvel::px(3000));  // both bars show
+    for (QScrollBar* bar : {w.vScroll(), w.hScroll()}) {
+        ASSERT_TRUE(bar->isVisible());
+        box->setFocus();
+        bar->setFocus(Qt::MouseFocusReason);
+        EXPECT_TRUE(sink->hasFocus());
+    }
+}
