@@ -42,17 +42,27 @@ struct ResultGroup {
 // The result groups inside Frame2 "Résultats", top to bottom (twips).
 const QList<ResultGroup>& resultGroups() {
     static const QList<ResultGroup> groups = {
-        {"Frame3", "Position du barycentre G", 300,
+        {"Frame3",
+         "Position du barycentre G",
+         300,
          {{"TextyG", "LabelyG", "yG =", "( mm )"}, {"TextzG", "LabelzG", "zG =", "( mm )"}}},
         {"Frame4", "Aire de la Section", 1500, {{"TextS", "LabelS", "S =", "( mm 2 )"}}},
         {"Frame5", "Moment Quadratique Polaire", 2340, {{"TextIG", "LabelIG", "IG =", "( mm 4 )"}}},
-        {"Frame6", "Moment Quadratique", 3180,
-         {{"TextIGy", "LabelIGy", "IGy =", "( mm 4 )"}, {"TextIGz", "LabelIGz", "IGz =", "( mm 4 )"}}},
-        {"Frame7", "Module de Flexion", 4380,
+        {"Frame6",
+         "Moment Quadratique",
+         3180,
+         {{"TextIGy", "LabelIGy", "IGy =", "( mm 4 )"},
+          {"TextIGz", "LabelIGz", "IGz =", "( mm 4 )"}}},
+        {"Frame7",
+         "Module de Flexion",
+         4380,
          {{"TextIGyv", "LabelIGyv", "IGy/v =", "( mm 3 )"},
           {"TextIGzv", "LabelIGzv", "IGz/v =", "( mm 3 )"}}},
-        {"Frame11", "Rayon de Giration", 5580,
-         {{"Textry", "Labelry", "r ( y ) =", "( mm )"}, {"Textrz", "Labelrz", "r ( z ) =", "( mm )"}}},
+        {"Frame11",
+         "Rayon de Giration",
+         5580,
+         {{"Textry", "Labelry", "r ( y ) =", "( mm )"},
+          {"Textrz", "Labelrz", "r ( z ) =", "( mm )"}}},
     };
     return groups;
 }
@@ -69,19 +79,20 @@ char engineDecimalSeparator() {
 }  // namespace
 
 Section::Section(QWidget* parent)
-    : StudyWindow({QStringLiteral("Section"), QStringLiteral("Section"),
-                   QStringLiteral("Section - Etude "), 11280, 8700, 10400, 7980,
-                   QStringLiteral("Calcul de Section")},
-                  parent) {
+    : StudyWindow(
+          {QStringLiteral("Section"), QStringLiteral("Section"), QStringLiteral("Section - Etude "),
+           11280, 8700, 10400, 7980, QStringLiteral("Calcul de Section")},
+          parent) {
     QList<QWidget*> groups, boxes, labels;
 
-    QGroupBox* frame10 =
-        addGroup(frame(), QStringLiteral("Frame10"), QStringLiteral("Référence"), 150, 300, 4700, 720);
+    QGroupBox* frame10 = addGroup(frame(), QStringLiteral("Frame10"), QStringLiteral("Référence"),
+                                  150, 300, 4700, 720);
     addReference(frame10, 120, 300, 4460, 315);
 
-    QGroupBox* frame9 = addGroup(frame(), QStringLiteral("Frame9"), QStringLiteral("Choix de la Section"),
-                                 150, 1140, 4700, 4560);
-    QLabel* labelType = addLabel(frame9, QStringLiteral("LabelType"), QStringLiteral("Type :"), 240, 345, 700, 255);
+    QGroupBox* frame9 = addGroup(frame(), QStringLiteral("Frame9"),
+                                 QStringLiteral("Choix de la Section"), 150, 1140, 4700, 4560);
+    QLabel* labelType =
+        addLabel(frame9, QStringLiteral("LabelType"), QStringLiteral("Type :"), 240, 345, 700, 255);
     comboType_ = new QComboBox(frame9);
     comboType_->setObjectName(QStringLiteral("ComboType"));
     comboType_->setGeometry(torvel::pxRect(960, 300, 3000, 315));
@@ -109,8 +120,8 @@ Section::Section(QWidget* parent)
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setGeometry(torvel::pxRect(235, 765, kPictureWidth + 30, kPictureHeight + 30));
 
-    QGroupBox* frame8 =
-        addGroup(frame(), QStringLiteral("Frame8"), QStringLiteral("Données"), 150, 5820, 4700, 1200);
+    QGroupBox* frame8 = addGroup(frame(), QStringLiteral("Frame8"), QStringLiteral("Données"), 150,
+                                 5820, 4700, 1200);
     const char* const letters = "abcd";
     for (int i = 0; i < 4; ++i) {
         const QChar letter = QChar::fromLatin1(letters[i]);
@@ -126,19 +137,21 @@ Section::Section(QWidget* parent)
         labels << label;
     }
 
-    QGroupBox* frame2 =
-        addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Résultats"), 5000, 300, 5250, 6780);
+    QGroupBox* frame2 = addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Résultats"),
+                                 5000, 300, 5250, 6780);
     groups << frame2;
     QList<QWidget*> resultBoxes, resultLabels;
     for (const ResultGroup& g : resultGroups()) {
-        QGroupBox* group = addGroup(frame2, QString::fromLatin1(g.name), QString::fromUtf8(g.title), 120,
-                                    g.top, 5010, 300 + 360 * static_cast<int>(g.rows.size()) + 60);
+        QGroupBox* group =
+            addGroup(frame2, QString::fromLatin1(g.name), QString::fromUtf8(g.title), 120, g.top,
+                     5010, 300 + 360 * static_cast<int>(g.rows.size()) + 60);
         groups << group;
         int top = 300;
         for (const ResultRow& r : g.rows) {
-            QLabel* label = addLabel(group, QString::fromLatin1(r.label), QString::fromUtf8(r.caption), 240,
-                                     top + 30, 1000, 255);
-            QLineEdit* box = addEdit(group, QString::fromLatin1(r.box), QStringLiteral("0"), 1320, top, 3000, 315);
+            QLabel* label = addLabel(group, QString::fromLatin1(r.label),
+                                     QString::fromUtf8(r.caption), 240, top + 30, 1000, 255);
+            QLineEdit* box = addEdit(group, QString::fromLatin1(r.box), QStringLiteral("0"), 1320,
+                                     top, 3000, 315);
             box->setToolTip(QString::fromLatin1(r.unit));
             box->setReadOnly(true);
             label->setBuddy(box);
@@ -167,7 +180,9 @@ Section::Section(QWidget* parent)
     layoutFrame();
 }
 
-QString Section::imagesFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/images/"); }
+QString Section::imagesFolder() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+}
 
 QPixmap Section::storedDrawing() {
     static const bool ready = (initSectionResources(), true);
@@ -203,14 +218,16 @@ void Section::calculate() {
     const std::string shape = comboType_->currentText().toStdString();
     std::string texts[4];
     const char* const names[] = {"Texta", "Textb", "Textc", "Textd"};
-    for (int i = 0; i < 4; ++i) texts[i] = findChild<QLineEdit*>(QString::fromLatin1(names[i]))->text().toStdString();
+    for (int i = 0; i < 4; ++i)
+        texts[i] = findChild<QLineEdit*>(QString::fromLatin1(names[i]))->text().toStdString();
     play(sections::calculateSection(results_, {shape, texts[0], texts[1], texts[2], texts[3]},
                                     engineDecimalSeparator()));
     if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
 }
 
 QString Section::printCaption() {
-    return QStringLiteral("Calcul de Section établi le %1 à %2").arg(torvel::shortDate(), torvel::shortTime());
+    return QStringLiteral("Calcul de Section établi le %1 à %2")
+        .arg(torvel::shortDate(), torvel::shortTime());
 }
 
 void Section::print() { printWindowImage({recoloured_, {}, &Section::printCaption}); }

@@ -14,7 +14,7 @@ class QLabel;
 
 class Section : public torvel::StudyWindow {
     Q_OBJECT
-public:
+  public:
     explicit Section(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
@@ -30,7 +30,7 @@ public:
     // The drawing shown at opening, compiled into the program.
     static QPixmap storedDrawing();
 
-private:
+  private:
     void applyLayout(const torvel::sections::ShapeLayout& layout);
 
     QComboBox* comboType_ = nullptr;

@@ -1,3 +1,5 @@
+#include "Section.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -15,19 +17,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Section.h"
 #include "ui_helpers.h"
 
 using namespace testing_ui;
 
 namespace {
 
-const QStringList kShapes = {"Rectangle Plein", "Rectangle Creux", "Cylindre Plein", "Cylindre Creux",
-                             "Triangle Base",   "Triangle Centre", "Hexagone Regulier", "Trapèze",
-                             "Ellipse",         "Profilé L",       "Profilé T",       "Profilé U"};
+const QStringList kShapes = {"Rectangle Plein",   "Rectangle Creux", "Cylindre Plein",
+                             "Cylindre Creux",    "Triangle Base",   "Triangle Centre",
+                             "Hexagone Regulier", "Trapèze",         "Ellipse",
+                             "Profilé L",         "Profilé T",       "Profilé U"};
 
-const QStringList kResults = {"TextyG", "TextzG", "TextS",    "TextIGy",  "TextIGz",
-                              "TextIG", "TextIGyv", "TextIGzv", "Textry", "Textrz"};
+const QStringList kResults = {"TextyG", "TextzG",   "TextS",    "TextIGy", "TextIGz",
+                              "TextIG", "TextIGyv", "TextIGzv", "Textry",  "Textrz"};
 
 QComboBox* combo(QWidget* w) { return child<QComboBox>(w, "ComboType"); }
 
@@ -39,7 +41,9 @@ QStringList results(QWidget* w) {
     return out;
 }
 
-void set(QWidget* w, const QString& name, const QString& value) { type(child<QLineEdit>(w, name), value); }
+void set(QWidget* w, const QString& name, const QString& value) {
+    type(child<QLineEdit>(w, name), value);
+}
 
 void click(QWidget* w, const QString& name) { child<QPushButton>(w, name)->click(); }
 
@@ -55,7 +59,9 @@ void choose(QWidget* w, const QString& shape) {
     ASSERT_FALSE(view->isVisible());
 }
 
-bool shown(Section& w, const char* name) { return child<QWidget>(&w, name)->isVisibleTo(w.frame()); }
+bool shown(Section& w, const char* name) {
+    return child<QWidget>(&w, name)->isVisibleTo(w.frame());
+}
 
 QImage picture(QWidget* w) { return child<QLabel>(w, "Picture1")->pixmap().toImage(); }
 
@@ -66,7 +72,7 @@ QImage drawingFile(const QString& file) {
 // Moves a drawing out of images/ for the life of the object, optionally putting
 // unreadable bytes in its place.
 class DrawingAway {
-public:
+  public:
     DrawingAway(const QString& file, bool garbage) : path_(Section::imagesFolder() + file) {
         ok_ = QFile::rename(path_, path_ + ".away");
         if (ok_ && garbage) {
@@ -81,7 +87,7 @@ public:
     bool ok() const { return ok_; }
     QString path() const { return path_; }
 
-private:
+  private:
     QString path_;
     bool ok_ = false;
 };
@@ -106,7 +112,8 @@ TEST(Section, OpensWithItsDesignContents) {
         {"Frame10", "Référence"},
         {"Frame11", "Rayon de Giration"},
     };
-    for (const auto& [name, title] : groups) EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
+    for (const auto& [name, title] : groups)
+        EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
     for (const char* g : {"Frame3", "Frame4", "Frame5", "Frame6", "Frame7", "Frame11"})
         EXPECT_EQ(child<QWidget>(&w, g)->parentWidget()->objectName(), "Frame2") << g;
 
@@ -117,13 +124,20 @@ TEST(Section, OpensWithItsDesignContents) {
         const char* tip;
     };
     const Field fields[] = {
-        {"Texta", "Labela", "a (mm) =", ""},          {"Textb", "Labelb", "b (mm) =", ""},
-        {"Textc", "Labelc", "c (mm) =", ""},          {"Textd", "Labeld", "d (mm) =", ""},
-        {"TextyG", "LabelyG", "yG =", "( mm )"},      {"TextzG", "LabelzG", "zG =", "( mm )"},
-        {"TextS", "LabelS", "S =", "( mm 2 )"},       {"TextIG", "LabelIG", "IG =", "( mm 4 )"},
-        {"TextIGy", "LabelIGy", "IGy =", "( mm 4 )"}, {"TextIGz", "LabelIGz", "IGz =", "( mm 4 )"},
-        {"TextIGyv", "LabelIGyv", "IGy/v =", "( mm 3 )"}, {"TextIGzv", "LabelIGzv", "IGz/v =", "( mm 3 )"},
-        {"Textry", "Labelry", "r ( y ) =", "( mm )"}, {"Textrz", "Labelrz", "r ( z ) =", "( mm )"},
+        {"Texta", "Labela", "a (mm) =", ""},
+        {"Textb", "Labelb", "b (mm) =", ""},
+        {"Textc", "Labelc", "c (mm) =", ""},
+        {"Textd", "Labeld", "d (mm) =", ""},
+        {"TextyG", "LabelyG", "yG =", "( mm )"},
+        {"TextzG", "LabelzG", "zG =", "( mm )"},
+        {"TextS", "LabelS", "S =", "( mm 2 )"},
+        {"TextIG", "LabelIG", "IG =", "( mm 4 )"},
+        {"TextIGy", "LabelIGy", "IGy =", "( mm 4 )"},
+        {"TextIGz", "LabelIGz", "IGz =", "( mm 4 )"},
+        {"TextIGyv", "LabelIGyv", "IGy/v =", "( mm 3 )"},
+        {"TextIGzv", "LabelIGzv", "IGz/v =", "( mm 3 )"},
+        {"Textry", "Labelry", "r ( y ) =", "( mm )"},
+        {"Textrz", "Labelrz", "r ( z ) =", "( mm )"},
     };
     for (const Field& f : fields) {
         auto* box = child<QLineEdit>(&w, f.box);
@@ -184,14 +198,16 @@ TEST(Section, EveryShapeShowsItsDrawingAndItsFields) {
         const QImage file = drawingFile(r.file);
         ASSERT_FALSE(file.isNull()) << r.file;
         EXPECT_EQ(picture(&w).convertToFormat(QImage::Format_RGB32), file);
-        seen.insert(QByteArray(reinterpret_cast<const char*>(file.constBits()), file.sizeInBytes()));
+        seen.insert(
+            QByteArray(reinterpret_cast<const char*>(file.constBits()), file.sizeInBytes()));
         const bool entry[] = {r.a, r.b, r.c, r.d};
         for (int i = 0; i < 4; ++i) {
             const char letter = "abcd"[i];
             EXPECT_EQ(shown(w, QByteArray("Text") + letter), entry[i]) << letter;
             EXPECT_EQ(shown(w, QByteArray("Label") + letter), entry[i]) << letter;
         }
-        for (const char* name : {"Frame3", "TextyG", "LabelyG"}) EXPECT_EQ(shown(w, name), r.yG) << name;
+        for (const char* name : {"Frame3", "TextyG", "LabelyG"})
+            EXPECT_EQ(shown(w, name), r.yG) << name;
         for (const char* name : {"TextzG", "LabelzG"}) EXPECT_EQ(shown(w, name), r.zG) << name;
         for (const char* name : {"Frame5", "TextIG", "LabelIG", "TextIGy", "LabelIGy", "TextIGyv",
                                  "LabelIGyv", "Textry", "Labelry"})
@@ -212,7 +228,8 @@ TEST(Section, OpeningLayoutIsThatOfRectanglePlein) {
         if (c->objectName().isEmpty()) continue;
         QWidget* other = chosen.findChild<QWidget*>(c->objectName());
         ASSERT_NE(other, nullptr);
-        EXPECT_EQ(c->isVisibleTo(fresh.frame()), other->isVisibleTo(chosen.frame())) << c->objectName().toStdString();
+        EXPECT_EQ(c->isVisibleTo(fresh.frame()), other->isVisibleTo(chosen.frame()))
+            << c->objectName().toStdString();
     }
 }
 
@@ -221,7 +238,8 @@ TEST(Section, KeyboardChoiceCountsAsAChoice) {
     QTest::keyClick(combo(&w), Qt::Key_Down);
     EXPECT_EQ(combo(&w)->currentText(), "Rectangle Creux");
     EXPECT_TRUE(shown(w, "Textd"));
-    EXPECT_EQ(picture(&w).convertToFormat(QImage::Format_RGB32), drawingFile("Rectangle-Creux.bmp"));
+    EXPECT_EQ(picture(&w).convertToFormat(QImage::Format_RGB32),
+              drawingFile("Rectangle-Creux.bmp"));
 }
 
 TEST(Section, TypedShapeChangesNeitherDrawingNorFieldsButIsComputed) {
@@ -251,7 +269,8 @@ TEST(Section, TypedShapeChangesNeitherDrawingNorFieldsButIsComputed) {
 
         // The hidden c and d are read: S = 40·20 − 20·10.
         EXPECT_TRUE(catchMessages([&] { click(&w, "BtCalculer"); }).isEmpty());
-        EXPECT_EQ(text(&w, "TextS"), QString(locale == QStringLiteral("fr_FR") ? "600,000" : "600.000"));
+        EXPECT_EQ(text(&w, "TextS"),
+                  QString(locale == QStringLiteral("fr_FR") ? "600,000" : "600.000"));
     }
 }
 
@@ -276,8 +295,8 @@ TEST(Section, ResultsToTheDisplayedTextInBothLocales) {
     const Case cases[] = {
         {"Rectangle Plein",
          {{"Texta", "40"}, {"Textb", "20"}},
-         {"0,000", "0,000", "800,000", "26666,666", "106666,664", "133333,328", "2666,667", "5333,333",
-          "5,774", "11,547"}},
+         {"0,000", "0,000", "800,000", "26666,666", "106666,664", "133333,328", "2666,667",
+          "5333,333", "5,774", "11,547"}},
         {"Profilé L",
          {{"Texta", "100"}, {"Textb", "100"}, {"Textc", "10"}},
          {"28,684", "28,684", "1900,000"}},
@@ -330,8 +349,14 @@ TEST(Section, StopMessagesLeaveEveryResultAsItWas) {
     const char* unknown = "Veuillez choisir une section dans la liste des sections proposées !";
     const Case cases[] = {
         {"empty b", "Rectangle Plein", {{"Textb", ""}}, "Veuillez entrer toutes les données !"},
-        {"comma first", "Rectangle Plein", {{"Texta", ",5"}}, "Veuillez entrer toutes les données !"},
-        {"bore equals diameter", "Cylindre Creux", {{"Texta", "20"}, {"Textb", "20"}}, "Calcul impossible !"},
+        {"comma first",
+         "Rectangle Plein",
+         {{"Texta", ",5"}},
+         "Veuillez entrer toutes les données !"},
+        {"bore equals diameter",
+         "Cylindre Creux",
+         {{"Texta", "20"}, {"Textb", "20"}},
+         "Calcul impossible !"},
         {"beyond single precision", "Cylindre Plein", {{"Texta", "1E10"}}, "Calcul impossible !"},
         {"unknown name", "Carré", {}, unknown},
         {"case matters", "rectangle plein", {}, unknown},
@@ -348,7 +373,8 @@ TEST(Section, StopMessagesLeaveEveryResultAsItWas) {
         const QImage drawing = picture(&w);
         type(combo(&w)->lineEdit(), QString::fromUtf8(c.shape));
         // Set as if pasted: the keystroke filter would drop the comma and the E.
-        for (const auto& [name, value] : c.entries) child<QLineEdit>(&w, name)->setText(QString::fromUtf8(value));
+        for (const auto& [name, value] : c.entries)
+            child<QLineEdit>(&w, name)->setText(QString::fromUtf8(value));
         const QStringList messages = catchMessages([&] { click(&w, "BtCalculer"); });
         EXPECT_EQ(messages, QStringList{QString::fromUtf8(c.message)});
         EXPECT_EQ(lastBoxLook().title, "Attention");
@@ -369,7 +395,8 @@ TEST(Section, EntriesTakeOnlyNumbersResultsAreNotTyped) {
         QTest::keyClick(box, Qt::Key_Return);
         EXPECT_TRUE(box->hasFocus()) << name;
     }
-    for (const QString& name : kResults) EXPECT_TRUE(child<QLineEdit>(&w, name)->isReadOnly()) << name.toStdString();
+    for (const QString& name : kResults)
+        EXPECT_TRUE(child<QLineEdit>(&w, name)->isReadOnly()) << name.toStdString();
 }
 
 TEST(Section, ReferenceNamesTheStudyInTheCaption) {
@@ -390,7 +417,8 @@ TEST(Section, MissingOrUnreadableDrawingKeepsThePreviousOne) {
         ASSERT_TRUE(away.ok());
         const QStringList messages = catchMessages([&] { choose(&w, "Trapèze"); });
         ASSERT_EQ(messages.size(), 1);
-        EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(away.path()))) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(away.path())))
+            << messages[0].toStdString();
         EXPECT_EQ(lastBoxLook().title, "Attention");
         EXPECT_EQ(picture(&w), ellipse);
         // The shape is chosen all the same: its fields are shown and it computes.
@@ -407,8 +435,9 @@ TEST(Section, MissingOrUnreadableDrawingKeepsThePreviousOne) {
 TEST(Section, PrintsTheWindowImageAndComesBackToScreen) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF") ? qEnvironmentVariable("TORVEL_KEEP_PDF")
-                                                                     : dir.filePath("section.pdf");
+    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
+                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
+                            : dir.filePath("section.pdf");
     Section w;
     w.show();
     choose(&w, "Trapèze");
@@ -427,14 +456,16 @@ TEST(Section, PrintsTheWindowImageAndComesBackToScreen) {
     for (const char* seen : {"Poutre 7", "Trapèze", "IGz =", "377,143", "2640,000", "Résultats"})
         EXPECT_TRUE(printed.contains(QString::fromUtf8(seen))) << seen;
     // What the shape hides stays off the paper, and so do the buttons.
-    for (const char* unseen : {"IGy =", "zG =", "d (mm)", "Moment Quadratique Polaire", "r ( y )", "Calculer",
-                               "Imprimer"})
+    for (const char* unseen : {"IGy =", "zG =", "d (mm)", "Moment Quadratique Polaire", "r ( y )",
+                               "Calculer", "Imprimer"})
         EXPECT_FALSE(printed.contains(QString::fromUtf8(unseen))) << unseen;
 
     EXPECT_EQ(w.frame()->title(), "Calcul de Section");
-    for (const char* b : {"BtCalculer", "BtImprimer", "Coin"}) EXPECT_TRUE(child<QWidget>(&w, b)->isVisible()) << b;
+    for (const char* b : {"BtCalculer", "BtImprimer", "Coin"})
+        EXPECT_TRUE(child<QWidget>(&w, b)->isVisible()) << b;
     const QColor face = QApplication::palette().color(QPalette::Button);
-    for (const char* name : {"Frame1", "Frame2", "Frame11", "Textry", "Textrz", "Labelry", "LabelType"})
+    for (const char* name :
+         {"Frame1", "Frame2", "Frame11", "Textry", "Textrz", "Labelry", "LabelType"})
         EXPECT_EQ(child<QWidget>(&w, name)->palette().color(QPalette::Window), face) << name;
     EXPECT_EQ(results(&w), before);
     EXPECT_EQ(w.grab().toImage(), look);
@@ -452,6 +483,26 @@ TEST(Section, CancelledPrintPrintsNothingAndRestores) {
     EXPECT_EQ(w.grab().toImage(), look);
 }
 
+TEST(Section, CalculerBringsBackAWindowLeftInPrintAppearance) {
+    Section w;
+    w.show();
+    const QColor paper = QApplication::palette().color(QPalette::HighlightedText);
+    for (const char* name : {"Frame1", "Frame11", "Textrz", "Labelrz"}) {
+        QWidget* c = child<QWidget>(&w, name);
+        QPalette pal = c->palette();
+        pal.setColor(QPalette::Window, paper);
+        c->setPalette(pal);
+    }
+    child<QWidget>(&w, "BtImprimer")->hide();
+    set(&w, "Texta", "40");
+    set(&w, "Textb", "20");
+    click(&w, "BtCalculer");
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (const char* name : {"Frame1", "Frame11", "Textrz", "Labelrz"})
+        EXPECT_EQ(child<QWidget>(&w, name)->palette().color(QPalette::Window), face) << name;
+    EXPECT_TRUE(child<QWidget>(&w, "BtImprimer")->isVisible());
+}
+
 TEST(Section, PrintCaptionCarriesDateAndTime) {
     LocaleScope locale("fr_FR");
     const QString caption = Section::printCaption();
@@ -466,6 +517,7 @@ TEST(Section, Screenshot) {
     Section w;
     w.resize(w.frame()->size() + QSize(40, 40));
     w.show();
-    choose(&w, qEnvironmentVariableIsSet("TORVEL_SHAPE") ? qEnvironmentVariable("TORVEL_SHAPE") : "Profilé L");
+    choose(&w, qEnvironmentVariableIsSet("TORVEL_SHAPE") ? qEnvironmentVariable("TORVEL_SHAPE")
+                                                         : "Profilé L");
     w.grab().save(QString::fromLocal8Bit(path));
 }
