@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
-
 #include <array>
 #include <string>
 
@@ -23,10 +22,10 @@ const QString kDefaultEndType = QStringLiteral("Rapprochées, meulées, à 180°
 // Result boxes draw their panel with the Base colour, but the print-out and its
 // restore set the Window colour: keep Base in step so the boxes follow both.
 class BaseFollowsWindow : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::PaletteChange) {
             auto* box = static_cast<QWidget*>(watched);
@@ -45,10 +44,10 @@ protected:
 }  // namespace
 
 RessortCompression::RessortCompression(QWidget* parent)
-    : StudyWindow({QStringLiteral("RessortCompression"), QStringLiteral("Ressort de Compression"),
-                   QStringLiteral("RessortCompression - Etude "), 11650, 9400, 11050, 8900,
-                   kFrameCaption},
-                  parent) {
+    : StudyWindow(
+          {QStringLiteral("RessortCompression"), QStringLiteral("Ressort de Compression"),
+           QStringLiteral("RessortCompression - Etude "), 11650, 9400, 11050, 8900, kFrameCaption},
+          parent) {
     // ---- Données ----
     QGroupBox* frame5 = addGroup(frame(), QStringLiteral("Frame5"), QStringLiteral("Données"), 150,
                                  300, 5500, 4400);
@@ -56,8 +55,8 @@ RessortCompression::RessortCompression(QWidget* parent)
                                  QStringLiteral("Caractéristiques du fil"), 120, 240, 5260, 1560);
     addEntry(frame4, "Textd", "d (mm) =", "Diamètre du Fil", "0", 150, 1300, 330, 1500);
     addEntry(frame4, "Textdm", "Dm (mm) =", "Diamètre moyen du ressort", "0", 150, 1300, 720, 1500);
-    QLabel* labelSpires =
-        addLabel(frame4, QStringLiteral("LabelSpires"), QStringLiteral("Extrémités :"), 150, 1140, 1300, 255);
+    QLabel* labelSpires = addLabel(frame4, QStringLiteral("LabelSpires"),
+                                   QStringLiteral("Extrémités :"), 150, 1140, 1300, 255);
     endType_ = new QComboBox(frame4);
     endType_->setObjectName(QStringLiteral("ComboSpires"));
     endType_->setGeometry(torvel::pxRect(1500, 1110, 3600, 315));
@@ -69,31 +68,33 @@ RessortCompression::RessortCompression(QWidget* parent)
     labelSpires->setBuddy(endType_);
     recoloured_ << labelSpires;
 
-    QGroupBox* frame2 =
-        addGroup(frame5, QStringLiteral("Frame2"), QStringLiteral("Matériau"), 120, 1920, 5260, 1120);
+    QGroupBox* frame2 = addGroup(frame5, QStringLiteral("Frame2"), QStringLiteral("Matériau"), 120,
+                                 1920, 5260, 1120);
     addEntry(frame2, "TextG", "G (daN/mm2) =", "Module de Coulomb", "", 150, 2250, 330, 2450);
     addEntry(frame2, "TextmV", "mV (10^-6 kg/mm3) =", "Masse Volumique", "", 150, 2250, 720, 2450);
 
-    QGroupBox* frame3 = addGroup(frame5, QStringLiteral("Frame3"),
-                                 QStringLiteral("Conditions de mise en place"), 120, 3160, 5260, 1120);
+    QGroupBox* frame3 =
+        addGroup(frame5, QStringLiteral("Frame3"), QStringLiteral("Conditions de mise en place"),
+                 120, 3160, 5260, 1120);
     addEntry(frame3, "TextF1", "F1 (daN) =", "Effort F1 appliqué", "0", 150, 1150, 330, 1350);
     addEntry(frame3, "TextL1", "L1 (mm) =", "Longueur sous F1", "0", 2700, 1050, 330, 3800);
     addEntry(frame3, "TextF2", "F2 (daN) =", "Effort F2 appliqué", "0", 150, 1150, 720, 1350);
     addEntry(frame3, "TextL2", "L2 (mm) =", "Longueur sous F2", "0", 2700, 1050, 720, 3800);
 
     // ---- Géométrie: the sketch of the spring, rendered by the build beside the program ----
-    QGroupBox* frame7 = addGroup(frame(), QStringLiteral("Frame7"), QStringLiteral("Géométrie"), 5800,
-                                 300, 5100, 4400);
+    QGroupBox* frame7 = addGroup(frame(), QStringLiteral("Frame7"), QStringLiteral("Géométrie"),
+                                 5800, 300, 5100, 4400);
     auto* picture = new QLabel(frame7);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(torvel::pxRect(150, 500, 4800, 3600));
     picture->setScaledContents(true);
     // A missing file leaves the box empty: the study works without its sketch.
-    picture->setPixmap(QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/images/Ressort.bmp")));
+    picture->setPixmap(
+        QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/images/Ressort.bmp")));
 
     // ---- Résultats: three columns, by theme ----
-    QGroupBox* frame6 = addGroup(frame(), QStringLiteral("Frame6"), QStringLiteral("Résultats"), 150,
-                                 4850, 10750, 2950);
+    QGroupBox* frame6 = addGroup(frame(), QStringLiteral("Frame6"), QStringLiteral("Résultats"),
+                                 150, 4850, 10750, 2950);
     struct Result {
         const char* name;
         const char* label;
@@ -125,12 +126,13 @@ RessortCompression::RessortCompression(QWidget* parent)
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 7; ++r) {
             const Result& res = columns[static_cast<size_t>(c)][static_cast<size_t>(r)];
-            if (res.name) addResult(frame6, res.name, res.label, res.tip, 150 + 3600 * c, 330 + 360 * r);
+            if (res.name)
+                addResult(frame6, res.name, res.label, res.tip, 150 + 3600 * c, 330 + 360 * r);
         }
 
     // ---- Référence and buttons ----
-    QGroupBox* frame8 = addGroup(frame(), QStringLiteral("Frame8"), QStringLiteral("Référence"), 150,
-                                 7950, 5500, 750);
+    QGroupBox* frame8 = addGroup(frame(), QStringLiteral("Frame8"), QStringLiteral("Référence"),
+                                 150, 7950, 5500, 750);
     addReference(frame8, 150, 300, 5200, 315);
     addCalculer(frame(), 6400, 8100, 1800, 450);
     addImprimer(frame(), 8700, 8100, 1800, 450);
@@ -153,8 +155,8 @@ QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, cons
                                         const char* tip, const char* value, int labelLeft,
                                         int labelWidth, int top, int boxLeft) {
     const QString field = QString::fromLatin1(name);
-    QLabel* caption = addLabel(group, QStringLiteral("Label") + field.mid(4), QString::fromUtf8(label),
-                               labelLeft, top + 30, labelWidth, 255);
+    QLabel* caption = addLabel(group, QStringLiteral("Label") + field.mid(4),
+                               QString::fromUtf8(label), labelLeft, top + 30, labelWidth, 255);
     QLineEdit* box = addEdit(group, field, QString::fromUtf8(value), boxLeft, top, 1100, 315);
     box->setToolTip(QString::fromUtf8(tip));
     caption->setBuddy(box);
@@ -166,8 +168,8 @@ QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, cons
 void RessortCompression::addResult(QGroupBox* group, const char* name, const char* label,
                                    const char* tip, int left, int top) {
     const QString field = QString::fromLatin1(name);
-    QLabel* caption = addLabel(group, QStringLiteral("Label") + field.mid(4), QString::fromUtf8(label),
-                               left, top + 30, 1950, 255);
+    QLabel* caption = addLabel(group, QStringLiteral("Label") + field.mid(4),
+                               QString::fromUtf8(label), left, top + 30, 1950, 255);
     QLineEdit* box = addEdit(group, field, QStringLiteral("0"), left + 2000, top, 1300, 315);
     box->setToolTip(QString::fromUtf8(tip));
     // Results are read and copied, not typed.
@@ -191,10 +193,10 @@ void RessortCompression::calculate() {
     auto text = [this](const char* name) {
         return findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
     };
-    const std::array<std::string, 9> texts{text("Textd"),  text("Textdm"), text("TextG"),
-                                           text("TextmV"), text("TextF1"), text("TextL1"),
-                                           text("TextF2"), text("TextL2"),
-                                           endType_->currentText().toStdString()};
+    const std::array<std::string, 9> texts{
+        text("Textd"),  text("Textdm"), text("TextG"),
+        text("TextmV"), text("TextF1"), text("TextL1"),
+        text("TextF2"), text("TextL2"), endType_->currentText().toStdString()};
     const torvel::springs::SpringEntries entries{texts[0], texts[1], texts[2], texts[3], texts[4],
                                                  texts[5], texts[6], texts[7], texts[8]};
     play(torvel::springs::calculateSpring(state_, entries, engineDecimalSeparator()));
@@ -206,4 +208,6 @@ QString RessortCompression::printCaption() {
         .arg(torvel::shortDate(), torvel::shortTime());
 }
 
-void RessortCompression::print() { printWindowImage({recoloured_, {}, &RessortCompression::printCaption}); }
+void RessortCompression::print() {
+    printWindowImage({recoloured_, {}, &RessortCompression::printCaption});
+}

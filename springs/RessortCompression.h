@@ -14,7 +14,7 @@ class QLineEdit;
 
 class RessortCompression : public torvel::StudyWindow {
     Q_OBJECT
-public:
+  public:
     explicit RessortCompression(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
@@ -28,11 +28,11 @@ public:
     // The controls the print-out recolours (besides the window and Frame1).
     const QList<QWidget*>& printRecoloured() const { return recoloured_; }
 
-private:
+  private:
     QLineEdit* addEntry(QGroupBox* group, const char* name, const char* label, const char* tip,
                         const char* value, int labelLeft, int labelWidth, int top, int boxLeft);
-    void addResult(QGroupBox* group, const char* name, const char* label, const char* tip,
-                   int left, int top);
+    void addResult(QGroupBox* group, const char* name, const char* label, const char* tip, int left,
+                   int top);
 
     torvel::springs::SpringState state_;  // dead coils and results of the last calculation
     QComboBox* endType_ = nullptr;

@@ -25,14 +25,19 @@ TEST(RessortCompressionShell, F7OpensComputesAndPrints) {
     EXPECT_EQ(m.mdiArea()->activeSubWindow()->widget(), w);
     EXPECT_EQ(child<QLineEdit>(w, "TextG")->text(), "7000");
 
-    for (const auto& [name, value] : {std::pair{"Textd", "2"}, {"Textdm", "20"}, {"TextF1", "10"},
-                                      {"TextL1", "50"}, {"TextF2", "20"}, {"TextL2", "40"}})
+    for (const auto& [name, value] : {std::pair{"Textd", "2"},
+                                      {"Textdm", "20"},
+                                      {"TextF1", "10"},
+                                      {"TextL1", "50"},
+                                      {"TextF2", "20"},
+                                      {"TextL2", "40"}})
         type(child<QLineEdit>(w, name), value);
     EXPECT_TRUE(catchMessages([&] { child<QPushButton>(w, "BtCalculer")->click(); }).isEmpty());
     EXPECT_EQ(child<QLineEdit>(w, "TextTb")->text(), "334,225");
 
     const QString pdf = dir.filePath("ressort.pdf");
-    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(w, "BtImprimer")->click(); }, pdf).isEmpty());
+    EXPECT_TRUE(
+        answerPrintDialog([&] { child<QPushButton>(w, "BtImprimer")->click(); }, pdf).isEmpty());
     EXPECT_EQ(pdfPages(pdf), 1);
     EXPECT_TRUE(pdfText(pdf).contains("334,225"));
 

@@ -1,3 +1,5 @@
+#include "RessortCompression.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "RessortCompression.h"
 #include "spring_engine.h"
 #include "ui_helpers.h"
 
@@ -20,10 +21,12 @@ using namespace testing_ui;
 
 namespace {
 
-const QStringList kResults = {"TextDd", "TextDe", "TextDi", "Textni", "Textnt", "TextLb", "TextL0",
-                              "Textp2", "Textp0", "TextDemax", "TextR", "TextFb", "TextT2", "TextTb",
-                              "Textz", "TextW", "TextLd", "TextM", "Textfe"};
-const QStringList kEntries = {"Textd", "Textdm", "TextG", "TextmV", "TextF1", "TextL1", "TextF2", "TextL2"};
+const QStringList kResults = {"TextDd", "TextDe", "TextDi", "Textni", "Textnt",
+                              "TextLb", "TextL0", "Textp2", "Textp0", "TextDemax",
+                              "TextR",  "TextFb", "TextT2", "TextTb", "Textz",
+                              "TextW",  "TextLd", "TextM",  "Textfe"};
+const QStringList kEntries = {"Textd",  "Textdm", "TextG",  "TextmV",
+                              "TextF1", "TextL1", "TextF2", "TextL2"};
 const QString k90 = "Rapprochées, meulées, à 90°";
 const QString k180 = "Rapprochées, meulées, à 180°";
 const QString kUnground = "Rapprochées, non meulées";
@@ -41,7 +44,9 @@ QStringList results(QWidget* w) {
     return out;
 }
 
-void set(QWidget* w, const QString& name, const QString& value) { type(child<QLineEdit>(w, name), value); }
+void set(QWidget* w, const QString& name, const QString& value) {
+    type(child<QLineEdit>(w, name), value);
+}
 
 void setEndType(QWidget* w, const QString& value) {
     auto* combo = child<QComboBox>(w, "ComboSpires");
@@ -82,7 +87,8 @@ TEST(RessortCompression, OpensWithItsDesignContents) {
         {"Frame6", "Résultats"},
         {"Frame7", "Géométrie"},
         {"Frame8", "Référence"}};
-    for (const auto& [name, title] : groups) EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
+    for (const auto& [name, title] : groups)
+        EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
     EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 8);
     for (const char* inner : {"Frame2", "Frame3", "Frame4"})
         EXPECT_EQ(child<QWidget>(&w, inner)->parentWidget()->objectName(), "Frame5") << inner;
@@ -158,8 +164,10 @@ TEST(RessortCompression, OpensWithItsDesignContents) {
     EXPECT_EQ(picture->size(), QSize(320, 240));
     // Every control lies inside its group.
     for (QWidget* c : w.frame()->findChildren<QWidget*>()) {
-        if (!c->parentWidget() || c->isWindow() || !qobject_cast<QGroupBox*>(c->parentWidget())) continue;
-        EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << c->objectName().toStdString();
+        if (!c->parentWidget() || c->isWindow() || !qobject_cast<QGroupBox*>(c->parentWidget()))
+            continue;
+        EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry()))
+            << c->objectName().toStdString();
     }
 }
 
@@ -176,9 +184,10 @@ TEST(RessortCompression, WorkedExampleInBothLocales) {
         const char* locale;
         QString point;
     };
-    const QStringList shown = {"10.000", "22.000", "18.000", "1.750",   "3.750",   "7.500",  "60.000",
-                               "20.571", "32.000", "27.593", "1.000",   "52.500",  "127.324", "334.225",
-                               "18.129", "1.145",  "241.363", "5.960", "0.102"};
+    const QStringList shown = {"10.000", "22.000",  "18.000",  "1.750",   "3.750",
+                               "7.500",  "60.000",  "20.571",  "32.000",  "27.593",
+                               "1.000",  "52.500",  "127.324", "334.225", "18.129",
+                               "1.145",  "241.363", "5.960",   "0.102"};
     for (const Case& c : {Case{"fr_FR", ","}, Case{"en_US", "."}}) {
         LocaleScope locale(c.locale);
         RessortCompression w;
@@ -232,12 +241,20 @@ TEST(RessortCompression, RefusedInputsShowOneMessageAndKeepTheResults) {
         const char* message;
     };
     const Case cases[] = {
-        {"no wire, all empty", {{"Textd", ""}, {"Textdm", ""}, {"TextG", ""}, {"TextmV", ""},
-                                {"TextF1", ""}, {"TextL1", ""}, {"TextF2", ""}, {"TextL2", ""}},
+        {"no wire, all empty",
+         {{"Textd", ""},
+          {"Textdm", ""},
+          {"TextG", ""},
+          {"TextmV", ""},
+          {"TextF1", ""},
+          {"TextL1", ""},
+          {"TextF2", ""},
+          {"TextL2", ""}},
          torvel::springs::kMsgWire},
         {"comma reads as zero", {{"Textd", ",5"}}, torvel::springs::kMsgWire},
         {"no mean diameter", {{"Textdm", "0"}}, torvel::springs::kMsgMeanDiameter},
-        {"no working point", {{"TextF1", ""}, {"TextL1", ""}, {"TextF2", ""}, {"TextL2", ""}},
+        {"no working point",
+         {{"TextF1", ""}, {"TextL1", ""}, {"TextF2", ""}, {"TextL2", ""}},
          torvel::springs::kMsgConfiguration},
         {"no length", {{"TextL1", "0"}, {"TextL2", "0"}}, torvel::springs::kMsgConfiguration},
         {"equal forces", {{"TextF1", "20"}}, torvel::springs::kMsgParameters},
@@ -326,7 +343,8 @@ TEST(RessortCompression, DecimalSeparatorOfTheEngine) {
         char point;
     };
     // Arabic uses a non-ASCII separator: the engine then writes a point.
-    for (const Case& c : {Case{"fr_FR", ','}, Case{"en_US", '.'}, Case{"de_DE", ','}, Case{"ar_EG", '.'}}) {
+    for (const Case& c :
+         {Case{"fr_FR", ','}, Case{"en_US", '.'}, Case{"de_DE", ','}, Case{"ar_EG", '.'}}) {
         LocaleScope locale(c.locale);
         EXPECT_EQ(RessortCompression::engineDecimalSeparator(), c.point) << c.locale;
     }
@@ -335,8 +353,9 @@ TEST(RessortCompression, DecimalSeparatorOfTheEngine) {
 TEST(RessortCompression, PrintsTheWindowOnePagePerCopyAndRestores) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF") ? qEnvironmentVariable("TORVEL_KEEP_PDF")
-                                                                     : dir.filePath("ressort.pdf");
+    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
+                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
+                            : dir.filePath("ressort.pdf");
     RessortCompression w;
     w.show();
     enterExample(&w);
@@ -344,13 +363,15 @@ TEST(RessortCompression, PrintsTheWindowOnePagePerCopyAndRestores) {
     ASSERT_TRUE(calculate(&w).isEmpty());
     const QStringList before = results(&w);
 
-    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, pdf, 2).isEmpty());
+    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, pdf, 2)
+                    .isEmpty());
     EXPECT_EQ(pdfPages(pdf), 2);
     const QString printed = pdfText(pdf);
-    EXPECT_EQ(printed.count("Calcul de Ressort de Compression établi le "), 2) << printed.toStdString();
+    EXPECT_EQ(printed.count("Calcul de Ressort de Compression établi le "), 2)
+        << printed.toStdString();
     EXPECT_FALSE(printed.contains(kFrameCaption));
-    for (const char* shown : {"Ressort A7", "334,225", "241,363", "Tb (daN/mm2) =", "Géométrie", "Résultats",
-                              "Rapprochées, meulées, à 180°"})
+    for (const char* shown : {"Ressort A7", "334,225", "241,363", "Tb (daN/mm2) =", "Géométrie",
+                              "Résultats", "Rapprochées, meulées, à 180°"})
         EXPECT_TRUE(printed.contains(QString::fromUtf8(shown))) << shown;
     // The buttons are hidden on the page.
     EXPECT_FALSE(printed.contains("Calculer"));
@@ -362,9 +383,11 @@ TEST(RessortCompression, PrintsTheWindowOnePagePerCopyAndRestores) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     EXPECT_EQ(background(&w), face);
     EXPECT_EQ(background(w.frame()), face);
-    for (QWidget* c : w.printRecoloured()) EXPECT_EQ(background(c), face) << c->objectName().toStdString();
+    for (QWidget* c : w.printRecoloured())
+        EXPECT_EQ(background(c), face) << c->objectName().toStdString();
     for (const QString& name : kResults)
-        EXPECT_EQ(child<QLineEdit>(&w, name)->palette().color(QPalette::Base), face) << name.toStdString();
+        EXPECT_EQ(child<QLineEdit>(&w, name)->palette().color(QPalette::Base), face)
+            << name.toStdString();
     EXPECT_EQ(results(&w), before);
 }
 
@@ -372,7 +395,8 @@ TEST(RessortCompression, PrintRecoloursTheListedControlsOnly) {
     RessortCompression w;
     QStringList names;
     for (QWidget* c : w.printRecoloured()) names << c->objectName();
-    QStringList expected = {"Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7", "Frame8", "LabelSpires"};
+    QStringList expected = {"Frame2", "Frame3", "Frame4", "Frame5",
+                            "Frame6", "Frame7", "Frame8", "LabelSpires"};
     for (const QString& e : kEntries) expected << "Label" + e.mid(4);
     for (const QString& r : kResults) expected << r << "Label" + r.mid(4);
     names.sort();
@@ -415,7 +439,8 @@ TEST(RessortCompression, CancelledPrintPrintsNothingAndRestores) {
     QTemporaryDir dir;
     RessortCompression w;
     w.show();
-    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString()).isEmpty());
+    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString())
+                    .isEmpty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(child<QWidget>(&w, "BtCalculer")->isVisible());
     EXPECT_TRUE(child<QWidget>(&w, "Coin")->isVisible());
