@@ -1,0 +1,270 @@
+#include "CasVariables.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include "bearing_life.h"
+#include "twips.h"
+#include "ui_text.h"
+
+using torvel::fromStd;
+using torvel::px;
+using torvel::toStd;
+namespace engine = torvel::bearings;
+
+namespace {
+
+// The engine formats with one byte; a locale whose separator is anything else
+// gets the point the numbers are typed with.
+char engineSeparator() {
+    const QString sep = QLocale().decimalPoint();
+    return sep.size() == 1 && sep.at(0).unicode() < 128 ? sep.at(0).toLatin1() : '.';
+}
+
+constexpr int kRows = engine::kDutyCases + 1;
+constexpr int kColumns = 4;
+constexpr int kRowHeight = 240;
+constexpr int kBoxHeight = 315;
+constexpr int kLabelHeight = 255;
+
+const char* const kHeaders[kColumns] = {"", "Temps (sec)", "Vitesse (Tr/min)", "Charge (N)"};
+
+}  // namespace
+
+// ---- MSFlexGrid1 ----
+
+CasVariablesGrid::CasVariablesGrid(QWidget* parent) : QTableWidget(kRows, kColumns, parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(px(kRowHeight));
+    horizontalHeader()->setMinimumSectionSize(1);
+    setColumnWidth(0, px(350));
+    for (int c = 1; c < kColumns; ++c) setColumnWidth(c, px(1500));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);  // Tab leaves the grid, as from any other control
+    QFont cells = font();
+    cells.setBold(false);  // the column titles fit their 1500 twips in the regular weight
+    setFont(cells);
+    setTextElideMode(Qt::ElideNone);
+
+    // Fixed cells are disabled so that neither keys nor clicks make them current;
+    // their colours are set so they read as headers, not as greyed cells.
+    const QBrush face = palette().brush(QPalette::Button);
+    const QBrush ink = palette().brush(QPalette::ButtonText);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem;
+            if (r == 0 || c == 0) {
+                item->setText(r == 0 ? QString::fromLatin1(kHeaders[c]) : QString::number(r));
+                item->setFlags(Qt::NoItemFlags);
+                item->setBackground(face);
+                item->setForeground(ink);
+                item->setTextAlignment(Qt::AlignCenter);
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            setItem(r, c, item);
+        }
+    }
+    setCurrentCell(1, 1);
+}
+
+QString CasVariablesGrid::cellText(int row, int column) const {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+void CasVariablesGrid::setCellText(int row, int column, const QString& text) {
+    if (QTableWidgetItem* cell = item(row, column)) cell->setText(text);
+}
+
+bool CasVariablesGrid::editableCurrent() const { return currentRow() >= 1 && currentColumn() >= 1; }
+
+void CasVariablesGrid::append(const QString& text) {
+    if (editableCurrent()) setCellText(currentRow(), currentColumn(), cellText(currentRow(), currentColumn()) + text);
+}
+
+void CasVariablesGrid::keyPressEvent(QKeyEvent* event) {
+    const int row = currentRow(), column = currentColumn();
+    switch (event->key()) {
+        case Qt::Key_Backspace:
+            if (editableCurrent()) {
+                QString text = cellText(row, column);
+                if (!text.isEmpty()) {
+                    // A letter outside the basic plane is two units: remove both.
+                    const bool pair = text.size() >= 2 && text.back().isLowSurrogate() &&
+                                      text.at(text.size() - 2).isHighSurrogate();
+                    text.chop(pair ? 2 : 1);
+                    setCellText(row, column, text);
+                }
+            }
+            event->accept();
+            return;
+        case Qt::Key_Delete:
+            if (editableCurrent()) setCellText(row, column, QString());
+            event->accept();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            append(QStringLiteral("\n"));
+            event->accept();
+            return;
+        default:
+            break;
+    }
+    const QString text = event->text();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (!command && !text.isEmpty()) {
+        // Every character from code 29 up is typed into the cell; the other
+        // control characters do nothing.
+        if (text.at(0).unicode() >= 29) append(text);
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);  // moving between cells, copy
+}
+
+void CasVariablesGrid::inputMethodEvent(QInputMethodEvent* event) {
+    if (!event->commitString().isEmpty()) append(event->commitString());
+    event->accept();
+}
+
+QModelIndex CasVariablesGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+    if (!next.isValid()) return next;
+    return model()->index(std::max(1, next.row()), std::max(1, next.column()));
+}
+
+// ---- the window ----
+
+CasVariables::CasVariables(QWidget* parent)
+    : StudyWindow({QStringLiteral("CasVariables"), QStringLiteral("Cas Variables"),
+                   QStringLiteral("Cas Variables - Etude "), 11550, 7500, 10950, 7000,
+                   QStringLiteral("Durée de Vie d'un Element Roulant soumis à des Cas Variables")},
+                  parent) {
+    const int gridHeight = kRows * kRowHeight + 60;
+    QGroupBox* cases = addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Cas à Paramètres Constants"),
+                                150, 300, 5250, gridHeight + 500);
+    grid_ = new CasVariablesGrid(cases);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setGeometry(torvel::pxRect(150, 330, 350 + 3 * 1500 + 60, gridHeight));
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    QGroupBox* reference = addGroup(frame(), QStringLiteral("Frame3"), QStringLiteral("Référence"),
+                                    5550, 300, 5250, 750);
+    addReference(reference, 150, 330, 4950, kBoxHeight);
+
+    QGroupBox* kind = addGroup(frame(), QStringLiteral("Frame4"), QStringLiteral("Type d'élément"),
+                               5550, 1150, 5250, 750);
+    element_ = new QComboBox(kind);
+    element_->setObjectName(QStringLiteral("Combo1"));
+    for (std::string_view item : engine::dutyElementItems()) element_->addItem(fromStd(std::string(item)));
+    element_->setGeometry(torvel::pxRect(150, 330, 4950, kBoxHeight));
+
+    auto field = [&](QWidget* group, const QString& name, const QString& caption, const QString& tip, int left,
+                     int top, bool input) {
+        QLabel* label = addLabel(group, QStringLiteral("Label") + name.mid(4), caption, left, top + 30, 550,
+                                 kLabelHeight);
+        QLineEdit* box = addEdit(group, name, QStringLiteral("0"), left + 550, top, 1750, kBoxHeight);
+        label->setBuddy(box);
+        label->setToolTip(tip);
+        box->setToolTip(tip);
+        if (input)
+            attachNumericFilter(box);
+        else
+            box->setReadOnly(true);
+    };
+
+    QGroupBox* rating = addGroup(frame(), QStringLiteral("Frame5"), QStringLiteral("Charges de Base"),
+                                 5550, 2000, 5250, 750);
+    field(rating, QStringLiteral("TextC"), QStringLiteral("C  ="), QStringLiteral("Charge Dynamique de Base (N)"),
+          150, 330, true);
+
+    QGroupBox* applied = addGroup(frame(), QStringLiteral("Frame6"),
+                                  QStringLiteral("Valeurs Appliquées à l'Ensemble"), 5550, 2850, 5250, 1150);
+    field(applied, QStringLiteral("TextN"), QStringLiteral("N ="), QStringLiteral("Vitesse Moyenne (Tr/min)"), 150,
+          330, false);
+    field(applied, QStringLiteral("TextT"), QStringLiteral("T ="), QStringLiteral("Temps Total en secondes"), 2650,
+          330, false);
+    field(applied, QStringLiteral("TextP"), QStringLiteral("P ="),
+          QStringLiteral("Charge Dynamique Equivalente (N)"), 150, 730, false);
+
+    QGroupBox* life = addGroup(frame(), QStringLiteral("Frame7"), QStringLiteral("Durée de Vie de l'Ensemble"),
+                               5550, 4100, 5250, 2000);
+    QGroupBox* reliability = addGroup(life, QStringLiteral("Frame8"), QStringLiteral("Fiabilité"),
+                                      150, 300, 2000, 750);
+    reliability_ = new QComboBox(reliability);
+    reliability_->setObjectName(QStringLiteral("ComboFiabilité"));
+    for (std::string_view item : engine::reliabilityItems()) reliability_->addItem(fromStd(std::string(item)));
+    reliability_->setGeometry(torvel::pxRect(150, 330, 1700, kBoxHeight));
+    QGroupBox* lives = addGroup(life, QStringLiteral("Frame9"), QStringLiteral("Durée de Vie"),
+                                150, 1100, 4950, 750);
+    field(lives, QStringLiteral("TextL10"), QStringLiteral("L ="),
+          QStringLiteral("Durée de vie (millions de tours)"), 100, 330, false);
+    field(lives, QStringLiteral("TextL10H"), QStringLiteral("L h ="), QStringLiteral("Durée de vie (Heures)"),
+          2500, 330, false);
+
+    // The lists take typed texts too; a text of neither list leaves the
+    // exponent or the factor as the engine last had it.
+    for (QComboBox* combo : {element_, reliability_}) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCurrentIndex(0);
+    }
+
+    addCalculer(frame(), 1100, 6350, 1800, 450);
+    addImprimer(frame(), 3400, 6350, 1800, 450);
+    orderTabsVisually();
+    layoutFrame();
+}
+
+QString CasVariables::text(const char* name) const {
+    const auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
+    return box ? box->text() : QString();
+}
+
+engine::DutyGrid CasVariables::readGrid() const {
+    engine::DutyGrid cells;
+    for (int i = 0; i < engine::kDutyCases; ++i)
+        for (int c = 0; c < 3; ++c)
+            cells[static_cast<size_t>(i)][static_cast<size_t>(c)] = toStd(grid_->cellText(i + 1, c + 1));
+    return cells;
+}
+
+void CasVariables::calculate() {
+    engine::DutyEntries in;
+    in.grid = readGrid();
+    in.element = toStd(element_->currentText());
+    in.c = toStd(text("TextC"));
+    in.reliability = toStd(reliability_->currentText());
+    play(engine::calculateDuty(state_, in, engineSeparator()));
+}
+
+torvel::ReportLines CasVariables::reportLines() const {
+    engine::DutyReportFields f;
+    f.reference = toStd(reference()->text());
+    f.element = toStd(element_->currentText());
+    f.reliability = toStd(reliability_->currentText());
+    f.grid = readGrid();
+    f.t = toStd(text("TextT"));
+    f.n = toStd(text("TextN"));
+    f.p = toStd(text("TextP"));
+    f.l10 = toStd(text("TextL10"));
+    f.l10h = toStd(text("TextL10H"));
+    return engine::dutyReportLines(f, state_, toStd(torvel::shortDate()), engineSeparator());
+}
+
+void CasVariables::print() {
+    if (!printTextReport([this] { return std::optional(reportLines()); }))
+        attention(QStringLiteral("Impression impossible : l'imprimante n'a pas pu être ouverte !"));
+}
