@@ -1,7 +1,9 @@
 #include "studies.h"
 
 #include "Ajustements.h"
+#include "CasVariables.h"
 #include "ChainesDeCotes.h"
+#include "ContactOblique.h"
 #include "RessortCompression.h"
 #include "Section.h"
 
@@ -17,8 +19,8 @@ StudyWindow* make() {
 const std::array<StudyEntry, 7>& studyEntries() {
     static const std::array<StudyEntry, 7> entries{{
         {"Roulement", nullptr},
-        {"ContactOblique", nullptr},
-        {"CasVariables", nullptr},
+        {"ContactOblique", &make<ContactOblique>},
+        {"CasVariables", &make<CasVariables>},
         {"Ajustements", &make<Ajustements>},
         {"ChainesDeCotes", &make<ChainesDeCotes>},
         {"Section", &make<Section>},
