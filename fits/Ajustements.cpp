@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-
 #include <functional>
 
 #include "identity.h"
@@ -58,11 +57,11 @@ bool isDiameterKey(const QString& text) {
 // character (Enter included) is dropped, after which the diameter is read
 // again from the box text.
 class DiameterFilter : public QObject {
-public:
+  public:
     DiameterFilter(QObject* parent, std::function<void()> onDiscard)
         : QObject(parent), onDiscard_(std::move(onDiscard)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -84,7 +83,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     std::function<void()> onDiscard_;
 };
 
@@ -112,13 +111,15 @@ Ajustements::Ajustements(QWidget* parent)
 }
 
 void Ajustements::buildPopup() {
-    QGroupBox* popup = addGroup(frame(), QStringLiteral("Popup"), QStringLiteral("Choix du diamètre"),
-                                150, 300, 4400, 1800);
+    QGroupBox* popup = addGroup(frame(), QStringLiteral("Popup"),
+                                QStringLiteral("Choix du diamètre"), 150, 300, 4400, 1800);
     QLabel* sign = addLabel(popup, QStringLiteral("Label5"), kDiameterSign, 150, 390, 300, 315);
     sign->setFont(signFont(font()));
-    diametre_ = addEdit(popup, QStringLiteral("Diametre"), QStringLiteral("Text1"), 450, 390, 1100, 315);
+    diametre_ =
+        addEdit(popup, QStringLiteral("Diametre"), QStringLiteral("Text1"), 450, 390, 1100, 315);
     sign->setBuddy(diametre_);
-    diametre_->installEventFilter(new DiameterFilter(diametre_, [this] { Diametre_KeyDiscarded(); }));
+    diametre_->installEventFilter(
+        new DiameterFilter(diametre_, [this] { Diametre_KeyDiscarded(); }));
     connect(diametre_, &QLineEdit::textChanged, this, [this] { Diametre_Change(); });
 
     QFont nameFont = font();
@@ -151,8 +152,8 @@ void Ajustements::buildPopup() {
 }
 
 void Ajustements::buildFrame2() {
-    QGroupBox* frame2 = addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Calcul des jeux"),
-                                 4700, 300, 4450, 1800);
+    QGroupBox* frame2 = addGroup(frame(), QStringLiteral("Frame2"),
+                                 QStringLiteral("Calcul des jeux"), 4700, 300, 4450, 1800);
     struct Row {
         const char* label;
         const char* caption;
@@ -172,15 +173,15 @@ void Ajustements::buildFrame2() {
     QList<QLabel*> values;
     for (const Row& r : rows) {
         if (values.size() == 4) top += 60;
-        QLabel* caption = addLabel(frame2, QString::fromLatin1(r.label), QString::fromUtf8(r.caption),
-                                   150, top, 1550, 255);
+        QLabel* caption = addLabel(frame2, QString::fromLatin1(r.label),
+                                   QString::fromUtf8(r.caption), 150, top, 1550, 255);
         if (*r.sign) {
-            QLabel* sign = addLabel(frame2, QString::fromLatin1(r.sign), kDiameterSign, 1700, top - 30,
-                                    300, 285);
+            QLabel* sign = addLabel(frame2, QString::fromLatin1(r.sign), kDiameterSign, 1700,
+                                    top - 30, 300, 285);
             sign->setFont(signFont(font()));
         }
-        QLabel* value = addLabel(frame2, QString::fromLatin1(r.value), QString::fromLatin1(r.design),
-                                 2000, top, 1500, 255);
+        QLabel* value = addLabel(frame2, QString::fromLatin1(r.value),
+                                 QString::fromLatin1(r.design), 2000, top, 1500, 255);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         caption->setBuddy(value);
         values << value;
@@ -207,10 +208,14 @@ void Ajustements::buildToolbars() {
         }
         return out;
     };
-    hole_.letters = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Cl_Al"), texts(Side::Hole, false), 200, 330);
-    hole_.grades = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Ql_Al"), texts(Side::Hole, true), 200, 730);
-    shaft_.letters = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Cl_Ar"), texts(Side::Shaft, false), 200, 1230);
-    shaft_.grades = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Ql_Ar"), texts(Side::Shaft, true), 200, 1630);
+    hole_.letters =
+        new TileStrip(toolbars, QStringLiteral("Lbl_TB_Cl_Al"), texts(Side::Hole, false), 200, 330);
+    hole_.grades =
+        new TileStrip(toolbars, QStringLiteral("Lbl_TB_Ql_Al"), texts(Side::Hole, true), 200, 730);
+    shaft_.letters = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Cl_Ar"),
+                                   texts(Side::Shaft, false), 200, 1230);
+    shaft_.grades = new TileStrip(toolbars, QStringLiteral("Lbl_TB_Ql_Ar"),
+                                  texts(Side::Shaft, true), 200, 1630);
     for (Side side : {Side::Hole, Side::Shaft}) {
         connect(fields(side).letters, &TileStrip::clicked, this,
                 [this, side](int i) { letterClicked(side, i); });
@@ -252,7 +257,8 @@ void Ajustements::Form_Load() {
         s.Qualite = init.Qualite;
         s.Sel_Cl = init.Sel_Cl;
         s.Sel_Ql = init.Sel_Ql;
-        if (!s.Classe.empty()) s.Classe = torvel::fits::classKey(side, s.Lettre, std::stoi(s.Qualite));
+        if (!s.Classe.empty())
+            s.Classe = torvel::fits::classKey(side, s.Lettre, std::stoi(s.Qualite));
 
         SideFields& f = fields(side);
         f.name->setText(torvel::fromStd(s.Lettre + s.Qualite));
@@ -266,7 +272,9 @@ void Ajustements::Form_Load() {
 
 // ---- diameter ----
 
-void Ajustements::Diametre_KeyDiscarded() { state().Diametre_Nom = torvel::readNumber(diametre_->text()); }
+void Ajustements::Diametre_KeyDiscarded() {
+    state().Diametre_Nom = torvel::readNumber(diametre_->text());
+}
 
 void Ajustements::Diametre_Change() {
     state().Diametre_Nom = torvel::readNumber(diametre_->text());
@@ -283,7 +291,8 @@ void Ajustements::followDiameter() {
         const auto& letters = torvel::fits::letters(side);
         TileStrip* strip = letterStrip(side);
         for (int i = 0; i < strip->count(); ++i)
-            strip->tile(i)->setEnabled(torvel::fits::letterTileEnabled(side, letters[static_cast<size_t>(i)], d));
+            strip->tile(i)->setEnabled(
+                torvel::fits::letterTileEnabled(side, letters[static_cast<size_t>(i)], d));
         if (const auto offer = torvel::fits::offeredGrades(side, state().side(side).Lettre, d))
             gradeStrip(side)->setEnabledFlags(offer->tileEnabled);
     }

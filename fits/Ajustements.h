@@ -14,7 +14,7 @@ class QLineEdit;
 
 class Ajustements : public torvel::StudyWindow {
     Q_OBJECT
-public:
+  public:
     explicit Ajustements(QWidget* parent = nullptr);
 
     // Clearances from the shown values of both sides, with the fit colour.
@@ -23,7 +23,7 @@ public:
     torvel::fits::TileStrip* letterStrip(torvel::fits::Side side) const;
     torvel::fits::TileStrip* gradeStrip(torvel::fits::Side side) const;
 
-private:
+  private:
     struct SideFields {
         QLabel* name = nullptr;  // Aj_Ale / Aj_Arb
         QLabel* upper = nullptr;

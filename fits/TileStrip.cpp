@@ -107,7 +107,8 @@ void TileStrip::Restaure_Tuiles() {
 
 void TileStrip::setEnabledFlags(const std::vector<bool>& flags) {
     for (int i = 0; i < tiles_.size(); ++i)
-        tiles_[i]->setEnabled(static_cast<size_t>(i) < flags.size() && flags[static_cast<size_t>(i)]);
+        tiles_[i]->setEnabled(static_cast<size_t>(i) < flags.size() &&
+                              flags[static_cast<size_t>(i)]);
 }
 
 void TileStrip::hover(int index) {

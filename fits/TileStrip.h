@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QList>
 #include <QObject>
-
 #include <vector>
 
 class QEnterEvent;
@@ -16,7 +15,7 @@ namespace torvel::fits {
 
 class Tile : public QLabel {
     Q_OBJECT
-public:
+  public:
     // Plain: flat, white. Hovered: flat, tinted. Marked: single flat border,
     // tinted (default grade). Selected: 3-D border, tinted.
     enum class Look { Plain, Hovered, Marked, Selected };
@@ -25,23 +24,23 @@ public:
     Look look() const { return look_; }
     void setLook(Look look);
 
-signals:
+  signals:
     void pressed();
     void entered();
     void left();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     Look look_ = Look::Plain;
 };
 
 class TileStrip : public QObject {
     Q_OBJECT
-public:
+  public:
     // Tiles named `name`_0, `name`_1, ... at `left`, `top` (twips) in `parent`.
     TileStrip(QWidget* parent, const QString& name, const QStringList& texts, int left, int top);
 
@@ -59,10 +58,10 @@ public:
 
     void setEnabledFlags(const std::vector<bool>& flags);
 
-signals:
+  signals:
     void clicked(int index);
 
-private:
+  private:
     void hover(int index);
     void unhover(int index);
 

@@ -12,12 +12,12 @@
 namespace torvel::fits {
 
 struct SideSelection {
-    std::string Lettre;   // Lettre_Al / Lettre_Ar
-    std::string Qualite;  // Qualite_Al / Qualite_Ar, decimal digits
-    std::string Classe;   // Classe_Al / Classe_Ar, empty until a tile of the side is clicked
-    int Sel_Cl = 0;       // selected letter tile
-    int Sel_Ql = 0;       // highlighted grade tile
-    Deviations Ecarts;    // Ec_Sup / Ec_Inf of the last lookup that found an entry
+    std::string Lettre;          // Lettre_Al / Lettre_Ar
+    std::string Qualite;         // Qualite_Al / Qualite_Ar, decimal digits
+    std::string Classe;          // Classe_Al / Classe_Ar, empty until a tile of the side is clicked
+    int Sel_Cl = 0;              // selected letter tile
+    int Sel_Ql = 0;              // highlighted grade tile
+    Deviations Ecarts;           // Ec_Sup / Ec_Inf of the last lookup that found an entry
     bool EcartsTrouves = false;  // the last lookup found an entry for Classe
 };
 

@@ -1,3 +1,5 @@
+#include "Ajustements.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,11 +11,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-
 #include <cstdlib>
 #include <memory>
 
-#include "Ajustements.h"
 #include "fits_selection.h"
 #include "iso_fits.h"
 #include "twips.h"
@@ -31,8 +31,10 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kTint(181, 189, 214);
 
-const char* const kHoleFields[] = {"Aj_Ale", "Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min"};
-const char* const kShaftFields[] = {"Aj_Arb", "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max", "Res_Ar_Min"};
+const char* const kHoleFields[] = {"Aj_Ale", "Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max",
+                                   "Res_Al_Min"};
+const char* const kShaftFields[] = {"Aj_Arb", "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max",
+                                    "Res_Ar_Min"};
 
 QString text(QWidget* w, const QString& name) {
     if (auto* label = w->findChild<QLabel*>(name)) return label->text();
@@ -54,7 +56,9 @@ QColor colour(QWidget* w, const QString& name) {
 }
 
 QString stripName(Side side, bool grades) {
-    return QStringLiteral("Lbl_TB_%1_%2").arg(grades ? "Ql" : "Cl").arg(side == Side::Hole ? "Al" : "Ar");
+    return QStringLiteral("Lbl_TB_%1_%2")
+        .arg(grades ? "Ql" : "Cl")
+        .arg(side == Side::Hole ? "Al" : "Ar");
 }
 
 Tile* tile(QWidget* w, Side side, bool grades, int index) {
@@ -87,7 +91,7 @@ QString tenThousandths(long long v, bool fourDecimals, QChar separator) {
 }
 
 class AjustementsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { torvel::fits::resetFitsSelection(); }
 };
 
@@ -134,9 +138,9 @@ TEST_F(AjustementsTest, OpensWithItsDesignContents) {
         QList<int> disabled;
     };
     const Strip strips[] = {
-        {Side::Hole, false, 23, "A", "ZC", 7, {16}},               // T up to 24 mm
-        {Side::Hole, true, 13, "6", "18", 1, {11, 12}},            // H offers 6 to 16 at 2 mm
-        {Side::Shaft, false, 23, "a", "zc", 6, {16}},              // t
+        {Side::Hole, false, 23, "A", "ZC", 7, {16}},     // T up to 24 mm
+        {Side::Hole, true, 13, "6", "18", 1, {11, 12}},  // H offers 6 to 16 at 2 mm
+        {Side::Shaft, false, 23, "a", "zc", 6, {16}},    // t
         {Side::Shaft, true, 14, "5", "18", 1, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},  // g5, g6
     };
     for (const Strip& s : strips) {
@@ -172,7 +176,8 @@ TEST_F(AjustementsTest, WorkedExamplesInBothLocales) {
             EXPECT_EQ(texts(&w, kHoleFields), dl({"H7", "0.01", "0", "2.01", "2"})) << locale;
             EXPECT_EQ(clearance(&w), QStringList({"", ""})) << locale;
             press(gradeTile(&w, Side::Shaft, 6));
-            EXPECT_EQ(texts(&w, kShaftFields), dl({"g6", "-0.002", "-0.008", "1.998", "1.992"})) << locale;
+            EXPECT_EQ(texts(&w, kShaftFields), dl({"g6", "-0.002", "-0.008", "1.998", "1.992"}))
+                << locale;
             EXPECT_EQ(clearance(&w), dl({"0.0180", "0.0020"})) << locale;
             EXPECT_EQ(colour(&w, "J_Max"), kBlue);
             EXPECT_EQ(colour(&w, "J_Min"), kBlue);
@@ -189,14 +194,30 @@ TEST_F(AjustementsTest, WorkedExamplesInBothLocales) {
             QColor colour;
         };
         const Fit fits[] = {
-            {"25", "p", {"H7", "0.021", "0", "25.021", "25"}, {"p6", "0.035", "0.022", "25.035", "25.022"},
-             {"-0.0010", "-0.0350"}, kRed},
-            {"40", "k", {"H7", "0.025", "0", "40.025", "40"}, {"k6", "0.018", "0.002", "40.018", "40.002"},
-             {"0.0230", "-0.0180"}, kBlack},
-            {"40", "h", {"H7", "0.025", "0", "40.025", "40"}, {"h6", "0", "-0.016", "40", "39.984"},
-             {"0.0410", "0.0000"}, kBlue},
-            {"18", "s", {"H7", "0.018", "0", "18.018", "18"}, {"s6", "0.039", "0.028", "18.039", "18.028"},
-             {"-0.0100", "-0.0390"}, kRed},
+            {"25",
+             "p",
+             {"H7", "0.021", "0", "25.021", "25"},
+             {"p6", "0.035", "0.022", "25.035", "25.022"},
+             {"-0.0010", "-0.0350"},
+             kRed},
+            {"40",
+             "k",
+             {"H7", "0.025", "0", "40.025", "40"},
+             {"k6", "0.018", "0.002", "40.018", "40.002"},
+             {"0.0230", "-0.0180"},
+             kBlack},
+            {"40",
+             "h",
+             {"H7", "0.025", "0", "40.025", "40"},
+             {"h6", "0", "-0.016", "40", "39.984"},
+             {"0.0410", "0.0000"},
+             kBlue},
+            {"18",
+             "s",
+             {"H7", "0.018", "0", "18.018", "18"},
+             {"s6", "0.039", "0.028", "18.039", "18.028"},
+             {"-0.0100", "-0.0390"},
+             kRed},
         };
         for (const Fit& f : fits) {
             torvel::fits::resetFitsSelection();
@@ -222,7 +243,7 @@ TEST_F(AjustementsTest, DiameterChangeHidesResultsAndFollowsTheLetterTiles) {
     setDiameter(&w, "30");
     for (const auto* names : {&kHoleFields, &kShaftFields})
         for (const char* n : *names) EXPECT_EQ(colour(&w, n), kWhite) << n;
-    EXPECT_EQ(colour(&w, "J_Max"), kBlue);  // the clearances are left as they were
+    EXPECT_EQ(colour(&w, "J_Max"), kBlue);        // the clearances are left as they were
     EXPECT_EQ(text(&w, "Af_Ec_Sup_Al"), "0,01");  // nothing recomputed
     EXPECT_TRUE(letterTile(&w, Side::Hole, "T")->isEnabled());
     EXPECT_TRUE(letterTile(&w, Side::Shaft, "t")->isEnabled());
@@ -293,7 +314,9 @@ TEST_F(AjustementsTest, RangeCheckCorrectsTheDiameterBeforeTheClick) {
             child<QLineEdit>(&w, "Diametre")->setText(c.typed);
         const QStringList messages = catchMessages([&] { press(gradeTile(&w, Side::Hole, 7)); });
         if (*c.corrected) {
-            EXPECT_EQ(messages, QStringList({"Le diamètre doit être supérieur à 1 et inférieur ou égal à 500"}))
+            EXPECT_EQ(
+                messages,
+                QStringList({"Le diamètre doit être supérieur à 1 et inférieur ou égal à 500"}))
                 << c.typed;
             EXPECT_EQ(lastBoxLook().title, "Torvel");
             EXPECT_EQ(lastBoxLook().icon, QMessageBox::Warning);
@@ -312,7 +335,8 @@ TEST_F(AjustementsTest, RangeCheckCorrectsTheDiameterBeforeTheClick) {
 TEST_F(AjustementsTest, EveryEnabledGradeMatchesTheTables) {
     LocaleScope scope("en_US");
     Ajustements w;
-    const double diameters[] = {2, 3, 5.5, 6, 10.5, 14, 24, 25, 30, 50, 65, 100, 118, 150, 190, 250, 400, 500};
+    const double diameters[] = {2,  3,  5.5, 6,   10.5, 14,  24,  25,  30,
+                                50, 65, 100, 118, 150,  190, 250, 400, 500};
     int checked = 0;
     for (Side side : {Side::Hole, Side::Shaft}) {
         const Side other = side == Side::Hole ? Side::Shaft : Side::Hole;
@@ -357,7 +381,9 @@ TEST_F(AjustementsTest, EveryEnabledGradeMatchesTheTables) {
                     EXPECT_EQ(clearance(&w), QStringList({tenThousandths(jMax, true, '.'),
                                                           tenThousandths(jMin, true, '.')}))
                         << key << " at " << d;
-                    const QColor fit = jMax < 0 && jMin <= 0 ? kRed : jMax > 0 && jMin >= 0 ? kBlue : kBlack;
+                    const QColor fit = jMax < 0 && jMin <= 0   ? kRed
+                                       : jMax > 0 && jMin >= 0 ? kBlue
+                                                               : kBlack;
                     EXPECT_EQ(colour(&w, "J_Max"), fit) << key << " at " << d;
                     EXPECT_EQ(colour(&w, "J_Min"), fit) << key << " at " << d;
                     ++checked;
@@ -435,14 +461,16 @@ TEST_F(AjustementsTest, SelectionStateSurvivesCloseAndReopen) {
     w = std::make_unique<Ajustements>();
     EXPECT_EQ(text(w.get(), "Diametre"), "2");
     EXPECT_EQ(texts(w.get(), kHoleFields), QStringList({"H7", "0,01", "0", "2,01", "2"}));
-    EXPECT_EQ(texts(w.get(), kShaftFields), QStringList({"g6", "-0,002", "-0,008", "1,998", "1,992"}));
+    EXPECT_EQ(texts(w.get(), kShaftFields),
+              QStringList({"g6", "-0,002", "-0,008", "1,998", "1,992"}));
     EXPECT_EQ(letterTile(w.get(), Side::Shaft, "g")->look(), Tile::Look::Selected);
     EXPECT_EQ(letterTile(w.get(), Side::Shaft, "f")->look(), Tile::Look::Plain);
     EXPECT_EQ(gradeTile(w.get(), Side::Hole, 8)->look(), Tile::Look::Plain);
     // ...but both sides have been chosen in this run: one click gives the clearance,
     // computed with the class the window shows (g6, not the f6 of before).
     press(gradeTile(w.get(), Side::Hole, 8));
-    EXPECT_EQ(texts(w.get(), kShaftFields), QStringList({"g6", "-0,002", "-0,008", "1,998", "1,992"}));
+    EXPECT_EQ(texts(w.get(), kShaftFields),
+              QStringList({"g6", "-0,002", "-0,008", "1,998", "1,992"}));
     EXPECT_EQ(clearance(w.get()), QStringList({"0,0220", "0,0020"}));
     w.reset();
 
