@@ -90,7 +90,8 @@ void CasVariablesGrid::setCellText(int row, int column, const QString& text) {
 bool CasVariablesGrid::editableCurrent() const { return currentRow() >= 1 && currentColumn() >= 1; }
 
 void CasVariablesGrid::append(const QString& text) {
-    if (editableCurrent()) setCellText(currentRow(), currentColumn(), cellText(currentRow(), currentColumn()) + text);
+    if (editableCurrent())
+        setCellText(currentRow(), currentColumn(), cellText(currentRow(), currentColumn()) + text);
 }
 
 void CasVariablesGrid::keyPressEvent(QKeyEvent* event) {
@@ -152,8 +153,9 @@ CasVariables::CasVariables(QWidget* parent)
                    QStringLiteral("Durée de Vie d'un Element Roulant soumis à des Cas Variables")},
                   parent) {
     const int gridHeight = kRows * kRowHeight + 60;
-    QGroupBox* cases = addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Cas à Paramètres Constants"),
-                                150, 300, 5250, gridHeight + 500);
+    QGroupBox* cases =
+        addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Cas à Paramètres Constants"),
+                 150, 300, 5250, gridHeight + 500);
     grid_ = new CasVariablesGrid(cases);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->setGeometry(torvel::pxRect(150, 330, 350 + 3 * 1500 + 60, gridHeight));
@@ -168,14 +170,16 @@ CasVariables::CasVariables(QWidget* parent)
                                5550, 1150, 5250, 750);
     element_ = new QComboBox(kind);
     element_->setObjectName(QStringLiteral("Combo1"));
-    for (std::string_view item : engine::dutyElementItems()) element_->addItem(fromStd(std::string(item)));
+    for (std::string_view item : engine::dutyElementItems())
+        element_->addItem(fromStd(std::string(item)));
     element_->setGeometry(torvel::pxRect(150, 330, 4950, kBoxHeight));
 
-    auto field = [&](QWidget* group, const QString& name, const QString& caption, const QString& tip, int left,
-                     int top, bool input) {
-        QLabel* label = addLabel(group, QStringLiteral("Label") + name.mid(4), caption, left, top + 30, 550,
-                                 kLabelHeight);
-        QLineEdit* box = addEdit(group, name, QStringLiteral("0"), left + 550, top, 1750, kBoxHeight);
+    auto field = [&](QWidget* group, const QString& name, const QString& caption,
+                     const QString& tip, int left, int top, bool input) {
+        QLabel* label = addLabel(group, QStringLiteral("Label") + name.mid(4), caption, left,
+                                 top + 30, 550, kLabelHeight);
+        QLineEdit* box =
+            addEdit(group, name, QStringLiteral("0"), left + 550, top, 1750, kBoxHeight);
         label->setBuddy(box);
         label->setToolTip(tip);
         box->setToolTip(tip);
@@ -185,34 +189,37 @@ CasVariables::CasVariables(QWidget* parent)
             box->setReadOnly(true);
     };
 
-    QGroupBox* rating = addGroup(frame(), QStringLiteral("Frame5"), QStringLiteral("Charges de Base"),
-                                 5550, 2000, 5250, 750);
-    field(rating, QStringLiteral("TextC"), QStringLiteral("C  ="), QStringLiteral("Charge Dynamique de Base (N)"),
-          150, 330, true);
+    QGroupBox* rating = addGroup(frame(), QStringLiteral("Frame5"),
+                                 QStringLiteral("Charges de Base"), 5550, 2000, 5250, 750);
+    field(rating, QStringLiteral("TextC"), QStringLiteral("C  ="),
+          QStringLiteral("Charge Dynamique de Base (N)"), 150, 330, true);
 
-    QGroupBox* applied = addGroup(frame(), QStringLiteral("Frame6"),
-                                  QStringLiteral("Valeurs Appliquées à l'Ensemble"), 5550, 2850, 5250, 1150);
-    field(applied, QStringLiteral("TextN"), QStringLiteral("N ="), QStringLiteral("Vitesse Moyenne (Tr/min)"), 150,
-          330, false);
-    field(applied, QStringLiteral("TextT"), QStringLiteral("T ="), QStringLiteral("Temps Total en secondes"), 2650,
-          330, false);
+    QGroupBox* applied =
+        addGroup(frame(), QStringLiteral("Frame6"),
+                 QStringLiteral("Valeurs Appliquées à l'Ensemble"), 5550, 2850, 5250, 1150);
+    field(applied, QStringLiteral("TextN"), QStringLiteral("N ="),
+          QStringLiteral("Vitesse Moyenne (Tr/min)"), 150, 330, false);
+    field(applied, QStringLiteral("TextT"), QStringLiteral("T ="),
+          QStringLiteral("Temps Total en secondes"), 2650, 330, false);
     field(applied, QStringLiteral("TextP"), QStringLiteral("P ="),
           QStringLiteral("Charge Dynamique Equivalente (N)"), 150, 730, false);
 
-    QGroupBox* life = addGroup(frame(), QStringLiteral("Frame7"), QStringLiteral("Durée de Vie de l'Ensemble"),
-                               5550, 4100, 5250, 2000);
-    QGroupBox* reliability = addGroup(life, QStringLiteral("Frame8"), QStringLiteral("Fiabilité"),
-                                      150, 300, 2000, 750);
+    QGroupBox* life =
+        addGroup(frame(), QStringLiteral("Frame7"), QStringLiteral("Durée de Vie de l'Ensemble"),
+                 5550, 4100, 5250, 2000);
+    QGroupBox* reliability =
+        addGroup(life, QStringLiteral("Frame8"), QStringLiteral("Fiabilité"), 150, 300, 2000, 750);
     reliability_ = new QComboBox(reliability);
     reliability_->setObjectName(QStringLiteral("ComboFiabilité"));
-    for (std::string_view item : engine::reliabilityItems()) reliability_->addItem(fromStd(std::string(item)));
+    for (std::string_view item : engine::reliabilityItems())
+        reliability_->addItem(fromStd(std::string(item)));
     reliability_->setGeometry(torvel::pxRect(150, 330, 1700, kBoxHeight));
-    QGroupBox* lives = addGroup(life, QStringLiteral("Frame9"), QStringLiteral("Durée de Vie"),
-                                150, 1100, 4950, 750);
+    QGroupBox* lives = addGroup(life, QStringLiteral("Frame9"), QStringLiteral("Durée de Vie"), 150,
+                                1100, 4950, 750);
     field(lives, QStringLiteral("TextL10"), QStringLiteral("L ="),
           QStringLiteral("Durée de vie (millions de tours)"), 100, 330, false);
-    field(lives, QStringLiteral("TextL10H"), QStringLiteral("L h ="), QStringLiteral("Durée de vie (Heures)"),
-          2500, 330, false);
+    field(lives, QStringLiteral("TextL10H"), QStringLiteral("L h ="),
+          QStringLiteral("Durée de vie (Heures)"), 2500, 330, false);
 
     // The lists take typed texts too; a text of neither list leaves the
     // exponent or the factor as the engine last had it.
@@ -237,7 +244,8 @@ engine::DutyGrid CasVariables::readGrid() const {
     engine::DutyGrid cells;
     for (int i = 0; i < engine::kDutyCases; ++i)
         for (int c = 0; c < 3; ++c)
-            cells[static_cast<size_t>(i)][static_cast<size_t>(c)] = toStd(grid_->cellText(i + 1, c + 1));
+            cells[static_cast<size_t>(i)][static_cast<size_t>(c)] =
+                toStd(grid_->cellText(i + 1, c + 1));
     return cells;
 }
 

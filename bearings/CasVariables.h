@@ -14,25 +14,25 @@ class QComboBox;
 // MSFlexGrid1: 21 × 4 cells, row 0 and column 0 fixed (headers, case numbers).
 // There is no edit box: keys typed on the grid change the current cell's text.
 class CasVariablesGrid : public QTableWidget {
-public:
+  public:
     explicit CasVariablesGrid(QWidget* parent = nullptr);
 
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
-private:
+  private:
     bool editableCurrent() const;
     void append(const QString& text);
 };
 
 class CasVariables : public torvel::StudyWindow {
     Q_OBJECT
-public:
+  public:
     explicit CasVariables(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
@@ -42,7 +42,7 @@ public:
     torvel::ReportLines reportLines() const;
     const torvel::bearings::DutyState& state() const { return state_; }
 
-private:
+  private:
     torvel::bearings::DutyGrid readGrid() const;
     QString text(const char* name) const;
 

@@ -35,13 +35,14 @@ ContactOblique::ContactOblique(QWidget* parent)
                    QStringLiteral("Charges Axiales Induites")},
                   parent),
       drawingFolder_(QCoreApplication::applicationDirPath()) {
-    QGroupBox* mounting = addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Type de Montage"),
-                                   150, 300, 5100, 3950);
+    QGroupBox* mounting = addGroup(frame(), QStringLiteral("Frame2"),
+                                   QStringLiteral("Type de Montage"), 150, 300, 5100, 3950);
     combo_ = new QComboBox(mounting);
     combo_->setObjectName(QStringLiteral("Combo1"));
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
-    for (std::string_view item : engine::mountingItems()) combo_->addItem(fromStd(std::string(item)));
+    for (std::string_view item : engine::mountingItems())
+        combo_->addItem(fromStd(std::string(item)));
     combo_->setCurrentText(fromStd(std::string(engine::kMontageX)));
     combo_->setGeometry(torvel::pxRect(150, 300, 4800, kBoxHeight));
     connect(combo_, &QComboBox::textActivated, this, &ContactOblique::Combo1_Click);
@@ -56,10 +57,13 @@ ContactOblique::ContactOblique(QWidget* parent)
     if (!loadDrawing(combo_->currentText(), &path))
         picture_->setText(fromStd(engine::missingDrawingMessage(toStd(path))));
 
-    QGroupBox* axial = addGroup(frame(), QStringLiteral("Frame3"),
-                                QStringLiteral("Charge Axiale Appliquée sur l'Ensemble"), 150, 4350, 5100, 800);
-    QLabel* labelFaE = addLabel(axial, QStringLiteral("LabelFaE"), QStringLiteral("Fa ="), 150, 380, 500, kLabelHeight);
-    QLineEdit* faE = addEdit(axial, QStringLiteral("TextFaE"), QStringLiteral("0"), 650, 350, 1800, kBoxHeight);
+    QGroupBox* axial =
+        addGroup(frame(), QStringLiteral("Frame3"),
+                 QStringLiteral("Charge Axiale Appliquée sur l'Ensemble"), 150, 4350, 5100, 800);
+    QLabel* labelFaE = addLabel(axial, QStringLiteral("LabelFaE"), QStringLiteral("Fa ="), 150, 380,
+                                500, kLabelHeight);
+    QLineEdit* faE =
+        addEdit(axial, QStringLiteral("TextFaE"), QStringLiteral("0"), 650, 350, 1800, kBoxHeight);
     labelFaE->setBuddy(faE);
     for (QWidget* w : {static_cast<QWidget*>(labelFaE), static_cast<QWidget*>(faE)})
         w->setToolTip(QStringLiteral("Charge Axiale Appliquée sur le Roulement A (N)"));
@@ -87,17 +91,19 @@ ContactOblique::ContactOblique(QWidget* parent)
 void ContactOblique::buildBearing(QWidget* parent, int number, const QString& side, int top) {
     auto group = [&](int offset, const QString& title, int left, int groupTop, int height) {
         const int width = left < 2000 ? 2700 : 2300;
-        return addGroup(parent, QStringLiteral("Frame%1").arg(number + offset), title, left, groupTop, width, height);
+        return addGroup(parent, QStringLiteral("Frame%1").arg(number + offset), title, left,
+                        groupTop, width, height);
     };
     auto field = [&](QWidget* g, const QString& symbol, const QString& caption, const QString& tip,
                      int fieldTop, bool input) {
-        QLabel* label = addLabel(g, QStringLiteral("Label%1%2").arg(symbol, side), caption, 150, fieldTop + 30, 450,
-                                 kLabelHeight);
-        QLineEdit* box = addEdit(g, QStringLiteral("Text%1%2").arg(symbol, side), QStringLiteral("0"), 650, fieldTop,
-                                 1600, kBoxHeight);
+        QLabel* label = addLabel(g, QStringLiteral("Label%1%2").arg(symbol, side), caption, 150,
+                                 fieldTop + 30, 450, kLabelHeight);
+        QLineEdit* box = addEdit(g, QStringLiteral("Text%1%2").arg(symbol, side),
+                                 QStringLiteral("0"), 650, fieldTop, 1600, kBoxHeight);
         label->setBuddy(box);
         if (!tip.isEmpty())
-            for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)}) w->setToolTip(tip);
+            for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)})
+                w->setToolTip(tip);
         if (input)
             attachNumericFilter(box);
         else
@@ -137,7 +143,8 @@ bool ContactOblique::loadDrawing(const QString& mounting, QString* path) {
 
 void ContactOblique::Combo1_Click(const QString& mounting) {
     QString path;
-    if (!loadDrawing(mounting, &path)) attention(fromStd(engine::missingDrawingMessage(toStd(path))));
+    if (!loadDrawing(mounting, &path))
+        attention(fromStd(engine::missingDrawingMessage(toStd(path))));
 }
 
 void ContactOblique::calculate() {

@@ -14,7 +14,7 @@ class QLabel;
 
 class ContactOblique : public torvel::StudyWindow {
     Q_OBJECT
-public:
+  public:
     explicit ContactOblique(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
@@ -28,7 +28,7 @@ public:
     void setDrawingFolder(const QString& folder) { drawingFolder_ = folder; }
     const torvel::bearings::ObliqueState& state() const { return state_; }
 
-private:
+  private:
     void buildBearing(QWidget* parent, int number, const QString& side, int top);
     QString text(const char* name) const;
     // Loads the drawing of `mounting` into Picture1; false when the file cannot be read.

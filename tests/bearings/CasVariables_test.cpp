@@ -1,3 +1,5 @@
+#include "CasVariables.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -10,11 +12,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cmath>
 #include <functional>
 
-#include "CasVariables.h"
 #include "twips.h"
 #include "ui_helpers.h"
 
@@ -84,7 +84,8 @@ TEST(CasVariables, OpensWithItsDesignContents) {
         {"Frame8", "Fiabilité"},
         {"Frame9", "Durée de Vie"},
     };
-    for (const auto& [name, title] : groups) EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
+    for (const auto& [name, title] : groups)
+        EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
     EXPECT_EQ(w.findChildren<QGroupBox*>().size(), groups.size());
 
     struct Field {
@@ -147,7 +148,8 @@ TEST(CasVariables, GridKeysChangeTheCurrentCell) {
     auto typed = [](const QString& s) { return Keys([s](QWidget* g) { type(g, s, false); }); };
     auto character = [](ushort code) {
         return Keys([code](QWidget* g) {
-            QTest::sendKeyEvent(QTest::Click, g, Qt::Key_unknown, QString(QChar(code)), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, g, Qt::Key_unknown, QString(QChar(code)),
+                                Qt::NoModifier);
         });
     };
     struct Case {
@@ -158,14 +160,24 @@ TEST(CasVariables, GridKeysChangeTheCurrentCell) {
     const Case cases[] = {
         {"typing appends", {typed("12"), typed("a")}, "12a"},
         {"no character refused", {typed("-1,5 é€x")}, "-1,5 é€x"},
-        {"Enter appends a line feed", {typed("1"), key(Qt::Key_Return), typed("5"), key(Qt::Key_Enter)}, "1\n5\n"},
+        {"Enter appends a line feed",
+         {typed("1"), key(Qt::Key_Return), typed("5"), key(Qt::Key_Enter)},
+         "1\n5\n"},
         {"Backspace removes the last character", {typed("123"), key(Qt::Key_Backspace)}, "12"},
-        {"Backspace on an empty cell", {key(Qt::Key_Backspace), key(Qt::Key_Backspace), typed("7")}, "7"},
-        {"Backspace removes a whole letter", {typed("4"), typed(QString::fromUtf8("𝜋")), key(Qt::Key_Backspace)}, "4"},
+        {"Backspace on an empty cell",
+         {key(Qt::Key_Backspace), key(Qt::Key_Backspace), typed("7")},
+         "7"},
+        {"Backspace removes a whole letter",
+         {typed("4"), typed(QString::fromUtf8("𝜋")), key(Qt::Key_Backspace)},
+         "4"},
         {"Delete empties", {typed("123"), key(Qt::Key_Delete)}, ""},
         {"Delete then typing", {typed("9"), key(Qt::Key_Delete), typed("8")}, "8"},
-        {"code 29 and above are typed", {character(29), character(31), character(32)}, QString("\x1d\x1f ")},
-        {"other control characters are ignored", {character(28), character(27), character(1), key(Qt::Key_Escape)}, ""},
+        {"code 29 and above are typed",
+         {character(29), character(31), character(32)},
+         QString("\x1d\x1f ")},
+        {"other control characters are ignored",
+         {character(28), character(27), character(1), key(Qt::Key_Escape)},
+         ""},
         {"shortcuts type nothing", {typed("5"), key(Qt::Key_A, Qt::ControlModifier)}, "5"},
     };
     for (const auto& c : cases) {
@@ -229,18 +241,28 @@ TEST(CasVariables, WorkedExamplesInBothLocales) {
         QStringList fr, en;  // TextN, TextT, TextP, TextL10, TextL10H
     };
     const Case cases[] = {
-        {"speeds given: P ≈ 1401", kTwoCases, "Roulement ou Butée à Billes", "90%",
+        {"speeds given: P ≈ 1401",
+         kTwoCases,
+         "Roulement ou Butée à Billes",
+         "90%",
          {"2 000,00", " 200,00", "1 401,02", "363,636 383", "3030,30"},
          {"2 000.00", " 200.00", "1 401.02", "363.636 383", "3030.30"}},
-        {"constant speed: P ≈ 1651", kTwoCasesNoSpeed, "Roulement ou Butée à Billes", "90%",
+        {"constant speed: P ≈ 1651",
+         kTwoCasesNoSpeed,
+         "Roulement ou Butée à Billes",
+         "90%",
          {"0", " 200,00", "1 650,96", "222,222 229", "0"},
          {"0", " 200.00", "1 650.96", "222.222 229", "0"}},
-        {"rollers at 95%", kTwoCases, "Roulement ou Butée à Rouleaux", "95%",
+        {"rollers at 95%",
+         kTwoCases,
+         "Roulement ou Butée à Rouleaux",
+         "95%",
          {"2 000,00", " 200,00", "1 426,78", "408,505 768", "3404,21"},
          {"2 000.00", " 200.00", "1 426.78", "408.505 768", "3404.21"}},
         {"12a reads as 12, rows after the first zero ignored",
          {{"12a", "1000", "1000"}, {"", "1000", "1000"}, {"50", "1000", "1000"}},
-         "Roulement ou Butée à Billes", "90%",
+         "Roulement ou Butée à Billes",
+         "90%",
          {"1 000,00", " 12,00", "1 000,00", "1000,000 000", "16666,67"},
          {"1 000.00", " 12.00", "1 000.00", "1000.000 000", "16666.67"}},
     };
@@ -253,7 +275,8 @@ TEST(CasVariables, WorkedExamplesInBothLocales) {
             setCombo(&w, "ComboFiabilité", c.reliability);
             type(child<QLineEdit>(&w, "TextC"), "10000");
             EXPECT_TRUE(calculate(&w).isEmpty()) << c.what;
-            EXPECT_EQ(outputs(&w), QString(locale) == "fr_FR" ? c.fr : c.en) << c.what << " " << locale;
+            EXPECT_EQ(outputs(&w), QString(locale) == "fr_FR" ? c.fr : c.en)
+                << c.what << " " << locale;
         }
     }
 }
@@ -275,7 +298,8 @@ TEST(CasVariables, MessagesInOrderAndWhatAStopLeaves) {
         type(child<QLineEdit>(&w, "TextC"), c);
         EXPECT_EQ(calculate(&w), QStringList{message}) << c;
         EXPECT_EQ(lastBoxLook().title, "Attention");
-        EXPECT_EQ(outputs(&w), QStringList({before[0], " 0,00", " 0,00", before[3], before[4]})) << c;
+        EXPECT_EQ(outputs(&w), QStringList({before[0], " 0,00", " 0,00", before[3], before[4]}))
+            << c;
     }
 
     // The rating message comes first, after T and P are shown.
@@ -314,11 +338,31 @@ TEST(CasVariables, FaultsShowOneMessageAndNothingNonFinite) {
         QString message;
     };
     const Case faults[] = {
-        {"negative load to 10/3", {{"100", "1000", "-2000"}}, "Roulement ou Butée à Rouleaux", "10000", cases},
-        {"durations cancel", {{"100", "", "2000"}, {"-100", "", "10"}}, "Roulement ou Butée à Billes", "10000", cases},
-        {"load beyond single", {{"100", "1000", "1E39"}}, "Roulement ou Butée à Billes", "10000", cases},
-        {"load cubed overflows", {{"100", "1000", "1E30"}}, "Roulement ou Butée à Billes", "10000", cases},
-        {"life overflows", {{"1", "1", "1E-10"}}, "Roulement ou Butée à Billes", "3E38", impossible},
+        {"negative load to 10/3",
+         {{"100", "1000", "-2000"}},
+         "Roulement ou Butée à Rouleaux",
+         "10000",
+         cases},
+        {"durations cancel",
+         {{"100", "", "2000"}, {"-100", "", "10"}},
+         "Roulement ou Butée à Billes",
+         "10000",
+         cases},
+        {"load beyond single",
+         {{"100", "1000", "1E39"}},
+         "Roulement ou Butée à Billes",
+         "10000",
+         cases},
+        {"load cubed overflows",
+         {{"100", "1000", "1E30"}},
+         "Roulement ou Butée à Billes",
+         "10000",
+         cases},
+        {"life overflows",
+         {{"1", "1", "1E-10"}},
+         "Roulement ou Butée à Billes",
+         "3E38",
+         impossible},
         {"no element type yet", {{"100", "1000", "2000"}}, "Autre", "10000", impossible},
     };
     for (const auto& f : faults) {
@@ -412,12 +456,18 @@ TEST(CasVariables, ReportWithAndWithoutSpeeds) {
                      << "  2            100,00                              1 000,00 "
                      << "  3              5,00                                300,00 ";
         }
-        expected << "" << "> Résultats" << "" << "  Durée Totale        : T =  200,00 secondes";
+        expected << ""
+                 << "> Résultats"
+                 << ""
+                 << "  Durée Totale        : T =  200,00 secondes";
         if (speeds) expected << "  Vitesse Moyenne    : N = 2 000,00 Tr/min";
         expected << (speeds ? "  Charge Dynamique Equivalente : P = 1 401,02 N"
                             : "  Charge Dynamique Equivalente : P = 1 650,96 N")
-                 << "" << "- Durée de Vie" << ""
-                 << (speeds ? "  L = 76,363 632 millions de Tours" : "  L = 46,666 664 millions de Tours");
+                 << ""
+                 << "- Durée de Vie"
+                 << ""
+                 << (speeds ? "  L = 76,363 632 millions de Tours"
+                            : "  L = 46,666 664 millions de Tours");
         if (speeds) expected << "  Lh = 636,36 Heures";
         expected << "";
         EXPECT_EQ(lineTexts(w.reportLines()), expected) << speeds;
@@ -439,14 +489,17 @@ TEST(CasVariables, PrintsTheReportToAPdf) {
         type(child<QLineEdit>(&w, "TextC"), "10000");
         calculate(&w);
         EXPECT_TRUE(
-            answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, pdf, 3).isEmpty());
+            answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, pdf, 3)
+                .isEmpty());
         EXPECT_EQ(pdfPages(pdf), 1);
         const QString printed = pdfText(pdf).simplified();
         for (const char* line :
              {"Durée de Vie d'un élement roulant soumis à des Charges et Vitesses Variables",
-              "Référence : Convoyeur 2", "Cas Durée Vitesse Charge", "Durée Totale : T = 200,00 secondes",
-              "- Roulement ou Butée à Billes", "Fiabilité ( Facteur de correction de la durée ) : 90%"})
-            EXPECT_TRUE(printed.contains(QString::fromUtf8(line))) << line << "\n" << printed.toStdString();
+              "Référence : Convoyeur 2", "Cas Durée Vitesse Charge",
+              "Durée Totale : T = 200,00 secondes", "- Roulement ou Butée à Billes",
+              "Fiabilité ( Facteur de correction de la durée ) : 90%"})
+            EXPECT_TRUE(printed.contains(QString::fromUtf8(line))) << line << "\n"
+                                                                   << printed.toStdString();
         EXPECT_EQ(printed.contains("1 100,00 1000,00 2 000,00"), speeds) << printed.toStdString();
         EXPECT_EQ(printed.contains("1 100,00 2 000,00"), !speeds) << printed.toStdString();
         EXPECT_EQ(printed.contains("Vitesse Moyenne : N = 2 000,00 Tr/min"), speeds);
@@ -455,13 +508,15 @@ TEST(CasVariables, PrintsTheReportToAPdf) {
                                             : "L = 222,222 229 millions de Tours"));
     }
     CasVariables w;
-    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString()).isEmpty());
+    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString())
+                    .isEmpty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).size() == 2);
 }
 
 TEST(CasVariables, SweepEndsInOneStopOrFiniteResults) {
     LocaleScope scope("en_US");
-    const QStringList values = {"", "0", "1E-30", "-5", "0.5", "100", "1000", "1E10", "1E20", "3E38", "1E39", "x"};
+    const QStringList values = {"",     "0",    "1E-30", "-5",   "0.5",  "100",
+                                "1000", "1E10", "1E20",  "3E38", "1E39", "x"};
     const QStringList elements = {"Roulement ou Butée à Billes", "Roulement ou Butée à Rouleaux"};
     auto* random = QRandomGenerator::global();
     CasVariables w;
@@ -469,7 +524,8 @@ TEST(CasVariables, SweepEndsInOneStopOrFiniteResults) {
         const int filled = random->bounded(1, 21);
         for (int r = 1; r <= 20; ++r)
             for (int c = 1; c <= 3; ++c)
-                grid(&w)->setCellText(r, c, r <= filled ? values[random->bounded(values.size())] : QString());
+                grid(&w)->setCellText(
+                    r, c, r <= filled ? values[random->bounded(values.size())] : QString());
         setCombo(&w, "Combo1", elements[random->bounded(2)]);
         child<QLineEdit>(&w, "TextC")->setText(values[random->bounded(values.size())]);
         const QStringList messages = calculate(&w);
@@ -480,6 +536,18 @@ TEST(CasVariables, SweepEndsInOneStopOrFiniteResults) {
             EXPECT_TRUE(ok && std::isfinite(v)) << shown.toStdString();
         }
     }
+}
+
+TEST(CasVariables, ReferenceNamesTheStudyInTheCaption) {
+    CasVariables w;
+    showActive(&w);
+    auto* ref = child<QLineEdit>(&w, "TextRef");
+    ref->setFocus();
+    child<QLineEdit>(&w, "TextC")->setFocus();
+    EXPECT_EQ(w.windowTitle(), "Cas Variables - Etude  : ");
+    type(ref, "Étude 4");
+    child<QLineEdit>(&w, "TextC")->setFocus();
+    EXPECT_EQ(w.windowTitle(), "Cas Variables - Etude  : Étude 4");
 }
 
 TEST(CasVariables, Screenshot) {

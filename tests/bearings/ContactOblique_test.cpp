@@ -1,3 +1,5 @@
+#include "ContactOblique.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -11,17 +13,16 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cmath>
 
-#include "ContactOblique.h"
 #include "ui_helpers.h"
 
 using namespace testing_ui;
 
 namespace {
 
-const char* const kInputs[] = {"TextFaE", "TextFrA", "TextFrB", "TexteA", "TexteB", "TextYA", "TextYB"};
+const char* const kInputs[] = {"TextFaE", "TextFrA", "TextFrB", "TexteA",
+                               "TexteB",  "TextYA",  "TextYB"};
 const char* const kOutputs[] = {"TextPA", "TextPB", "TextFaA", "TextFaB"};
 
 QString text(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
@@ -59,7 +60,8 @@ QImage shownDrawing(QWidget* w) {
 }
 
 QImage fileDrawing(const char* file) {
-    return QImage(QCoreApplication::applicationDirPath() + "/images/" + file).convertToFormat(QImage::Format_RGB32);
+    return QImage(QCoreApplication::applicationDirPath() + "/images/" + file)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 QStringList lineTexts(const torvel::ReportLines& lines) {
@@ -90,7 +92,8 @@ TEST(ContactOblique, OpensWithItsDesignContents) {
         {"Frame13", "Charge Equivalente"},
         {"Frame14", "Référence"},
     };
-    for (const auto& [name, title] : groups) EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
+    for (const auto& [name, title] : groups)
+        EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
     EXPECT_EQ(w.findChildren<QGroupBox*>().size(), groups.size());
     EXPECT_EQ(child<QLineEdit>(&w, "TextFrA")->parentWidget()->objectName(), "Frame5");
     EXPECT_EQ(child<QLineEdit>(&w, "TextPB")->parentWidget()->objectName(), "Frame13");
@@ -180,7 +183,8 @@ TEST(ContactOblique, WorkedExamplesInBothLocales) {
             ContactOblique w;
             enter(&w, c.in);
             EXPECT_TRUE(calculate(&w).isEmpty()) << c.what;
-            EXPECT_EQ(outputs(&w), QString(locale) == "fr_FR" ? c.fr : c.en) << c.what << " " << locale;
+            EXPECT_EQ(outputs(&w), QString(locale) == "fr_FR" ? c.fr : c.en)
+                << c.what << " " << locale;
         }
     }
 }
@@ -203,15 +207,10 @@ TEST(ContactOblique, LiteralZeroChecksStopAndKeepResults) {
         QString message;    // empty: the calculation runs
     };
     const Case cases[] = {
-        {"TextFaE", "0", ""},       // Fr_A and Fr_B still 1000
-        {"TexteA", "0", factors},
-        {"TexteB", "0", factors},
-        {"TextYA", "0", factors},
-        {"TextYB", "0", factors},
-        {"TextYA", "0.0", factors},  // reads as 0: would divide by zero
-        {"TextYB", "", factors},
-        {"TexteA", "abc", factors},
-        {"TextYA", "00", factors},
+        {"TextFaE", "0", ""},  // Fr_A and Fr_B still 1000
+        {"TexteA", "0", factors}, {"TexteB", "0", factors},   {"TextYA", "0", factors},
+        {"TextYB", "0", factors}, {"TextYA", "0.0", factors},  // reads as 0: would divide by zero
+        {"TextYB", "", factors},  {"TexteA", "abc", factors}, {"TextYA", "00", factors},
         {"TexteA", "0.37", ""},
     };
     for (const auto& c : cases) {
@@ -299,7 +298,8 @@ TEST(ContactOblique, MissingDrawingIsReportedAndTheOldOneKept) {
     w.setDrawingFolder(empty.path());
     const QStringList messages = catchMessages([&] { chooseMounting(&w, 1); });
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(empty.path() + "/images/Montage-O.bmp")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(empty.path() + "/images/Montage-O.bmp"))
+        << messages[0].toStdString();
     EXPECT_EQ(lastBoxLook().title, "Attention");
     EXPECT_EQ(shownDrawing(&w), before);
 }
@@ -365,24 +365,30 @@ TEST(ContactOblique, PrintsTheReportToAPdf) {
     enter(&w, {"500", "1000", "1000"});
     calculate(&w);
     chooseMounting(&w, 1);
-    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, pdf, 2).isEmpty());
+    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, pdf, 2)
+                    .isEmpty());
     EXPECT_EQ(pdfPages(pdf), 1);  // one job whatever the copy count
     const QString printed = pdfText(pdf).simplified();
-    for (const char* line : {"Roulements à Contacts Obliques : Charges Induites", "Référence : Palier 3",
-                             "> Données", "- Montage en O", "Charge Axiale Appliquée : Fa = 500 N",
-                             "Charge Axiale Induite : Fa' = 812,50 N",
-                             "Charge Dynamique Equivalente : P = 1700,00 N", "> Résultats"})
-        EXPECT_TRUE(printed.contains(QString::fromUtf8(line))) << line << "\n" << printed.toStdString();
-    EXPECT_TRUE(printed.contains("Date : " + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    for (const char* line :
+         {"Roulements à Contacts Obliques : Charges Induites", "Référence : Palier 3", "> Données",
+          "- Montage en O", "Charge Axiale Appliquée : Fa = 500 N",
+          "Charge Axiale Induite : Fa' = 812,50 N", "Charge Dynamique Equivalente : P = 1700,00 N",
+          "> Résultats"})
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(line))) << line << "\n"
+                                                               << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Date : " +
+                                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
 
     const QString cancelled = dir.filePath("cancelled.pdf");
-    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString()).isEmpty());
+    EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString())
+                    .isEmpty());
     EXPECT_FALSE(QFile::exists(cancelled));
 }
 
 TEST(ContactOblique, SweepEndsInOneMessageOrFiniteResults) {
     LocaleScope scope("en_US");
-    const QStringList values = {"0", "0.0", "", "1E-30", "0.37", "1.6", "1000", "1E20", "3.4E38", "1E39"};
+    const QStringList values = {"0",   "0.0",  "",     "1E-30",  "0.37",
+                                "1.6", "1000", "1E20", "3.4E38", "1E39"};
     auto* random = QRandomGenerator::global();
     ContactOblique w;
     for (int run = 0; run < 300; ++run) {
@@ -401,6 +407,18 @@ TEST(ContactOblique, SweepEndsInOneMessageOrFiniteResults) {
             EXPECT_TRUE(ok && std::isfinite(v)) << shown.toStdString();
         }
     }
+}
+
+TEST(ContactOblique, ReferenceNamesTheStudyInTheCaption) {
+    ContactOblique w;
+    showActive(&w);
+    auto* ref = child<QLineEdit>(&w, "TextRef");
+    ref->setFocus();
+    child<QLineEdit>(&w, "TextFaE")->setFocus();
+    EXPECT_EQ(w.windowTitle(), "Contacts Obliques - Etude  : ");
+    type(ref, "Étude 4");
+    child<QLineEdit>(&w, "TextFaE")->setFocus();
+    EXPECT_EQ(w.windowTitle(), "Contacts Obliques - Etude  : Étude 4");
 }
 
 TEST(ContactOblique, Screenshot) {
