@@ -5,6 +5,7 @@
 #include "ChainesDeCotes.h"
 #include "ContactOblique.h"
 #include "RessortCompression.h"
+#include "Roulement.h"
 #include "Section.h"
 
 namespace torvel {
@@ -18,7 +19,7 @@ StudyWindow* make() {
 
 const std::array<StudyEntry, 7>& studyEntries() {
     static const std::array<StudyEntry, 7> entries{{
-        {"Roulement", nullptr},
+        {"Roulement", &make<Roulement>},
         {"ContactOblique", &make<ContactOblique>},
         {"CasVariables", &make<CasVariables>},
         {"Ajustements", &make<Ajustements>},

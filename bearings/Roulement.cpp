@@ -1,0 +1,321 @@
+#include "Roulement.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include "twips.h"
+#include "ui_text.h"
+
+using namespace torvel::bearings;
+using torvel::fromStd;
+using torvel::toStd;
+
+namespace {
+
+// A list's items, from the engine's tables so that both compare the same texts.
+QStringList toList(const std::vector<std::string_view>& items) {
+    QStringList list;
+    for (std::string_view item : items)
+        list << QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
+    return list;
+}
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Shows `text` in an editable list: the matching item when there is one, the
+// bare text otherwise.
+void setComboText(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+    else
+        combo->setEditText(text);
+}
+
+void fill(QComboBox* combo, const QStringList& items, const QString& text) {
+    combo->clear();
+    combo->addItems(items);
+    setComboText(combo, text);
+}
+
+void setBoxColour(QLineEdit* box, const QColor& colour) {
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, colour);
+    box->setPalette(pal);
+}
+
+// The system colours the boxes take: computed factors on the menu background,
+// results on the button face, typed values on the window background.
+QColor menuColour() { return QApplication::palette("QMenu").color(QPalette::Window); }
+QColor faceColour() { return QApplication::palette().color(QPalette::Button); }
+QColor windowColour() { return QApplication::palette().color(QPalette::Base); }
+
+const QString kOperatingDefault =
+    QStringLiteral("Conditions normales, mouvements doux et précis ( x 1 )");
+
+// A click can ask for a run from the start; the field it sets removes the
+// cause, so one rerun is enough. The bound only guards against a loop.
+constexpr int kMaxReruns = 2;
+
+}  // namespace
+
+Roulement::Roulement(QWidget* parent)
+    : StudyWindow({QStringLiteral("Roulement"), QStringLiteral("Elément Roulant"),
+                   QStringLiteral("Elément Roulant - Etude "), 11100, 9100, 10500, 8650,
+                   QStringLiteral("Durée de Vie")},
+                  parent) {
+    QWidget* f = frame();
+    const QString roulement = qs(kRoulement);
+
+    QGroupBox* type =
+        addGroup(f, QStringLiteral("Frame2"), QStringLiteral("Type d'élément roulant"), 150, 300, 6000, 1250);
+    QComboBox* element = addCombo(type, QStringLiteral("ComboElement"), 150, 330, 2200);
+    addCombo(type, QStringLiteral("ComboType"), 2500, 330, 3350);
+    addCombo(type, QStringLiteral("ComboRangées"), 2500, 780, 3350);
+
+    QGroupBox* angle =
+        addGroup(f, QStringLiteral("Frame3"), QStringLiteral("Angle de Contact"), 6300, 300, 4050, 1250);
+    addCombo(angle, QStringLiteral("ComboAngle"), 150, 330, 3000);
+
+    QGroupBox* applied =
+        addGroup(f, QStringLiteral("Frame4"), QStringLiteral("Charges Appliquées"), 150, 1700, 5000, 1250);
+    QLineEdit* fr = addField(applied, QStringLiteral("TextFr"), QStringLiteral("Fr (N) ="),
+                             QStringLiteral("ChargeRadiale (N)"), 150, 330, 1400, 2000);
+    QLineEdit* fa = addField(applied, QStringLiteral("TextFa"), QStringLiteral("Fa (N) ="),
+                             QStringLiteral("Charge Axiale (N)"), 150, 780, 1400, 2000);
+
+    QGroupBox* ratings =
+        addGroup(f, QStringLiteral("Frame5"), QStringLiteral("Charges de Base"), 5350, 1700, 5000, 1250);
+    QLineEdit* co = addField(ratings, QStringLiteral("TextCo"), QStringLiteral("Co (N) ="),
+                             QStringLiteral("Charge Statique de Base (N)"), 150, 330, 1400, 2000);
+    QLineEdit* c = addField(ratings, QStringLiteral("TextC"), QStringLiteral("C (N) ="),
+                            QStringLiteral("Charge Dynamique de Base (N)"), 150, 780, 1400, 2000);
+
+    QGroupBox* speed = addGroup(f, QStringLiteral("Frame6"), QStringLiteral("Vitesse"), 150, 3100, 3500, 800);
+    addField(speed, QStringLiteral("TextN"), QStringLiteral("V (Tr/min) ="), QStringLiteral("Vitesse (Tr/min)"),
+             150, 330, 1400, 1700);
+
+    QGroupBox* operating =
+        addGroup(f, QStringLiteral("Frame7"), QStringLiteral("Fonctionnement ( Coefficient Statique : So )"),
+                 3800, 3100, 6550, 800);
+    addCombo(operating, QStringLiteral("ComboFonctionnement"), 150, 330, 6250);
+
+    QGroupBox* reliability =
+        addGroup(f, QStringLiteral("Frame8"), QStringLiteral("Fiabilité"), 150, 4050, 3500, 800);
+    QLabel* a1 = addLabel(reliability, QStringLiteral("LabelA1"), QStringLiteral("a1 ="), 150, 360, 600, 255);
+    a1->setToolTip(QStringLiteral("Coefficient de fiabilité"));
+    a1->setBuddy(addCombo(reliability, QStringLiteral("ComboFiabilité"), 800, 330, 1300));
+
+    QGroupBox* factors =
+        addGroup(f, QStringLiteral("Frame9"), QStringLiteral("Coefficients"), 3800, 4050, 6550, 2150);
+    QLabel* mode =
+        addLabel(factors, QStringLiteral("LabelCalcul"), QStringLiteral("Mode de Calcul :"), 150, 360, 1700, 255);
+    QComboBox* calcul = addCombo(factors, QStringLiteral("ComboCalcul"), 1900, 330, 2000);
+    mode->setBuddy(calcul);
+    struct Factor {
+        const char* name;
+        const char* label;
+        int left, top;
+    };
+    const Factor kFactors[] = {
+        {"TextFaFr", "Fa/Fr =", 150, 780}, {"Texte", "e =", 3300, 780},
+        {"TextX", "X =", 150, 1200},       {"TextY", "Y =", 3300, 1200},
+        {"TextXo", "Xo =", 150, 1620},     {"TextYo", "Yo =", 3300, 1620},
+    };
+    for (const Factor& k : kFactors)
+        setBoxColour(addField(factors, QString::fromLatin1(k.name), QString::fromLatin1(k.label), QString(),
+                              k.left, k.top, 750, 1400),
+                     menuColour());
+
+    QGroupBox* equivalent =
+        addGroup(f, QStringLiteral("Frame10"), QStringLiteral("Charges Equivalentes"), 150, 6350, 5000, 1250);
+    QGroupBox* life =
+        addGroup(f, QStringLiteral("Frame11"), QStringLiteral("Durée de Vie"), 5350, 6350, 5000, 1250);
+    const QList<QLineEdit*> results = {
+        addField(equivalent, QStringLiteral("TextP"), QStringLiteral("P (N) ="),
+                 QStringLiteral("Charge Dynamique Equivalente (N)"), 150, 330, 1400, 2000),
+        addField(equivalent, QStringLiteral("TextPo"), QStringLiteral("Po.So (N) ="),
+                 QStringLiteral("Charge Statique Equivalente Pondérée (N)"), 150, 780, 1400, 2000),
+        addField(life, QStringLiteral("TextL10"), QStringLiteral("L ="),
+                 QStringLiteral("Durée de vie (millions de tours)"), 150, 330, 1400, 2000),
+        addField(life, QStringLiteral("TextL10H"), QStringLiteral("L h ="), QStringLiteral("Durée de vie (Heures)"),
+                 150, 780, 1400, 2000),
+    };
+    for (QLineEdit* box : results) setBoxColour(box, faceColour());
+
+    QGroupBox* ref = addGroup(f, QStringLiteral("Frame12"), QStringLiteral("Référence"), 150, 7750, 5000, 720);
+    addReference(ref, 150, 300, 4700, 315);
+    addCalculer(f, 5900, 7900, 1800, 500);
+    addImprimer(f, 8100, 7900, 1800, 500);
+
+    for (QLineEdit* box : {fr, fa, co, c}) attachNumericFilter(box);
+
+    // Texts first, then the lists, as at opening.
+    fill(element, toList(elementItems()), roulement);
+    fill(findChild<QComboBox*>(QStringLiteral("ComboType")), toList(typeItems(kRoulement)), qs(kABilles));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboAngle")), toList(angleItems(kRoulement)), qs(kAngleRadial));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboRangées")), toList(rowItems(kRoulement)), qs(kUneRangee));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboFonctionnement")), toList(operatingItems()), kOperatingDefault);
+    fill(findChild<QComboBox*>(QStringLiteral("ComboFiabilité")), toList(reliabilityItems()), QStringLiteral("90%"));
+    fill(calcul, toList(modeItems()), qs(kAutomatique));
+
+    connect(element, &QComboBox::activated, this, [this] { ComboElement_Click(); });
+    connect(calcul, &QComboBox::activated, this, [this] { ComboCalcul_Click(); });
+
+    orderTabsVisually();
+    layoutFrame();
+}
+
+QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, int top, int width) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    // A typed text stays a text: it never joins the list.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setGeometry(torvel::pxRect(left, top, width, 315));
+    return combo;
+}
+
+QLineEdit* Roulement::addField(QWidget* parent, const QString& name, const QString& label, const QString& tip,
+                               int left, int top, int labelWidth, int boxWidth) {
+    QLabel* caption =
+        addLabel(parent, QStringLiteral("Label") + name.mid(4), label, left, top + 30, labelWidth, 255);
+    if (!tip.isEmpty()) caption->setToolTip(tip);
+    QLineEdit* box = addEdit(parent, name, QStringLiteral("0"), left + labelWidth + 50, top, boxWidth, 315);
+    caption->setBuddy(box);
+    return box;
+}
+
+QString Roulement::text(const QString& name) const {
+    if (auto* combo = findChild<QComboBox*>(name)) return combo->currentText();
+    if (auto* box = findChild<QLineEdit*>(name)) return box->text();
+    return {};
+}
+
+QList<QLineEdit*> Roulement::factorBoxes() const {
+    QList<QLineEdit*> boxes;
+    for (const char* name : {"Texte", "TextX", "TextY", "TextXo", "TextYo"})
+        boxes << findChild<QLineEdit*>(QString::fromLatin1(name));
+    return boxes;
+}
+
+char Roulement::engineSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() > 0x20 && point.at(0).unicode() < 0x7f)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
+}
+
+BearingEntries Roulement::entries() const {
+    BearingEntries in;
+    in.fr = toStd(text(QStringLiteral("TextFr")));
+    in.fa = toStd(text(QStringLiteral("TextFa")));
+    in.co = toStd(text(QStringLiteral("TextCo")));
+    in.c = toStd(text(QStringLiteral("TextC")));
+    in.n = toStd(text(QStringLiteral("TextN")));
+    in.element = toStd(text(QStringLiteral("ComboElement")));
+    in.type = toStd(text(QStringLiteral("ComboType")));
+    in.angle = toStd(text(QStringLiteral("ComboAngle")));
+    in.rows = toStd(text(QStringLiteral("ComboRangées")));
+    in.operating = toStd(text(QStringLiteral("ComboFonctionnement")));
+    in.reliability = toStd(text(QStringLiteral("ComboFiabilité")));
+    in.mode = toStd(text(QStringLiteral("ComboCalcul")));
+    in.e = toStd(text(QStringLiteral("Texte")));
+    in.x = toStd(text(QStringLiteral("TextX")));
+    in.y = toStd(text(QStringLiteral("TextY")));
+    in.xo = toStd(text(QStringLiteral("TextXo")));
+    in.yo = toStd(text(QStringLiteral("TextYo")));
+    return in;
+}
+
+BearingReportFields Roulement::reportFields() const {
+    BearingReportFields f;
+    f.reference = toStd(reference()->text());
+    f.element = toStd(text(QStringLiteral("ComboElement")));
+    f.type = toStd(text(QStringLiteral("ComboType")));
+    f.rows = toStd(text(QStringLiteral("ComboRangées")));
+    f.angle = toStd(text(QStringLiteral("ComboAngle")));
+    f.operating = toStd(text(QStringLiteral("ComboFonctionnement")));
+    f.reliability = toStd(text(QStringLiteral("ComboFiabilité")));
+    f.mode = toStd(text(QStringLiteral("ComboCalcul")));
+    f.fr = toStd(text(QStringLiteral("TextFr")));
+    f.fa = toStd(text(QStringLiteral("TextFa")));
+    f.co = toStd(text(QStringLiteral("TextCo")));
+    f.c = toStd(text(QStringLiteral("TextC")));
+    f.n = toStd(text(QStringLiteral("TextN")));
+    f.faFr = toStd(text(QStringLiteral("TextFaFr")));
+    f.e = toStd(text(QStringLiteral("Texte")));
+    f.xo = toStd(text(QStringLiteral("TextXo")));
+    f.yo = toStd(text(QStringLiteral("TextYo")));
+    f.x = toStd(text(QStringLiteral("TextX")));
+    f.y = toStd(text(QStringLiteral("TextY")));
+    f.poSo = toStd(text(QStringLiteral("TextPo")));
+    f.p = toStd(text(QStringLiteral("TextP")));
+    f.l10 = toStd(text(QStringLiteral("TextL10")));
+    f.l10h = toStd(text(QStringLiteral("TextL10H")));
+    return f;
+}
+
+void Roulement::ComboElement_Click() {
+    const QString element = text(QStringLiteral("ComboElement"));
+    if (element != qs(kRoulement) && element != qs(kButee)) return;
+    const bool thrust = element == qs(kButee);
+    const std::string_view kind = thrust ? kButee : kRoulement;
+    fill(findChild<QComboBox*>(QStringLiteral("ComboType")), toList(typeItems(kind)), qs(kABilles));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboAngle")), toList(angleItems(kind)),
+         qs(thrust ? kAngleAxial : kAngleRadial));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboRangées")), toList(rowItems(kind)),
+         qs(thrust ? kSimpleEffet : kUneRangee));
+}
+
+void Roulement::ComboCalcul_Click() {
+    const QString mode = text(QStringLiteral("ComboCalcul"));
+    if (mode == qs(kAutomatique)) {
+        for (QLineEdit* box : factorBoxes()) setBoxColour(box, menuColour());
+    } else if (mode == qs(kManuel)) {
+        for (QLineEdit* box : factorBoxes()) {
+            setBoxColour(box, windowColour());
+            box->setText(QStringLiteral("0"));
+        }
+    }
+}
+
+bool Roulement::handleRequest(const torvel::Step& request) {
+    const QString target = fromStd(request.target);
+    const QString value = fromStd(request.text);
+    if (request.target == kRequestRerun) {
+        rerun_ = true;
+    } else if (request.target == kRequestFocus) {
+        if (auto* w = findChild<QWidget*>(value)) w->setFocus(Qt::OtherFocusReason);
+    } else if (auto* combo = findChild<QComboBox*>(target)) {
+        setComboText(combo, value);
+    } else if (auto* box = findChild<QLineEdit*>(target)) {
+        box->setText(value);
+    }
+    return true;
+}
+
+void Roulement::calculate() {
+    for (int run = 0; run <= kMaxReruns; ++run) {
+        rerun_ = false;
+        play(calculateBearing(state_, entries(), engineSeparator()));
+        if (!rerun_) break;
+    }
+    rerun_ = false;
+}
+
+void Roulement::print() {
+    bool unreadableSpeed = false;
+    printTextReport([&]() -> std::optional<torvel::ReportLines> {
+        auto lines = bearingReportLines(reportFields(), toStd(torvel::shortDate()), engineSeparator());
+        unreadableSpeed = !lines;
+        return lines;
+    });
+    if (unreadableSpeed) attention(QString::fromUtf8(kMsgReportSpeed));
+}

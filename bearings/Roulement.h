@@ -1,0 +1,45 @@
+#pragma once
+
+// Rating life of one rolling bearing or thrust bearing: loads, ratings, speed
+// and selections in, load factors, equivalent loads and life out, and the text
+// report of the study.
+
+#include "StudyWindow.h"
+#include "bearing_life.h"
+#include "bearing_report.h"
+
+class QComboBox;
+class QLineEdit;
+
+class Roulement : public torvel::StudyWindow {
+    Q_OBJECT
+public:
+    explicit Roulement(QWidget* parent = nullptr);
+
+    void calculate() override;  // BtCalculer_Click
+    void print() override;      // BtImprimer_Click
+
+    void ComboElement_Click();
+    void ComboCalcul_Click();
+
+    // The separator the engine formats and reads with: the locale's when it is
+    // one ASCII character, otherwise ".".
+    static char engineSeparator();
+
+    // What the calculation and the report read, as the fields stand.
+    torvel::bearings::BearingEntries entries() const;
+    torvel::bearings::BearingReportFields reportFields() const;
+
+protected:
+    bool handleRequest(const torvel::Step& request) override;
+
+private:
+    QComboBox* addCombo(QWidget* parent, const QString& name, int left, int top, int width);
+    QLineEdit* addField(QWidget* parent, const QString& name, const QString& label,
+                        const QString& tip, int left, int top, int labelWidth, int boxWidth);
+    QString text(const QString& name) const;
+    QList<QLineEdit*> factorBoxes() const;
+
+    torvel::bearings::BearingState state_;  // working values kept between runs
+    bool rerun_ = false;                    // the engine asked for a run from the start
+};

@@ -1,0 +1,606 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Roulement.h"
+#include "ui_helpers.h"
+
+using namespace testing_ui;
+using namespace torvel::bearings;
+
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString text(QWidget* w, const QString& name) {
+    if (auto* combo = w->findChild<QComboBox*>(name)) return combo->currentText();
+    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
+    ADD_FAILURE() << "no field " << name.toStdString();
+    return {};
+}
+
+QStringList items(QWidget* w, const QString& name) {
+    QStringList out;
+    auto* combo = child<QComboBox>(w, name);
+    for (int i = 0; i < combo->count(); ++i) out << combo->itemText(i);
+    return out;
+}
+
+void set(QWidget* w, const QString& name, const QString& value) {
+    if (auto* combo = w->findChild<QComboBox*>(name))
+        type(combo->lineEdit(), value);  // an editable list takes typed text
+    else
+        type(child<QLineEdit>(w, name), value);
+}
+
+// Chooses an item of a list with the keyboard, as a user would; the list's
+// click handler runs.
+void choose(QWidget* w, const QString& name, const QString& item) {
+    auto* combo = child<QComboBox>(w, name);
+    const int target = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ASSERT_GE(target, 0) << item.toStdString();
+    combo->setFocus();
+    for (int guard = 0; combo->currentIndex() != target && guard < 20; ++guard)
+        QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    ASSERT_EQ(combo->currentIndex(), target);
+}
+
+void click(QWidget* w, const QString& name) { child<QPushButton>(w, name)->click(); }
+QStringList calculer(QWidget* w) {
+    return catchMessages([&] { click(w, "BtCalculer"); });
+}
+
+QColor base(QWidget* w, const QString& name) {
+    return child<QLineEdit>(w, name)->palette().color(QPalette::Base);
+}
+
+const QStringList kFactorBoxes = {"Texte", "TextX", "TextY", "TextXo", "TextYo"};
+const QStringList kResults = {"TextFaFr", "TextL10", "TextP", "TextPo", "TextL10H"};
+const QStringList kRadialAngles = {q("0° (Contact Radial)"), q("5°"), q("10°"), q("15°"), q("20°"),
+                                   q("25°"), q("30°"), q("35°"), q("40°"), q("45°")};
+
+QStringList texts(QWidget* w, const QStringList& names) {
+    QStringList out;
+    for (const QString& n : names) out << text(w, n);
+    return out;
+}
+
+// The worked example: one-row ball bearing at 25°, 99 %, with shocks.
+void enterWorkedExample(QWidget* w) {
+    set(w, "TextFr", "2000");
+    set(w, "TextFa", "1500");
+    set(w, "TextCo", "3000");
+    set(w, "TextC", "5000");
+    set(w, "TextN", "1000");
+    choose(w, "ComboAngle", q("25°"));
+    choose(w, "ComboFiabilité", "99%");
+    choose(w, "ComboFonctionnement", "Avec chocs ( x 2 )");
+}
+
+}  // namespace
+
+TEST(Roulement, OpensWithItsDesignContents) {
+    Roulement w;
+    EXPECT_EQ(w.objectName(), "Roulement");
+    EXPECT_EQ(w.windowTitle(), q("Elément Roulant"));
+
+    const QStringList groups = {q("Durée de Vie"),
+                                q("Type d'élément roulant"),
+                                "Angle de Contact",
+                                q("Charges Appliquées"),
+                                "Charges de Base",
+                                "Vitesse",
+                                "Fonctionnement ( Coefficient Statique : So )",
+                                q("Fiabilité"),
+                                "Coefficients",
+                                "Charges Equivalentes",
+                                q("Durée de Vie"),
+                                q("Référence")};
+    for (int i = 0; i < groups.size(); ++i)
+        EXPECT_EQ(child<QGroupBox>(&w, QStringLiteral("Frame%1").arg(i + 1))->title(), groups[i]) << i + 1;
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), groups.size());
+    EXPECT_EQ(child<QLineEdit>(&w, "TextRef")->parentWidget()->objectName(), "Frame12");
+
+    struct Field {
+        const char* box;
+        const char* group;
+        const char* label;
+        const char* tip;
+    };
+    const Field fields[] = {
+        {"TextFr", "Frame4", "Fr (N) =", "ChargeRadiale (N)"},
+        {"TextFa", "Frame4", "Fa (N) =", "Charge Axiale (N)"},
+        {"TextCo", "Frame5", "Co (N) =", "Charge Statique de Base (N)"},
+        {"TextC", "Frame5", "C (N) =", "Charge Dynamique de Base (N)"},
+        {"TextN", "Frame6", "V (Tr/min) =", "Vitesse (Tr/min)"},
+        {"TextFaFr", "Frame9", "Fa/Fr =", ""},
+        {"Texte", "Frame9", "e =", ""},
+        {"TextX", "Frame9", "X =", ""},
+        {"TextY", "Frame9", "Y =", ""},
+        {"TextXo", "Frame9", "Xo =", ""},
+        {"TextYo", "Frame9", "Yo =", ""},
+        {"TextP", "Frame10", "P (N) =", "Charge Dynamique Equivalente (N)"},
+        {"TextPo", "Frame10", "Po.So (N) =", "Charge Statique Equivalente Pondérée (N)"},
+        {"TextL10", "Frame11", "L =", "Durée de vie (millions de tours)"},
+        {"TextL10H", "Frame11", "L h =", "Durée de vie (Heures)"},
+    };
+    for (const Field& f : fields) {
+        auto* box = child<QLineEdit>(&w, f.box);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "0") << f.box;
+        EXPECT_EQ(box->parentWidget()->objectName(), f.group) << f.box;
+        QLabel* label = nullptr;
+        for (QLabel* l : w.findChildren<QLabel*>())
+            if (l->buddy() == box) label = l;
+        ASSERT_NE(label, nullptr) << f.box;
+        EXPECT_EQ(label->text(), q(f.label)) << f.box;
+        EXPECT_EQ(label->toolTip(), q(f.tip)) << f.box;
+    }
+    EXPECT_EQ(text(&w, "TextRef"), "");
+
+    struct List {
+        const char* name;
+        const char* group;
+        QString shown;
+        QStringList items;
+    };
+    const List lists[] = {
+        {"ComboElement", "Frame2", "Roulement", {"Roulement", q("Butée")}},
+        {"ComboType", "Frame2", q("à billes"), {q("à billes"), q("à rouleaux"), q("à rotule (billes)"), q("à rotule (rouleaux)")}},
+        {"ComboRangées", "Frame2", q("une rangée ou T"), {q("une rangée ou T"), q("deux rangées, X ou O")}},
+        {"ComboAngle", "Frame3", q("0° (Contact Radial)"), kRadialAngles},
+        {"ComboFonctionnement", "Frame7", q("Conditions normales, mouvements doux et précis ( x 1 )"),
+         {"Sans chocs, faibles mouvements de rotation ( x 0.5 )", q("Conditions normales, mouvements doux et précis ( x 1 )"),
+          "Avec chocs ( x 2 )", q("Mouvements très doux et très précis ( x 4 )")}},
+        {"ComboFiabilité", "Frame8", "90%", {"90%", "95%", "96%", "97%", "98%", "99%"}},
+        {"ComboCalcul", "Frame9", "Automatique", {"Automatique", "Manuel"}},
+    };
+    for (const List& l : lists) {
+        auto* combo = child<QComboBox>(&w, q(l.name));
+        ASSERT_NE(combo, nullptr);
+        EXPECT_TRUE(combo->isEditable()) << l.name;
+        EXPECT_EQ(combo->currentText(), l.shown) << l.name;
+        EXPECT_EQ(items(&w, q(l.name)), l.items) << l.name;
+        EXPECT_EQ(combo->parentWidget()->objectName(), l.group) << l.name;
+    }
+    EXPECT_EQ(child<QLabel>(&w, "LabelA1")->text(), "a1 =");
+    EXPECT_EQ(child<QLabel>(&w, "LabelA1")->toolTip(), q("Coefficient de fiabilité"));
+    EXPECT_EQ(child<QLabel>(&w, "LabelA1")->buddy(), w.findChild<QWidget*>(q("ComboFiabilité")));
+    EXPECT_EQ(child<QLabel>(&w, "LabelCalcul")->text(), "Mode de Calcul :");
+    EXPECT_EQ(child<QPushButton>(&w, "BtCalculer")->text(), "Calculer");
+    EXPECT_EQ(child<QPushButton>(&w, "BtImprimer")->text(), "Imprimer");
+
+    // Computed factors on the menu background, results on the button face,
+    // entries on the window background.
+    const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    const QColor window = QApplication::palette().color(QPalette::Base);
+    for (const char* n : {"Texte", "TextX", "TextY", "TextXo", "TextYo", "TextFaFr"}) EXPECT_EQ(base(&w, n), menu) << n;
+    for (const char* n : {"TextP", "TextPo", "TextL10", "TextL10H"}) EXPECT_EQ(base(&w, n), face) << n;
+    for (const char* n : {"TextFr", "TextFa", "TextCo", "TextC", "TextN", "TextRef"}) EXPECT_EQ(base(&w, n), window) << n;
+
+    // Frame1 fits in the window at its design size: no bar is needed.
+    EXPECT_FALSE(w.vScroll()->isVisibleTo(&w));
+    EXPECT_FALSE(w.hScroll()->isVisibleTo(&w));
+}
+
+TEST(Roulement, ElementClickRebuildsTheDependentLists) {
+    LocaleScope locale("fr_FR");
+    Roulement w;
+    w.show();
+    set(&w, "TextFr", "1000");
+    set(&w, "TextCo", "5000");
+    set(&w, "TextC", "9000");
+    calculer(&w);
+    choose(&w, "ComboType", q("à rotule (rouleaux)"));
+    choose(&w, "ComboRangées", q("deux rangées, X ou O"));
+    const QStringList results = texts(&w, kResults + kFactorBoxes);
+
+    struct Case {
+        QString element;
+        QString type, angle, rows;
+        QStringList types, angles, rowItems;
+    };
+    const Case cases[] = {
+        {q("Butée"),
+         q("à billes"),
+         q("90° (Contact Axial)"),
+         "simple effet",
+         {q("à billes"), q("à rouleaux")},
+         {q("45°"), q("50°"), q("55°"), q("60°"), q("65°"), q("70°"), q("75°"), q("80°"), q("85°"),
+          q("90° (Contact Axial)")},
+         {"simple effet", "double effet"}},
+        {"Roulement",
+         q("à billes"),
+         q("0° (Contact Radial)"),
+         q("une rangée ou T"),
+         {q("à billes"), q("à rouleaux"), q("à rotule (billes)"), q("à rotule (rouleaux)")},
+         kRadialAngles,
+         {q("une rangée ou T"), q("deux rangées, X ou O")}},
+    };
+    for (const Case& c : cases) {
+        choose(&w, "ComboElement", c.element);
+        EXPECT_EQ(text(&w, "ComboType"), c.type) << c.element.toStdString();
+        EXPECT_EQ(text(&w, "ComboAngle"), c.angle);
+        EXPECT_EQ(text(&w, q("ComboRangées")), c.rows);
+        EXPECT_EQ(items(&w, "ComboType"), c.types);
+        EXPECT_EQ(items(&w, "ComboAngle"), c.angles);
+        EXPECT_EQ(items(&w, q("ComboRangées")), c.rowItems);
+        // Inputs, factors and results are left as they are.
+        EXPECT_EQ(texts(&w, kResults + kFactorBoxes), results);
+        EXPECT_EQ(text(&w, "TextFr"), "1000");
+    }
+
+    // A typed element that matches no entry changes nothing, even when confirmed.
+    choose(&w, "ComboAngle", q("30°"));
+    auto* element = child<QComboBox>(&w, "ComboElement");
+    set(&w, "ComboElement", "Palier");
+    QTest::keyClick(element->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(element->currentText(), "Palier");
+    EXPECT_EQ(element->count(), 2);  // a typed text never joins the list
+    EXPECT_EQ(text(&w, "ComboAngle"), q("30°"));
+    EXPECT_EQ(items(&w, "ComboAngle"), kRadialAngles);
+    // Typing "Butée" without choosing it does not rebuild either: only a click does.
+    set(&w, "ComboElement", q("Butée"));
+    EXPECT_EQ(items(&w, "ComboAngle"), kRadialAngles);
+}
+
+TEST(Roulement, ManuelAndAutomatiqueModes) {
+    LocaleScope locale("fr_FR");
+    Roulement w;
+    w.show();
+    set(&w, "TextFr", "1000");
+    set(&w, "TextCo", "5000");
+    set(&w, "TextC", "20000");
+    EXPECT_EQ(calculer(&w), QStringList{q(kMsgELimit)});
+    EXPECT_EQ(text(&w, "Texte"), "0,19");
+    const QStringList before = texts(&w, kResults);
+
+    choose(&w, "ComboCalcul", "Manuel");
+    const QColor window = QApplication::palette().color(QPalette::Base);
+    for (const QString& n : kFactorBoxes) {
+        EXPECT_EQ(text(&w, n), "0") << n.toStdString();
+        EXPECT_EQ(base(&w, n), window) << n.toStdString();
+    }
+    EXPECT_EQ(text(&w, "TextFaFr"), before[0]);  // not a factor box
+    // All five at "0": one warning, then P = 0 stops with the results as they were.
+    EXPECT_EQ(calculer(&w), (QStringList{q(kMsgCoefficients), q(kMsgImpossible)}));
+    EXPECT_EQ(lastBoxLook().title, "Attention");
+    EXPECT_EQ(texts(&w, kResults), before);
+
+    // Typed factors are read by the leading-number rule ("." always the point) and stay as typed.
+    set(&w, "Texte", "0.3");
+    set(&w, "TextX", "1");
+    set(&w, "TextY", "1.5");
+    set(&w, "TextXo", "0.5");
+    set(&w, "TextYo", "0.7,9");
+    set(&w, "TextFa", "200");
+    EXPECT_TRUE(calculer(&w).isEmpty());
+    EXPECT_EQ(texts(&w, kFactorBoxes), (QStringList{"0.3", "1", "1.5", "0.5", "0.7,9"}));
+    EXPECT_EQ(text(&w, "TextP"), "1300,00");  // 1·1000 + 1.5·200
+    EXPECT_EQ(text(&w, "TextPo"), "1000,00");  // 0.5·1000 + 0.7·200 = 640, raised to Fr
+    EXPECT_EQ(text(&w, "TextFaFr"), "0,20");
+
+    // Back to Automatique: the typed factors stay until the next Calculer overwrites them.
+    choose(&w, "ComboCalcul", "Automatique");
+    const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
+    for (const QString& n : kFactorBoxes) EXPECT_EQ(base(&w, n), menu) << n.toStdString();
+    EXPECT_EQ(text(&w, "TextY"), "1.5");
+    // x = 200/5000 puts e = 0.235 inside its bounds: no warning this time.
+    EXPECT_TRUE(calculer(&w).isEmpty());
+    EXPECT_EQ(texts(&w, kFactorBoxes), (QStringList{"0,24", "1,00", "0,00", "0,60", "0,50"}));
+
+    // A mode text that matches no entry changes neither colours nor texts.
+    set(&w, "ComboCalcul", "Semi");
+    QTest::keyClick(child<QComboBox>(&w, "ComboCalcul")->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(text(&w, "TextY"), "0,00");
+    EXPECT_EQ(base(&w, "TextY"), menu);
+}
+
+TEST(Roulement, KeystrokeFilterOnTheFourLoadBoxesOnly) {
+    Roulement w;
+    showActive(&w);
+    struct Case {
+        const char* box;
+        bool filtered;
+    };
+    const Case cases[] = {{"TextFr", true}, {"TextFa", true},  {"TextCo", true}, {"TextC", true},
+                          {"TextN", false}, {"Texte", false},  {"TextX", false}, {"TextYo", false},
+                          {"TextP", false}, {"TextRef", false}};
+    for (const Case& c : cases) {
+        auto* box = child<QLineEdit>(&w, c.box);
+        type(box, q("-1,2a.3é 4"));
+        EXPECT_EQ(box->text(), c.filtered ? "12.34" : q("-1,2a.3é 4")) << c.box;
+        if (c.filtered) {
+            // Backspace passes; Enter keeps the focus in the box.
+            QTest::keyClick(box, Qt::Key_Backspace);
+            EXPECT_EQ(box->text(), "12.3");
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_TRUE(box->hasFocus()) << c.box;
+        }
+    }
+    // "1.2.3" passes the filter and reads as 1.2.
+    set(&w, "TextFr", "1.2.3");
+    EXPECT_EQ(text(&w, "TextFr"), "1.2.3");
+}
+
+TEST(Roulement, WorkedExampleInAFrenchAndAPointLocale) {
+    struct Case {
+        const char* locale;
+        QStringList factors, results;
+    };
+    const Case cases[] = {
+        {"fr_FR", {"0,68", "0,41", "0,87", "0,50", "0,38"}, {"0,75", "2,735 599", "2125,00", "4000,00", "45,59"}},
+        {"en_US", {"0.68", "0.41", "0.87", "0.50", "0.38"}, {"0.75", "2.735 599", "2125.00", "4000.00", "45.59"}},
+    };
+    for (const Case& c : cases) {
+        LocaleScope locale(c.locale);
+        Roulement w;
+        w.show();
+        enterWorkedExample(&w);
+        EXPECT_EQ(calculer(&w), QStringList{q(kMsgPoSo)}) << c.locale;
+        EXPECT_EQ(lastBoxLook().title, "Attention");
+        EXPECT_EQ(lastBoxLook().icon, static_cast<int>(QMessageBox::Warning));
+        EXPECT_EQ(texts(&w, kFactorBoxes), c.factors) << c.locale;
+        EXPECT_EQ(texts(&w, kResults), c.results) << c.locale;
+    }
+}
+
+TEST(Roulement, StopsLeaveTheResultsAsTheyWere) {
+    LocaleScope locale("fr_FR");
+    Roulement w;
+    w.show();
+    enterWorkedExample(&w);
+    calculer(&w);
+    const QStringList results = texts(&w, kResults);
+    struct Case {
+        const char* box;
+        const char* value;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"TextFr", "", kMsgRadialLoad},
+        {"TextCo", "0.0", kMsgStaticRating},
+        {"TextC", ".", kMsgDynamicRating},
+        {"TextC", "1E39", kMsgImpossible},  // out of single precision
+    };
+    for (const Case& c : cases) {
+        const QString kept = text(&w, c.box);
+        child<QLineEdit>(&w, c.box)->setText(c.value);  // pasted: the filter would refuse "E"
+        EXPECT_EQ(calculer(&w), QStringList{q(c.message)}) << c.box << " " << c.value;
+        EXPECT_EQ(texts(&w, kResults), results) << c.box << " " << c.value;
+        set(&w, c.box, kept);
+    }
+    // Huge C/P overflows the life: one stop, no inf on screen.
+    child<QLineEdit>(&w, "TextC")->setText("3E38");
+    set(&w, "TextFr", "0.001");
+    set(&w, "TextFa", "0");
+    const QStringList messages = calculer(&w);
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages.back(), q(kMsgImpossible));
+    EXPECT_EQ(texts(&w, kResults), results);
+}
+
+TEST(Roulement, RequestsSetTheirFieldAndRunAgain) {
+    LocaleScope locale("fr_FR");
+    struct Case {
+        const char* what;
+        const char* element;
+        const char* type;
+        const char* rows;
+        const char* angle;
+        const char* fr;
+        const char* fa;
+        QStringList messages;
+        QList<QPair<QString, QString>> after;  // field texts once the click is over
+    };
+    const Case cases[] = {
+        {"radial roller at 0 with an axial load", "Roulement", "à rouleaux", "une rangée ou T",
+         "0° (Contact Radial)", "1000", "10", {q(kMsgRadialRoller)},
+         {{"TextFa", "0"}, {"TextP", "1000,00"}, {"TextX", "1,00"}, {"TextFaFr", "0,00"}}},
+        {"self-aligning at 0", "Roulement", "à rotule (billes)", "une rangée ou T", "0° (Contact Radial)",
+         "1000", "10", {q(kMsgSelfAligning)},
+         {{"ComboAngle", q("5°")}, {"TextFa", "10"}, {"Texte", "0,13"}, {"TextFaFr", "0,01"}}},
+        {"thrust ball at 90 with a radial load", "Butée", "à billes", "double effet", "90° (Contact Axial)", "5",
+         "100", {q(kMsgAxialBall)},
+         {{"TextFr", "0"}, {"TextP", "0,00"}, {"TextL10H", "0,00"}, {"TextL10", "0"}, {"TextPo", "0"}}},
+        {"thrust roller at 90 with a radial load", "Butée", "à rouleaux", "simple effet",
+         "90° (Contact Axial)", "5", "100", {q(kMsgAxialRoller)},
+         {{"TextFr", "0"}, {"TextP", "0"}, {"TextL10H", "0"}, {"Texte", "0"}}},
+    };
+    for (const Case& c : cases) {
+        Roulement w;
+        w.show();
+        choose(&w, "ComboElement", q(c.element));
+        choose(&w, "ComboType", q(c.type));
+        choose(&w, q("ComboRangées"), q(c.rows));
+        choose(&w, "ComboAngle", q(c.angle));
+        set(&w, "TextFr", c.fr);
+        set(&w, "TextFa", c.fa);
+        set(&w, "TextCo", "50000");
+        set(&w, "TextC", "20000");
+        EXPECT_EQ(calculer(&w), c.messages) << c.what;
+        for (const auto& [name, value] : c.after) EXPECT_EQ(text(&w, name), value) << c.what << " " << name.toStdString();
+        // The field set removes the cause: the next click computes quietly.
+        const QStringList again = calculer(&w);
+        EXPECT_TRUE(again.isEmpty()) << c.what << ": " << again.join('|').toStdString();
+    }
+}
+
+TEST(Roulement, ThrustBallAt45ShowsTheNoteFirst) {
+    Roulement w;
+    w.show();
+    choose(&w, "ComboElement", q("Butée"));
+    choose(&w, "ComboAngle", q("45°"));
+    set(&w, "TextFr", "1000");
+    set(&w, "TextFa", "1000");
+    set(&w, "TextCo", "100");
+    set(&w, "TextC", "100");
+    const QStringList messages = calculer(&w);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0], q(kMsgThrust45));
+    EXPECT_EQ(messages[1], q(kMsgSimpleEffet) + "\n" + q(kMsgRatioAbove) + "2.27");
+}
+
+TEST(Roulement, NegativePastedLoadStopsAndFocusesFr) {
+    Roulement w;
+    showActive(&w);
+    choose(&w, "ComboAngle", q("20°"));
+    set(&w, "TextCo", "100");
+    set(&w, "TextC", "100");
+    child<QLineEdit>(&w, "TextFr")->setText("-1000");  // pasted: the filter does not see it
+    child<QLineEdit>(&w, "TextCo")->setFocus();
+    EXPECT_EQ(calculer(&w), QStringList{q(kMsgImpossible)});
+    EXPECT_EQ(w.focusWidget(), child<QLineEdit>(&w, "TextFr"));
+    EXPECT_EQ(text(&w, "TextL10"), "0");
+}
+
+namespace {
+// A window whose field requests are lost, so that the engine asks again each run.
+class DeafRoulement : public Roulement {
+protected:
+    bool handleRequest(const torvel::Step& request) override {
+        if (request.target == kRequestRerun) return Roulement::handleRequest(request);
+        return true;
+    }
+};
+}  // namespace
+
+TEST(Roulement, RerunsAreBounded) {
+    DeafRoulement w;
+    w.show();
+    choose(&w, "ComboType", q("à rotule (billes)"));
+    set(&w, "TextFr", "1000");
+    set(&w, "TextCo", "100");
+    set(&w, "TextC", "100");
+    EXPECT_EQ(calculer(&w), QStringList(3, q(kMsgSelfAligning)));
+}
+
+TEST(Roulement, ReferenceNamesTheStudyInTheCaption) {
+    Roulement w;
+    showActive(&w);
+    auto* ref = child<QLineEdit>(&w, "TextRef");
+    ref->setFocus();
+    child<QLineEdit>(&w, "TextFr")->setFocus();
+    EXPECT_EQ(w.windowTitle(), q("Elément Roulant - Etude  : "));
+    type(ref, q("Arbre pignon é"));
+    child<QLineEdit>(&w, "TextFr")->setFocus();
+    EXPECT_EQ(w.windowTitle(), q("Elément Roulant - Etude  : Arbre pignon é"));
+}
+
+TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
+    struct Case {
+        const char* mode;
+        const char* speed;
+        bool speedLines;
+        bool factorsFirst;  // the factor block before "> Résultats"
+    };
+    const Case cases[] = {
+        {"Automatique", "1000", true, false},
+        {"Automatique", "0", false, false},
+        {"Manuel", "1500,5", true, true},
+        {"Manuel", "0.0", false, true},
+    };
+    for (const Case& c : cases) {
+        LocaleScope locale("fr_FR");
+        Roulement w;
+        w.show();
+        enterWorkedExample(&w);
+        set(&w, "TextRef", "R-12");
+        calculer(&w);
+        choose(&w, "ComboCalcul", q(c.mode));
+        set(&w, "TextN", c.speed);
+        const auto lines = bearingReportLines(w.reportFields(), "01/02/2024", Roulement::engineSeparator());
+        ASSERT_TRUE(lines.has_value()) << c.mode << " " << c.speed;
+        QStringList all;
+        for (const auto& l : *lines) all << QString::fromStdString(l.text);
+        EXPECT_TRUE(all.contains(q("Référence : R-12")));
+        EXPECT_TRUE(all.contains(q("- Type d'élément roulant : Roulement à billes à une rangée ou T")));
+        EXPECT_TRUE(all.contains(q("- Angle de contact : 25°")));
+        EXPECT_TRUE(all.contains("  Avec chocs ( x 2 )"));
+        EXPECT_TRUE(all.contains(q("- Fiabilité ( Facteur de correction de la durée ) : 99%")));
+        EXPECT_TRUE(all.contains("  Charge Radiale : 2000 N"));
+        EXPECT_TRUE(all.contains("  Charge Axiale : 1500 N"));
+        EXPECT_TRUE(all.contains("  Charge Statique de Base : 3000 N"));
+        EXPECT_TRUE(all.contains("  Charge Dynamique de Base : 5000 N"));
+        EXPECT_TRUE(all.contains("  Charge Statique Equivalente (Po x So) : Po' = 4000,00 N"));
+        EXPECT_TRUE(all.contains("  Charge Dynamique Equivalente : P = 2125,00 N"));
+        EXPECT_TRUE(all.contains("  L = 2,735 599 millions de Tours"));
+        EXPECT_EQ(all.contains(q("- Vitesse (constante) : %1 Tr/min").arg(QString::fromLatin1(c.speed))), c.speedLines) << c.speed;
+        EXPECT_EQ(all.contains("  Lh = 45,59 Heures"), c.speedLines) << c.speed;
+        const qsizetype coefficients = all.indexOf("- Coefficients");
+        const qsizetype results = all.indexOf(q("> Résultats"));
+        ASSERT_GE(coefficients, 0);
+        EXPECT_EQ(coefficients < results, c.factorsFirst) << c.mode;
+        // In Manuel the boxes were reset to "0" by the mode click.
+        const QString e = c.factorsFirst ? "0" : "0,68";
+        EXPECT_EQ(all.mid(coefficients + 1, 6),
+                  (QStringList{"  Fa / Fr = 0,75", "  e = " + e, "  Xo = " + (c.factorsFirst ? "0" : QString("0,50")),
+                               "  Yo = " + (c.factorsFirst ? "0" : QString("0,38")),
+                               "  X = " + (c.factorsFirst ? "0" : QString("0,41")),
+                               "  Y = " + (c.factorsFirst ? "0" : QString("0,87"))}));
+    }
+}
+
+TEST(Roulement, PrintsTheReportReadBackFromPdf) {
+    LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF") ? qEnvironmentVariable("TORVEL_KEEP_PDF")
+                                                                     : dir.filePath("roulement.pdf");
+    Roulement w;
+    w.show();
+    enterWorkedExample(&w);
+    set(&w, "TextRef", q("Réducteur 3"));
+    calculer(&w);
+    // One job whatever the copy count: two copies print what one copy prints.
+    const QString single = dir.filePath("single.pdf");
+    EXPECT_TRUE(answerPrintDialog([&] { click(&w, "BtImprimer"); }, single, 1).isEmpty());
+    EXPECT_TRUE(answerPrintDialog([&] { click(&w, "BtImprimer"); }, pdf, 2).isEmpty());
+    EXPECT_GE(pdfPages(pdf), 1);
+    EXPECT_EQ(pdfPages(pdf), pdfPages(single));
+    const QString printed = pdfText(pdf);
+    for (const QString& expected :
+         {q("Eléments Roulants : Estimation de la durée de vie"), q("Référence : Réducteur 3"), q("> Données"),
+          q("- Type d'élément roulant : Roulement à billes à une rangée ou T"), q("- Angle de contact : 25°"),
+          q("- Vitesse (constante) : 1000 Tr/min"), q("> Résultats"), QString("Fa / Fr = 0,75"),
+          QString("Po' = 4000,00 N"), QString("L = 2,735 599 millions de Tours"), QString("Lh = 45,59 Heures")})
+        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n" << printed.toStdString();
+    EXPECT_LT(printed.indexOf(q("> Résultats")), printed.indexOf("- Coefficients"));
+}
+
+TEST(Roulement, UnreadableSpeedPrintsNothingAndSaysSo) {
+    LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    for (const char* speed : {"", "abc", "1 500", "12.5.1"}) {
+        const QString pdf = dir.filePath(QStringLiteral("speed-%1.pdf").arg(QString::fromLatin1(speed).size()));
+        Roulement w;
+        w.show();
+        set(&w, "TextN", speed);
+        EXPECT_EQ(answerPrintDialog([&] { click(&w, "BtImprimer"); }, pdf), QStringList{q(kMsgReportSpeed)})
+            << speed;
+        EXPECT_FALSE(QFile::exists(pdf) && QFile(pdf).size() > 0) << speed;
+    }
+    // A cancelled dialog prints nothing and says nothing, even with a bad speed.
+    Roulement w;
+    w.show();
+    set(&w, "TextN", "abc");
+    EXPECT_TRUE(answerPrintDialog([&] { click(&w, "BtImprimer"); }, QString()).isEmpty());
+}
+
+TEST(Roulement, Screenshot) {
+    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
+    if (path.isEmpty()) GTEST_SKIP();
+    Roulement w;
+    w.show();
+    w.grab().save(QString::fromLocal8Bit(path));
+}
