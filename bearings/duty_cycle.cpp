@@ -28,8 +28,11 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
     // Steps computed into locals and checked before the first write.
     float T = 0, TN = 0, S = 0, Nm = 0, P = 0;
     bool ok = true;
+    // A case takes part only with a positive duration, a positive speed when
+    // speeds are given, and a load that is not negative.
     auto fits = [&](int i, bool withSpeed) {
-        return fitsInFloat(t[i]) && fitsInFloat(load[i]) && (!withSpeed || fitsInFloat(n[i]));
+        return fitsInFloat(t[i]) && fitsInFloat(load[i]) && t[i] > 0 && load[i] >= 0 &&
+               (!withSpeed || (fitsInFloat(n[i]) && n[i] > 0));
     };
     enum class Case { Speeds, NoSpeeds, Empty } kind = Case::Empty;
     if (t[0] != 0 && n[0] != 0)

@@ -128,6 +128,21 @@ TEST(DutyCycle, FaultsStopBeforeAnyNonFiniteWrite) {
          "Roulement ou Butée à Billes",
          "5000",
          kMsgDutyCasesInvalid},  // total duration 0
+        {{"-100", "", "100"},
+         {"", "", ""},
+         "Roulement ou Butée à Billes",
+         "5000",
+         kMsgDutyCasesInvalid},  // negative duration alone
+        {{"100", "-1500", "100"},
+         {"", "", ""},
+         "Roulement ou Butée à Billes",
+         "5000",
+         kMsgDutyCasesInvalid},  // negative speed
+        {{"100", "1500", "100"},
+         {"50", "-1500", "100"},
+         "Roulement ou Butée à Rouleaux",
+         "5000",
+         kMsgDutyCasesInvalid},  // negative speed in a later case
         {{"1e39", "", "100"},
          {"", "", ""},
          "Roulement ou Butée à Billes",
