@@ -34,7 +34,7 @@ function(torvel_svg_images target)
       DEPENDS torvel_imagegen ${CMAKE_CURRENT_SOURCE_DIR}/${svg}
       COMMENT "Drawing ${bmp}" VERBATIM)
     list(APPEND outputs ${out})
-    install(FILES ${out} DESTINATION ${CMAKE_INSTALL_BINDIR}/images)
+    install(FILES ${out} DESTINATION ${TORVEL_INSTALL_DIR}/images)
   endforeach()
   add_custom_target(${target} ALL DEPENDS ${outputs})
 endfunction()
