@@ -250,9 +250,30 @@ TEST(Roulement, ElementClickRebuildsTheDependentLists) {
     EXPECT_EQ(element->count(), 2);  // a typed text never joins the list
     EXPECT_EQ(text(&w, "ComboAngle"), q("30°"));
     EXPECT_EQ(items(&w, "ComboAngle"), kRadialAngles);
-    // Typing "Butée" without choosing it does not rebuild either: only a click does.
-    set(&w, "ComboElement", q("Butée"));
-    EXPECT_EQ(items(&w, "ComboAngle"), kRadialAngles);
+}
+
+TEST(Roulement, UnmatchedSelectionKeepsThePreviousFactors) {
+    LocaleScope locale("fr_FR");
+    Roulement w;
+    w.show();
+    set(&w, "TextFr", "1000");
+    set(&w, "TextFa", "1000");
+    set(&w, "TextCo", "5000");
+    set(&w, "TextC", "20000");
+    set(&w, "ComboAngle", q("31°"));
+    // Nothing matched yet: the factors are still zero, so P = 0.
+    EXPECT_EQ(calculer(&w), QStringList{q(kMsgImpossible)});
+    EXPECT_EQ(texts(&w, kFactorBoxes), (QStringList{"0,00", "0,00", "0,00", "0,00", "0,00"}));
+
+    choose(&w, "ComboAngle", q("30°"));
+    EXPECT_TRUE(calculer(&w).isEmpty());
+    EXPECT_EQ(texts(&w, kFactorBoxes), (QStringList{"0,80", "0,39", "0,76", "0,50", "0,33"}));
+    // Fa/Fr now under e, but "31°" selects no row: the 30° factors stay.
+    set(&w, "ComboAngle", q("31°"));
+    set(&w, "TextFa", "500");
+    EXPECT_TRUE(calculer(&w).isEmpty());
+    EXPECT_EQ(texts(&w, kFactorBoxes), (QStringList{"0,80", "0,39", "0,76", "0,50", "0,33"}));
+    EXPECT_EQ(text(&w, "TextP"), "770,00");
 }
 
 TEST(Roulement, ManuelAndAutomatiqueModes) {
