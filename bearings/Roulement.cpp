@@ -73,49 +73,51 @@ Roulement::Roulement(QWidget* parent)
     QWidget* f = frame();
     const QString roulement = qs(kRoulement);
 
-    QGroupBox* type =
-        addGroup(f, QStringLiteral("Frame2"), QStringLiteral("Type d'élément roulant"), 150, 300, 6000, 1250);
+    QGroupBox* type = addGroup(f, QStringLiteral("Frame2"),
+                               QStringLiteral("Type d'élément roulant"), 150, 300, 6000, 1250);
     QComboBox* element = addCombo(type, QStringLiteral("ComboElement"), 150, 330, 2200);
     addCombo(type, QStringLiteral("ComboType"), 2500, 330, 3350);
     addCombo(type, QStringLiteral("ComboRangées"), 2500, 780, 3350);
 
-    QGroupBox* angle =
-        addGroup(f, QStringLiteral("Frame3"), QStringLiteral("Angle de Contact"), 6300, 300, 4050, 1250);
+    QGroupBox* angle = addGroup(f, QStringLiteral("Frame3"), QStringLiteral("Angle de Contact"),
+                                6300, 300, 4050, 1250);
     addCombo(angle, QStringLiteral("ComboAngle"), 150, 330, 3000);
 
-    QGroupBox* applied =
-        addGroup(f, QStringLiteral("Frame4"), QStringLiteral("Charges Appliquées"), 150, 1700, 5000, 1250);
+    QGroupBox* applied = addGroup(f, QStringLiteral("Frame4"), QStringLiteral("Charges Appliquées"),
+                                  150, 1700, 5000, 1250);
     QLineEdit* fr = addField(applied, QStringLiteral("TextFr"), QStringLiteral("Fr (N) ="),
                              QStringLiteral("ChargeRadiale (N)"), 150, 330, 1400, 2000);
     QLineEdit* fa = addField(applied, QStringLiteral("TextFa"), QStringLiteral("Fa (N) ="),
                              QStringLiteral("Charge Axiale (N)"), 150, 780, 1400, 2000);
 
-    QGroupBox* ratings =
-        addGroup(f, QStringLiteral("Frame5"), QStringLiteral("Charges de Base"), 5350, 1700, 5000, 1250);
+    QGroupBox* ratings = addGroup(f, QStringLiteral("Frame5"), QStringLiteral("Charges de Base"),
+                                  5350, 1700, 5000, 1250);
     QLineEdit* co = addField(ratings, QStringLiteral("TextCo"), QStringLiteral("Co (N) ="),
                              QStringLiteral("Charge Statique de Base (N)"), 150, 330, 1400, 2000);
     QLineEdit* c = addField(ratings, QStringLiteral("TextC"), QStringLiteral("C (N) ="),
                             QStringLiteral("Charge Dynamique de Base (N)"), 150, 780, 1400, 2000);
 
-    QGroupBox* speed = addGroup(f, QStringLiteral("Frame6"), QStringLiteral("Vitesse"), 150, 3100, 3500, 800);
-    addField(speed, QStringLiteral("TextN"), QStringLiteral("V (Tr/min) ="), QStringLiteral("Vitesse (Tr/min)"),
-             150, 330, 1400, 1700);
+    QGroupBox* speed =
+        addGroup(f, QStringLiteral("Frame6"), QStringLiteral("Vitesse"), 150, 3100, 3500, 800);
+    addField(speed, QStringLiteral("TextN"), QStringLiteral("V (Tr/min) ="),
+             QStringLiteral("Vitesse (Tr/min)"), 150, 330, 1400, 1700);
 
-    QGroupBox* operating =
-        addGroup(f, QStringLiteral("Frame7"), QStringLiteral("Fonctionnement ( Coefficient Statique : So )"),
-                 3800, 3100, 6550, 800);
+    QGroupBox* operating = addGroup(f, QStringLiteral("Frame7"),
+                                    QStringLiteral("Fonctionnement ( Coefficient Statique : So )"),
+                                    3800, 3100, 6550, 800);
     addCombo(operating, QStringLiteral("ComboFonctionnement"), 150, 330, 6250);
 
     QGroupBox* reliability =
         addGroup(f, QStringLiteral("Frame8"), QStringLiteral("Fiabilité"), 150, 4050, 3500, 800);
-    QLabel* a1 = addLabel(reliability, QStringLiteral("LabelA1"), QStringLiteral("a1 ="), 150, 360, 600, 255);
+    QLabel* a1 = addLabel(reliability, QStringLiteral("LabelA1"), QStringLiteral("a1 ="), 150, 360,
+                          600, 255);
     a1->setToolTip(QStringLiteral("Coefficient de fiabilité"));
     a1->setBuddy(addCombo(reliability, QStringLiteral("ComboFiabilité"), 800, 330, 1300));
 
-    QGroupBox* factors =
-        addGroup(f, QStringLiteral("Frame9"), QStringLiteral("Coefficients"), 3800, 4050, 6550, 2150);
-    QLabel* mode =
-        addLabel(factors, QStringLiteral("LabelCalcul"), QStringLiteral("Mode de Calcul :"), 150, 360, 1700, 255);
+    QGroupBox* factors = addGroup(f, QStringLiteral("Frame9"), QStringLiteral("Coefficients"), 3800,
+                                  4050, 6550, 2150);
+    QLabel* mode = addLabel(factors, QStringLiteral("LabelCalcul"),
+                            QStringLiteral("Mode de Calcul :"), 150, 360, 1700, 255);
     QComboBox* calcul = addCombo(factors, QStringLiteral("ComboCalcul"), 1900, 330, 2000);
     mode->setBuddy(calcul);
     struct Factor {
@@ -129,14 +131,14 @@ Roulement::Roulement(QWidget* parent)
         {"TextXo", "Xo =", 150, 1620},     {"TextYo", "Yo =", 3300, 1620},
     };
     for (const Factor& k : kFactors)
-        setBoxColour(addField(factors, QString::fromLatin1(k.name), QString::fromLatin1(k.label), QString(),
-                              k.left, k.top, 750, 1400),
+        setBoxColour(addField(factors, QString::fromLatin1(k.name), QString::fromLatin1(k.label),
+                              QString(), k.left, k.top, 750, 1400),
                      menuColour());
 
-    QGroupBox* equivalent =
-        addGroup(f, QStringLiteral("Frame10"), QStringLiteral("Charges Equivalentes"), 150, 6350, 5000, 1250);
-    QGroupBox* life =
-        addGroup(f, QStringLiteral("Frame11"), QStringLiteral("Durée de Vie"), 5350, 6350, 5000, 1250);
+    QGroupBox* equivalent = addGroup(f, QStringLiteral("Frame10"),
+                                     QStringLiteral("Charges Equivalentes"), 150, 6350, 5000, 1250);
+    QGroupBox* life = addGroup(f, QStringLiteral("Frame11"), QStringLiteral("Durée de Vie"), 5350,
+                               6350, 5000, 1250);
     const QList<QLineEdit*> results = {
         addField(equivalent, QStringLiteral("TextP"), QStringLiteral("P (N) ="),
                  QStringLiteral("Charge Dynamique Equivalente (N)"), 150, 330, 1400, 2000),
@@ -144,12 +146,13 @@ Roulement::Roulement(QWidget* parent)
                  QStringLiteral("Charge Statique Equivalente Pondérée (N)"), 150, 780, 1400, 2000),
         addField(life, QStringLiteral("TextL10"), QStringLiteral("L ="),
                  QStringLiteral("Durée de vie (millions de tours)"), 150, 330, 1400, 2000),
-        addField(life, QStringLiteral("TextL10H"), QStringLiteral("L h ="), QStringLiteral("Durée de vie (Heures)"),
-                 150, 780, 1400, 2000),
+        addField(life, QStringLiteral("TextL10H"), QStringLiteral("L h ="),
+                 QStringLiteral("Durée de vie (Heures)"), 150, 780, 1400, 2000),
     };
     for (QLineEdit* box : results) setBoxColour(box, faceColour());
 
-    QGroupBox* ref = addGroup(f, QStringLiteral("Frame12"), QStringLiteral("Référence"), 150, 7750, 5000, 720);
+    QGroupBox* ref =
+        addGroup(f, QStringLiteral("Frame12"), QStringLiteral("Référence"), 150, 7750, 5000, 720);
     addReference(ref, 150, 300, 4700, 315);
     addCalculer(f, 5900, 7900, 1800, 500);
     addImprimer(f, 8100, 7900, 1800, 500);
@@ -158,11 +161,16 @@ Roulement::Roulement(QWidget* parent)
 
     // Texts first, then the lists, as at opening.
     fill(element, toList(elementItems()), roulement);
-    fill(findChild<QComboBox*>(QStringLiteral("ComboType")), toList(typeItems(kRoulement)), qs(kABilles));
-    fill(findChild<QComboBox*>(QStringLiteral("ComboAngle")), toList(angleItems(kRoulement)), qs(kAngleRadial));
-    fill(findChild<QComboBox*>(QStringLiteral("ComboRangées")), toList(rowItems(kRoulement)), qs(kUneRangee));
-    fill(findChild<QComboBox*>(QStringLiteral("ComboFonctionnement")), toList(operatingItems()), kOperatingDefault);
-    fill(findChild<QComboBox*>(QStringLiteral("ComboFiabilité")), toList(reliabilityItems()), QStringLiteral("90%"));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboType")), toList(typeItems(kRoulement)),
+         qs(kABilles));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboAngle")), toList(angleItems(kRoulement)),
+         qs(kAngleRadial));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboRangées")), toList(rowItems(kRoulement)),
+         qs(kUneRangee));
+    fill(findChild<QComboBox*>(QStringLiteral("ComboFonctionnement")), toList(operatingItems()),
+         kOperatingDefault);
+    fill(findChild<QComboBox*>(QStringLiteral("ComboFiabilité")), toList(reliabilityItems()),
+         QStringLiteral("90%"));
     fill(calcul, toList(modeItems()), qs(kAutomatique));
 
     connect(element, &QComboBox::activated, this, [this] { ComboElement_Click(); });
@@ -182,12 +190,14 @@ QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, i
     return combo;
 }
 
-QLineEdit* Roulement::addField(QWidget* parent, const QString& name, const QString& label, const QString& tip,
-                               int left, int top, int labelWidth, int boxWidth) {
-    QLabel* caption =
-        addLabel(parent, QStringLiteral("Label") + name.mid(4), label, left, top + 30, labelWidth, 255);
+QLineEdit* Roulement::addField(QWidget* parent, const QString& name, const QString& label,
+                               const QString& tip, int left, int top, int labelWidth,
+                               int boxWidth) {
+    QLabel* caption = addLabel(parent, QStringLiteral("Label") + name.mid(4), label, left, top + 30,
+                               labelWidth, 255);
     if (!tip.isEmpty()) caption->setToolTip(tip);
-    QLineEdit* box = addEdit(parent, name, QStringLiteral("0"), left + labelWidth + 50, top, boxWidth, 315);
+    QLineEdit* box =
+        addEdit(parent, name, QStringLiteral("0"), left + labelWidth + 50, top, boxWidth, 315);
     caption->setBuddy(box);
     return box;
 }
@@ -313,7 +323,8 @@ void Roulement::calculate() {
 void Roulement::print() {
     bool unreadableSpeed = false;
     printTextReport([&]() -> std::optional<torvel::ReportLines> {
-        auto lines = bearingReportLines(reportFields(), toStd(torvel::shortDate()), engineSeparator());
+        auto lines =
+            bearingReportLines(reportFields(), toStd(torvel::shortDate()), engineSeparator());
         unreadableSpeed = !lines;
         return lines;
     });

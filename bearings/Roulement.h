@@ -13,7 +13,7 @@ class QLineEdit;
 
 class Roulement : public torvel::StudyWindow {
     Q_OBJECT
-public:
+  public:
     explicit Roulement(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
@@ -30,10 +30,10 @@ public:
     torvel::bearings::BearingEntries entries() const;
     torvel::bearings::BearingReportFields reportFields() const;
 
-protected:
+  protected:
     bool handleRequest(const torvel::Step& request) override;
 
-private:
+  private:
     QComboBox* addCombo(QWidget* parent, const QString& name, int left, int top, int width);
     QLineEdit* addField(QWidget* parent, const QString& name, const QString& label,
                         const QString& tip, int left, int top, int labelWidth, int boxWidth);

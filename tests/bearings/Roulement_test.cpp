@@ -1,3 +1,5 @@
+#include "Roulement.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Roulement.h"
 #include "ui_helpers.h"
 
 using namespace testing_ui;
@@ -66,8 +67,16 @@ QColor base(QWidget* w, const QString& name) {
 
 const QStringList kFactorBoxes = {"Texte", "TextX", "TextY", "TextXo", "TextYo"};
 const QStringList kResults = {"TextFaFr", "TextL10", "TextP", "TextPo", "TextL10H"};
-const QStringList kRadialAngles = {q("0° (Contact Radial)"), q("5°"), q("10°"), q("15°"), q("20°"),
-                                   q("25°"), q("30°"), q("35°"), q("40°"), q("45°")};
+const QStringList kRadialAngles = {q("0° (Contact Radial)"),
+                                   q("5°"),
+                                   q("10°"),
+                                   q("15°"),
+                                   q("20°"),
+                                   q("25°"),
+                                   q("30°"),
+                                   q("35°"),
+                                   q("40°"),
+                                   q("45°")};
 
 QStringList texts(QWidget* w, const QStringList& names) {
     QStringList out;
@@ -107,7 +116,8 @@ TEST(Roulement, OpensWithItsDesignContents) {
                                 q("Durée de Vie"),
                                 q("Référence")};
     for (int i = 0; i < groups.size(); ++i)
-        EXPECT_EQ(child<QGroupBox>(&w, QStringLiteral("Frame%1").arg(i + 1))->title(), groups[i]) << i + 1;
+        EXPECT_EQ(child<QGroupBox>(&w, QStringLiteral("Frame%1").arg(i + 1))->title(), groups[i])
+            << i + 1;
     EXPECT_EQ(w.findChildren<QGroupBox*>().size(), groups.size());
     EXPECT_EQ(child<QLineEdit>(&w, "TextRef")->parentWidget()->objectName(), "Frame12");
 
@@ -156,12 +166,21 @@ TEST(Roulement, OpensWithItsDesignContents) {
     };
     const List lists[] = {
         {"ComboElement", "Frame2", "Roulement", {"Roulement", q("Butée")}},
-        {"ComboType", "Frame2", q("à billes"), {q("à billes"), q("à rouleaux"), q("à rotule (billes)"), q("à rotule (rouleaux)")}},
-        {"ComboRangées", "Frame2", q("une rangée ou T"), {q("une rangée ou T"), q("deux rangées, X ou O")}},
+        {"ComboType",
+         "Frame2",
+         q("à billes"),
+         {q("à billes"), q("à rouleaux"), q("à rotule (billes)"), q("à rotule (rouleaux)")}},
+        {"ComboRangées",
+         "Frame2",
+         q("une rangée ou T"),
+         {q("une rangée ou T"), q("deux rangées, X ou O")}},
         {"ComboAngle", "Frame3", q("0° (Contact Radial)"), kRadialAngles},
-        {"ComboFonctionnement", "Frame7", q("Conditions normales, mouvements doux et précis ( x 1 )"),
-         {"Sans chocs, faibles mouvements de rotation ( x 0.5 )", q("Conditions normales, mouvements doux et précis ( x 1 )"),
-          "Avec chocs ( x 2 )", q("Mouvements très doux et très précis ( x 4 )")}},
+        {"ComboFonctionnement",
+         "Frame7",
+         q("Conditions normales, mouvements doux et précis ( x 1 )"),
+         {"Sans chocs, faibles mouvements de rotation ( x 0.5 )",
+          q("Conditions normales, mouvements doux et précis ( x 1 )"), "Avec chocs ( x 2 )",
+          q("Mouvements très doux et très précis ( x 4 )")}},
         {"ComboFiabilité", "Frame8", "90%", {"90%", "95%", "96%", "97%", "98%", "99%"}},
         {"ComboCalcul", "Frame9", "Automatique", {"Automatique", "Manuel"}},
     };
@@ -185,9 +204,12 @@ TEST(Roulement, OpensWithItsDesignContents) {
     const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
     const QColor face = QApplication::palette().color(QPalette::Button);
     const QColor window = QApplication::palette().color(QPalette::Base);
-    for (const char* n : {"Texte", "TextX", "TextY", "TextXo", "TextYo", "TextFaFr"}) EXPECT_EQ(base(&w, n), menu) << n;
-    for (const char* n : {"TextP", "TextPo", "TextL10", "TextL10H"}) EXPECT_EQ(base(&w, n), face) << n;
-    for (const char* n : {"TextFr", "TextFa", "TextCo", "TextC", "TextN", "TextRef"}) EXPECT_EQ(base(&w, n), window) << n;
+    for (const char* n : {"Texte", "TextX", "TextY", "TextXo", "TextYo", "TextFaFr"})
+        EXPECT_EQ(base(&w, n), menu) << n;
+    for (const char* n : {"TextP", "TextPo", "TextL10", "TextL10H"})
+        EXPECT_EQ(base(&w, n), face) << n;
+    for (const char* n : {"TextFr", "TextFa", "TextCo", "TextC", "TextN", "TextRef"})
+        EXPECT_EQ(base(&w, n), window) << n;
 
     // Frame1 fits in the window at its design size: no bar is needed.
     EXPECT_FALSE(w.vScroll()->isVisibleTo(&w));
@@ -308,7 +330,7 @@ TEST(Roulement, ManuelAndAutomatiqueModes) {
     set(&w, "TextFa", "200");
     EXPECT_TRUE(calculer(&w).isEmpty());
     EXPECT_EQ(texts(&w, kFactorBoxes), (QStringList{"0.3", "1", "1.5", "0.5", "0.7,9"}));
-    EXPECT_EQ(text(&w, "TextP"), "1300,00");  // 1·1000 + 1.5·200
+    EXPECT_EQ(text(&w, "TextP"), "1300,00");   // 1·1000 + 1.5·200
     EXPECT_EQ(text(&w, "TextPo"), "1000,00");  // 0.5·1000 + 0.7·200 = 640, raised to Fr
     EXPECT_EQ(text(&w, "TextFaFr"), "0,20");
 
@@ -361,8 +383,12 @@ TEST(Roulement, WorkedExampleInAFrenchAndAPointLocale) {
         QStringList factors, results;
     };
     const Case cases[] = {
-        {"fr_FR", {"0,68", "0,41", "0,87", "0,50", "0,38"}, {"0,75", "2,735 599", "2125,00", "4000,00", "45,59"}},
-        {"en_US", {"0.68", "0.41", "0.87", "0.50", "0.38"}, {"0.75", "2.735 599", "2125.00", "4000.00", "45.59"}},
+        {"fr_FR",
+         {"0,68", "0,41", "0,87", "0,50", "0,38"},
+         {"0,75", "2,735 599", "2125,00", "4000,00", "45,59"}},
+        {"en_US",
+         {"0.68", "0.41", "0.87", "0.50", "0.38"},
+         {"0.75", "2.735 599", "2125.00", "4000.00", "45.59"}},
     };
     for (const Case& c : cases) {
         LocaleScope locale(c.locale);
@@ -426,17 +452,45 @@ TEST(Roulement, RequestsSetTheirFieldAndRunAgain) {
         QList<QPair<QString, QString>> after;  // field texts once the click is over
     };
     const Case cases[] = {
-        {"radial roller at 0 with an axial load", "Roulement", "à rouleaux", "une rangée ou T",
-         "0° (Contact Radial)", "1000", "10", {q(kMsgRadialRoller)},
+        {"radial roller at 0 with an axial load",
+         "Roulement",
+         "à rouleaux",
+         "une rangée ou T",
+         "0° (Contact Radial)",
+         "1000",
+         "10",
+         {q(kMsgRadialRoller)},
          {{"TextFa", "0"}, {"TextP", "1000,00"}, {"TextX", "1,00"}, {"TextFaFr", "0,00"}}},
-        {"self-aligning at 0", "Roulement", "à rotule (billes)", "une rangée ou T", "0° (Contact Radial)",
-         "1000", "10", {q(kMsgSelfAligning)},
+        {"self-aligning at 0",
+         "Roulement",
+         "à rotule (billes)",
+         "une rangée ou T",
+         "0° (Contact Radial)",
+         "1000",
+         "10",
+         {q(kMsgSelfAligning)},
          {{"ComboAngle", q("5°")}, {"TextFa", "10"}, {"Texte", "0,13"}, {"TextFaFr", "0,01"}}},
-        {"thrust ball at 90 with a radial load", "Butée", "à billes", "double effet", "90° (Contact Axial)", "5",
-         "100", {q(kMsgAxialBall)},
-         {{"TextFr", "0"}, {"TextP", "0,00"}, {"TextL10H", "0,00"}, {"TextL10", "0"}, {"TextPo", "0"}}},
-        {"thrust roller at 90 with a radial load", "Butée", "à rouleaux", "simple effet",
-         "90° (Contact Axial)", "5", "100", {q(kMsgAxialRoller)},
+        {"thrust ball at 90 with a radial load",
+         "Butée",
+         "à billes",
+         "double effet",
+         "90° (Contact Axial)",
+         "5",
+         "100",
+         {q(kMsgAxialBall)},
+         {{"TextFr", "0"},
+          {"TextP", "0,00"},
+          {"TextL10H", "0,00"},
+          {"TextL10", "0"},
+          {"TextPo", "0"}}},
+        {"thrust roller at 90 with a radial load",
+         "Butée",
+         "à rouleaux",
+         "simple effet",
+         "90° (Contact Axial)",
+         "5",
+         "100",
+         {q(kMsgAxialRoller)},
          {{"TextFr", "0"}, {"TextP", "0"}, {"TextL10H", "0"}, {"Texte", "0"}}},
     };
     for (const Case& c : cases) {
@@ -451,7 +505,8 @@ TEST(Roulement, RequestsSetTheirFieldAndRunAgain) {
         set(&w, "TextCo", "50000");
         set(&w, "TextC", "20000");
         EXPECT_EQ(calculer(&w), c.messages) << c.what;
-        for (const auto& [name, value] : c.after) EXPECT_EQ(text(&w, name), value) << c.what << " " << name.toStdString();
+        for (const auto& [name, value] : c.after)
+            EXPECT_EQ(text(&w, name), value) << c.what << " " << name.toStdString();
         // The field set removes the cause: the next click computes quietly.
         const QStringList again = calculer(&w);
         EXPECT_TRUE(again.isEmpty()) << c.what << ": " << again.join('|').toStdString();
@@ -489,7 +544,7 @@ TEST(Roulement, NegativePastedLoadStopsAndFocusesFr) {
 namespace {
 // A window whose field requests are lost, so that the engine asks again each run.
 class DeafRoulement : public Roulement {
-protected:
+  protected:
     bool handleRequest(const torvel::Step& request) override {
         if (request.target == kRequestRerun) return Roulement::handleRequest(request);
         return true;
@@ -541,12 +596,14 @@ TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
         calculer(&w);
         choose(&w, "ComboCalcul", q(c.mode));
         set(&w, "TextN", c.speed);
-        const auto lines = bearingReportLines(w.reportFields(), "01/02/2024", Roulement::engineSeparator());
+        const auto lines =
+            bearingReportLines(w.reportFields(), "01/02/2024", Roulement::engineSeparator());
         ASSERT_TRUE(lines.has_value()) << c.mode << " " << c.speed;
         QStringList all;
         for (const auto& l : *lines) all << QString::fromStdString(l.text);
         EXPECT_TRUE(all.contains(q("Référence : R-12")));
-        EXPECT_TRUE(all.contains(q("- Type d'élément roulant : Roulement à billes à une rangée ou T")));
+        EXPECT_TRUE(
+            all.contains(q("- Type d'élément roulant : Roulement à billes à une rangée ou T")));
         EXPECT_TRUE(all.contains(q("- Angle de contact : 25°")));
         EXPECT_TRUE(all.contains("  Avec chocs ( x 2 )"));
         EXPECT_TRUE(all.contains(q("- Fiabilité ( Facteur de correction de la durée ) : 99%")));
@@ -557,7 +614,10 @@ TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
         EXPECT_TRUE(all.contains("  Charge Statique Equivalente (Po x So) : Po' = 4000,00 N"));
         EXPECT_TRUE(all.contains("  Charge Dynamique Equivalente : P = 2125,00 N"));
         EXPECT_TRUE(all.contains("  L = 2,735 599 millions de Tours"));
-        EXPECT_EQ(all.contains(q("- Vitesse (constante) : %1 Tr/min").arg(QString::fromLatin1(c.speed))), c.speedLines) << c.speed;
+        EXPECT_EQ(
+            all.contains(q("- Vitesse (constante) : %1 Tr/min").arg(QString::fromLatin1(c.speed))),
+            c.speedLines)
+            << c.speed;
         EXPECT_EQ(all.contains("  Lh = 45,59 Heures"), c.speedLines) << c.speed;
         const qsizetype coefficients = all.indexOf("- Coefficients");
         const qsizetype results = all.indexOf(q("> Résultats"));
@@ -566,7 +626,8 @@ TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
         // In Manuel the boxes were reset to "0" by the mode click.
         const QString e = c.factorsFirst ? "0" : "0,68";
         EXPECT_EQ(all.mid(coefficients + 1, 6),
-                  (QStringList{"  Fa / Fr = 0,75", "  e = " + e, "  Xo = " + (c.factorsFirst ? "0" : QString("0,50")),
+                  (QStringList{"  Fa / Fr = 0,75", "  e = " + e,
+                               "  Xo = " + (c.factorsFirst ? "0" : QString("0,50")),
                                "  Yo = " + (c.factorsFirst ? "0" : QString("0,38")),
                                "  X = " + (c.factorsFirst ? "0" : QString("0,41")),
                                "  Y = " + (c.factorsFirst ? "0" : QString("0,87"))}));
@@ -576,8 +637,9 @@ TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
 TEST(Roulement, PrintsTheReportReadBackFromPdf) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF") ? qEnvironmentVariable("TORVEL_KEEP_PDF")
-                                                                     : dir.filePath("roulement.pdf");
+    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
+                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
+                            : dir.filePath("roulement.pdf");
     Roulement w;
     w.show();
     enterWorkedExample(&w);
@@ -591,11 +653,13 @@ TEST(Roulement, PrintsTheReportReadBackFromPdf) {
     EXPECT_EQ(pdfPages(pdf), pdfPages(single));
     const QString printed = pdfText(pdf);
     for (const QString& expected :
-         {q("Eléments Roulants : Estimation de la durée de vie"), q("Référence : Réducteur 3"), q("> Données"),
-          q("- Type d'élément roulant : Roulement à billes à une rangée ou T"), q("- Angle de contact : 25°"),
-          q("- Vitesse (constante) : 1000 Tr/min"), q("> Résultats"), QString("Fa / Fr = 0,75"),
-          QString("Po' = 4000,00 N"), QString("L = 2,735 599 millions de Tours"), QString("Lh = 45,59 Heures")})
-        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n" << printed.toStdString();
+         {q("Eléments Roulants : Estimation de la durée de vie"), q("Référence : Réducteur 3"),
+          q("> Données"), q("- Type d'élément roulant : Roulement à billes à une rangée ou T"),
+          q("- Angle de contact : 25°"), q("- Vitesse (constante) : 1000 Tr/min"), q("> Résultats"),
+          QString("Fa / Fr = 0,75"), QString("Po' = 4000,00 N"),
+          QString("L = 2,735 599 millions de Tours"), QString("Lh = 45,59 Heures")})
+        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n"
+                                                << printed.toStdString();
     EXPECT_LT(printed.indexOf(q("> Résultats")), printed.indexOf("- Coefficients"));
 }
 
@@ -603,11 +667,13 @@ TEST(Roulement, UnreadableSpeedPrintsNothingAndSaysSo) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
     for (const char* speed : {"", "abc", "1 500", "12.5.1"}) {
-        const QString pdf = dir.filePath(QStringLiteral("speed-%1.pdf").arg(QString::fromLatin1(speed).size()));
+        const QString pdf =
+            dir.filePath(QStringLiteral("speed-%1.pdf").arg(QString::fromLatin1(speed).size()));
         Roulement w;
         w.show();
         set(&w, "TextN", speed);
-        EXPECT_EQ(answerPrintDialog([&] { click(&w, "BtImprimer"); }, pdf), QStringList{q(kMsgReportSpeed)})
+        EXPECT_EQ(answerPrintDialog([&] { click(&w, "BtImprimer"); }, pdf),
+                  QStringList{q(kMsgReportSpeed)})
             << speed;
         EXPECT_FALSE(QFile::exists(pdf) && QFile(pdf).size() > 0) << speed;
     }
