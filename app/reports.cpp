@@ -18,7 +18,7 @@ constexpr int kLeft = 100;
 constexpr int kBottom = 950;
 // 12 points on the 210 mm of an A4 width mapped to 850 units.
 constexpr int kFontPixels = 17;
-constexpr int kLineStep = 20;
+constexpr int kLineStep = 18;  // a 12-point line on a 1000-unit A4 height
 }  // namespace
 
 void preparePrinter(QPrinter& printer, bool landscape) {
