@@ -1,0 +1,104 @@
+// Time of one calculation of every engine, of the number rules, and of the
+// full sweep of every fits class at every size range.
+#include <benchmark/benchmark.h>
+
+#include "bearing_life.h"
+#include "contact_oblique.h"
+#include "dimension_chain.h"
+#include "duty_cycle.h"
+#include "iso_fits.h"
+#include "numbers.h"
+#include "section_engine.h"
+#include "spring_engine.h"
+
+namespace {
+
+void LeadingNumber(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(torvel::leadingNumber("  1 234.5678E-2 "));
+}
+BENCHMARK(LeadingNumber);
+
+void FormatNumber(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(torvel::formatNumber(1234.56789, "### ##0.000#", ','));
+}
+BENCHMARK(FormatNumber);
+
+void DimensionChains(benchmark::State& state) {
+    torvel::Chain chain;
+    chain.outer[0] = {50, 0.1, 0};
+    chain.inner[0] = {49.8, 0, -0.05};
+    for (auto _ : state) benchmark::DoNotOptimize(torvel::computeChains(chain, chain));
+}
+BENCHMARK(DimensionChains);
+
+void BearingLife(benchmark::State& state) {
+    using namespace torvel::bearings;
+    BearingEntries e;
+    e.fr = "4000";
+    e.fa = "3000";
+    e.co = "20000";
+    e.c = "30000";
+    e.n = "1000";
+    BearingState s;
+    for (auto _ : state) benchmark::DoNotOptimize(calculateBearing(s, e, ','));
+}
+BENCHMARK(BearingLife);
+
+void ContactOblique(benchmark::State& state) {
+    using namespace torvel::bearings;
+    ObliqueEntries e;
+    e.faE = "500";
+    e.frA = "3000";
+    e.frB = "2000";
+    e.eA = e.eB = "0.37";
+    e.yA = e.yB = "1.6";
+    ObliqueState s;
+    for (auto _ : state) benchmark::DoNotOptimize(calculateOblique(s, e, ','));
+}
+BENCHMARK(ContactOblique);
+
+void DutyCycle(benchmark::State& state) {
+    using namespace torvel::bearings;
+    DutyEntries e;
+    for (int i = 0; i < kDutyCases; ++i) e.grid[static_cast<size_t>(i)] = {"10", "1500", std::to_string(1000 + 10 * i)};
+    e.c = "30000";
+    DutyState s;
+    for (auto _ : state) benchmark::DoNotOptimize(calculateDuty(s, e, ','));
+}
+BENCHMARK(DutyCycle);
+
+void Section(benchmark::State& state) {
+    torvel::sections::SectionResults r;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            torvel::sections::calculateSection(r, {"Profilé L", "100", "100", "10", "0"}, ','));
+}
+BENCHMARK(Section);
+
+void Spring(benchmark::State& state) {
+    torvel::springs::SpringState s;
+    const std::string end(torvel::springs::endTypeNames()[0]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(torvel::springs::calculateSpring(
+            s, {"2", "20", "7000", "7.86", "5", "50", "10", "40", end}, ','));
+}
+BENCHMARK(Spring);
+
+void FitsFullSweep(benchmark::State& state) {
+    using namespace torvel::fits;
+    int found = 0;
+    for (auto _ : state) {
+        found = 0;
+        for (Side side : {Side::Hole, Side::Shaft})
+            for (const std::string& key : classKeys(side))
+                for (const Band& band : sizeRanges())
+                    if (deviations(side, key, band.upTo)) ++found;
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["lookups_found"] = found;
+}
+BENCHMARK(FitsFullSweep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
