@@ -23,6 +23,7 @@
 #include "MDIForm1.h"
 #include "StudyWindow.h"
 #include "application.h"
+#include "examples.h"
 #include "frmSplash.h"
 #include "studies.h"
 
@@ -64,10 +65,6 @@ private:
     std::function<void()> seen_;
 };
 
-void fill(QWidget* w, const char* name, const char* text) {
-    if (auto* e = w->findChild<QLineEdit*>(QString::fromLatin1(name))) e->setText(QString::fromLatin1(text));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,8 +75,12 @@ int main(int argc, char** argv) {
     torvel::initApplication(app);
     // Message boxes raised by a calculation are answered at once.
     QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+    int messages = 0;
+    QObject::connect(&answer, &QTimer::timeout, [&messages] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++messages;
+            box->accept();
+        }
     });
     answer.start(0);
 
@@ -96,28 +97,17 @@ int main(int argc, char** argv) {
                 splashPainted, mainShown);
 
     MDIForm1* m = splash.mainWindow();
-    for (const auto& entry : torvel::studyEntries()) {
-        if (!entry.create) continue;
+    for (const auto& example : tools::examples()) {
         QElapsedTimer t;
         t.start();
-        torvel::StudyWindow* w = m->openStudy(QString::fromLatin1(entry.type));
+        torvel::StudyWindow* w = m->openStudy(QString::fromLatin1(example.type));
+        if (!w) continue;
         QApplication::processEvents();
         w->repaint();
         const double open = t.nsecsElapsed() / 1e6;
 
-        fill(w, "TextJe1A", "50");
-        fill(w, "TextFr", "4000");
-        fill(w, "TextFa", "3000");
-        fill(w, "TextCo", "20000");
-        fill(w, "TextC", "30000");
-        fill(w, "TextN", "1000");
-        fill(w, "TextFaE", "500");
-        fill(w, "TextFrA", "3000");
-        fill(w, "TextFrB", "2000");
-        fill(w, "Texta", "40");
-        fill(w, "Textb", "20");
-        fill(w, "Textd", "2");
-        fill(w, "Textdm", "20");
+        tools::fillExample(w, example);
+        messages = 0;
         QAbstractButton* go = w->findChild<QAbstractButton*>(QStringLiteral("BtCalculer"));
         QWidget* tile = w->findChild<QWidget*>(QStringLiteral("Lbl_TB_Ql_Al_2"));
         t.restart();
@@ -133,8 +123,9 @@ int main(int argc, char** argv) {
         }
         QApplication::processEvents();
         w->repaint();
-        std::printf("%-20s open %7.2f ms   %s %7.2f ms\n", entry.type, open,
-                    go ? "Calculer" : "tile click", t.nsecsElapsed() / 1e6);
+        std::printf("%-20s open %7.2f ms   %s %7.2f ms%s\n", example.type, open,
+                    go ? "Calculer" : "tile click", t.nsecsElapsed() / 1e6,
+                    messages ? "  (with a message box)" : "");
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
