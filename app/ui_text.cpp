@@ -11,6 +11,13 @@ namespace torvel {
 
 QString decimalSeparator() { return QLocale().decimalPoint(); }
 
+char engineDecimalSeparator() {
+    const QString point = decimalSeparator();
+    if (point.size() == 1 && point.at(0).unicode() > 0x20 && point.at(0).unicode() < 0x7f)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
+}
+
 QString displayNumber(double value, const char* pattern) {
     // Format with a neutral marker, then put in the locale's separator, which
     // need not be a single byte.

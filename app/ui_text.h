@@ -15,6 +15,10 @@ namespace torvel {
 // The decimal separator of the user's locale (QLocale(), which follows the system).
 QString decimalSeparator();
 
+// The separator the engines format with: the locale's when it is one printable
+// ASCII character, otherwise the point the numbers are typed with.
+char engineDecimalSeparator();
+
 // formatNumber with the locale's decimal separator.
 QString displayNumber(double value, const char* pattern);
 

@@ -20,13 +20,6 @@ namespace engine = torvel::bearings;
 
 namespace {
 
-// The engine formats with one byte; a locale whose separator is anything else
-// gets the point the numbers are typed with.
-char engineSeparator() {
-    const QString sep = QLocale().decimalPoint();
-    return sep.size() == 1 && sep.at(0).unicode() < 128 ? sep.at(0).toLatin1() : '.';
-}
-
 constexpr int kRows = engine::kDutyCases + 1;
 constexpr int kColumns = 4;
 constexpr int kRowHeight = 240;
@@ -255,7 +248,7 @@ void CasVariables::calculate() {
     in.element = toStd(element_->currentText());
     in.c = toStd(text("TextC"));
     in.reliability = toStd(reliability_->currentText());
-    play(engine::calculateDuty(state_, in, engineSeparator()));
+    play(engine::calculateDuty(state_, in, torvel::engineDecimalSeparator()));
 }
 
 torvel::ReportLines CasVariables::reportLines() const {
@@ -269,7 +262,7 @@ torvel::ReportLines CasVariables::reportLines() const {
     f.p = toStd(text("TextP"));
     f.l10 = toStd(text("TextL10"));
     f.l10h = toStd(text("TextL10H"));
-    return engine::dutyReportLines(f, state_, toStd(torvel::shortDate()), engineSeparator());
+    return engine::dutyReportLines(f, state_, toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
 }
 
 void CasVariables::print() {

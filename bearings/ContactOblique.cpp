@@ -17,13 +17,6 @@ namespace engine = torvel::bearings;
 
 namespace {
 
-// The engine formats with one byte; a locale whose separator is anything else
-// gets the point the numbers are typed with.
-char engineSeparator() {
-    const QString sep = QLocale().decimalPoint();
-    return sep.size() == 1 && sep.at(0).unicode() < 128 ? sep.at(0).toLatin1() : '.';
-}
-
 constexpr int kBoxHeight = 315;
 constexpr int kLabelHeight = 255;
 
@@ -156,7 +149,7 @@ void ContactOblique::calculate() {
     in.eB = toStd(text("TexteB"));
     in.yA = toStd(text("TextYA"));
     in.yB = toStd(text("TextYB"));
-    play(engine::calculateOblique(state_, in, engineSeparator()));
+    play(engine::calculateOblique(state_, in, torvel::engineDecimalSeparator()));
 }
 
 torvel::ReportLines ContactOblique::reportLines() const {

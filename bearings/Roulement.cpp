@@ -215,13 +215,6 @@ QList<QLineEdit*> Roulement::factorBoxes() const {
     return boxes;
 }
 
-char Roulement::engineSeparator() {
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() > 0x20 && point.at(0).unicode() < 0x7f)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
-}
-
 BearingEntries Roulement::entries() const {
     BearingEntries in;
     in.fr = toStd(text(QStringLiteral("TextFr")));
@@ -314,7 +307,7 @@ bool Roulement::handleRequest(const torvel::Step& request) {
 void Roulement::calculate() {
     for (int run = 0; run <= kMaxReruns; ++run) {
         rerun_ = false;
-        play(calculateBearing(state_, entries(), engineSeparator()));
+        play(calculateBearing(state_, entries(), torvel::engineDecimalSeparator()));
         if (!rerun_) break;
     }
     rerun_ = false;
@@ -324,7 +317,7 @@ void Roulement::print() {
     bool unreadableSpeed = false;
     printTextReport([&]() -> std::optional<torvel::ReportLines> {
         auto lines =
-            bearingReportLines(reportFields(), toStd(torvel::shortDate()), engineSeparator());
+            bearingReportLines(reportFields(), toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
         unreadableSpeed = !lines;
         return lines;
     });

@@ -22,10 +22,6 @@ class Roulement : public torvel::StudyWindow {
     void ComboElement_Click();
     void ComboCalcul_Click();
 
-    // The separator the engine formats and reads with: the locale's when it is
-    // one ASCII character, otherwise ".".
-    static char engineSeparator();
-
     // What the calculation and the report read, as the fields stand.
     torvel::bearings::BearingEntries entries() const;
     torvel::bearings::BearingReportFields reportFields() const;

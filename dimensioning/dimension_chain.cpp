@@ -1,23 +1,12 @@
 #include "dimension_chain.h"
 
-#include "numbers.h"
+#include "single.h"
 
 namespace torvel {
 
 const char* const kChainOutOfRange =
     "Calcul impossible : une cote ou un résultat dépasse la capacité de calcul "
     "(3,4E+38 en valeur absolue).\nVeuillez vérifier les cotes saisies.";
-
-namespace {
-
-// Rounds to single precision; false when the value leaves its range.
-bool store(double value, float& out) {
-    if (!fitsInFloat(value)) return false;
-    out = static_cast<float>(value);
-    return true;
-}
-
-}  // namespace
 
 ChainResult computeChain(const Chain& chain, bool* inRange) {
     ChainResult r;
@@ -26,13 +15,13 @@ ChainResult computeChain(const Chain& chain, bool* inRange) {
         float on, ou, ol, in, iu, il;
         const auto& o = chain.outer[i];
         const auto& n = chain.inner[i];
-        ok = store(o.nominal, on) && store(o.upper, ou) && store(o.lower, ol) &&
-             store(n.nominal, in) && store(n.upper, iu) && store(n.lower, il);
-        ok = ok && store(double(r.nominal) + on - in, r.nominal) &&
-             store(double(r.upper) + ou - il, r.upper) && store(double(r.lower) + ol - iu, r.lower);
+        ok = keep(on, o.nominal) && keep(ou, o.upper) && keep(ol, o.lower) &&
+             keep(in, n.nominal) && keep(iu, n.upper) && keep(il, n.lower);
+        ok = ok && keep(r.nominal, double(r.nominal) + on - in) &&
+             keep(r.upper, double(r.upper) + ou - il) && keep(r.lower, double(r.lower) + ol - iu);
     }
-    ok = ok && store(double(r.upper) + r.nominal, r.maxClearance) &&
-         store(double(r.lower) + r.nominal, r.minClearance);
+    ok = ok && keep(r.maxClearance, double(r.upper) + r.nominal) &&
+         keep(r.minClearance, double(r.lower) + r.nominal);
     if (inRange) *inRange = ok;
     return ok ? r : ChainResult{};
 }

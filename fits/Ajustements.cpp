@@ -125,7 +125,7 @@ void Ajustements::buildPopup() {
     QFont nameFont = font();
     nameFont.setPointSizeF(9.75);
     nameFont.setBold(true);
-    struct Spec {
+    struct SideDesign {
         Side side;
         const char* name;
         const char* text;
@@ -135,11 +135,11 @@ void Ajustements::buildPopup() {
         const char* lowerText;
         int left;
     };
-    const Spec specs[] = {
+    const SideDesign designs[] = {
         {Side::Hole, "Aj_Ale", "H7", "Af_Ec_Sup_Al", "0.01", "Af_Ec_Inf_Al", "0", 150},
         {Side::Shaft, "Aj_Arb", "g6", "Af_Ec_Sup_Ar", "-0.002", "Af_Ec_Inf_Ar", "-0.008", 2250},
     };
-    for (const Spec& s : specs) {
+    for (const SideDesign& s : designs) {
         SideFields& f = fields(s.side);
         f.name = addLabel(popup, QString::fromLatin1(s.name), QString::fromLatin1(s.text), s.left,
                           1020, 850, 330);

@@ -67,15 +67,6 @@ const QList<ResultGroup>& resultGroups() {
     return groups;
 }
 
-// The engine formats with a one-byte separator; a locale whose separator is
-// not plain ASCII gets the point, which the leading-number rule reads back.
-char engineDecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() > 32 && point.at(0).unicode() < 127)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
-}
-
 }  // namespace
 
 Section::Section(QWidget* parent)
@@ -221,7 +212,7 @@ void Section::calculate() {
     for (int i = 0; i < 4; ++i)
         texts[i] = findChild<QLineEdit*>(QString::fromLatin1(names[i]))->text().toStdString();
     play(sections::calculateSection(results_, {shape, texts[0], texts[1], texts[2], texts[3]},
-                                    engineDecimalSeparator()));
+                                    torvel::engineDecimalSeparator()));
     if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
 }
 

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "numbers.h"
+#include "single.h"
 
 namespace torvel::sections {
 
@@ -12,22 +13,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// Rounds each kept value to single precision, remembering whether any of them
-// left the float range or was not a number at all.
-class Keep {
-  public:
-    float operator()(double value) {
-        if (!fitsInFloat(value)) {
-            ok_ = false;
-            return 0.0f;
-        }
-        return static_cast<float>(value);
-    }
-    bool ok() const { return ok_; }
-
-  private:
-    bool ok_ = true;
-};
 
 bool anyZero(std::initializer_list<float> values) {
     for (float v : values)

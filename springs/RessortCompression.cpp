@@ -182,13 +182,6 @@ void RessortCompression::addResult(QGroupBox* group, const char* name, const cha
     recoloured_ << caption << box;
 }
 
-char RessortCompression::engineDecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() > 0x20 && point.at(0).unicode() < 0x7f)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
-}
-
 void RessortCompression::calculate() {
     auto text = [this](const char* name) {
         return findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
@@ -199,7 +192,7 @@ void RessortCompression::calculate() {
         text("TextF2"), text("TextL2"), endType_->currentText().toStdString()};
     const torvel::springs::SpringEntries entries{texts[0], texts[1], texts[2], texts[3], texts[4],
                                                  texts[5], texts[6], texts[7], texts[8]};
-    play(torvel::springs::calculateSpring(state_, entries, engineDecimalSeparator()));
+    play(torvel::springs::calculateSpring(state_, entries, torvel::engineDecimalSeparator()));
     if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
 }
 

@@ -22,8 +22,6 @@ class RessortCompression : public torvel::StudyWindow {
 
     // Caption of Frame1 on the print-out, dated now.
     static QString printCaption();
-    // The single-byte decimal separator the engine formats with.
-    static char engineDecimalSeparator();
 
     // The controls the print-out recolours (besides the window and Frame1).
     const QList<QWidget*>& printRecoloured() const { return recoloured_; }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "numbers.h"
+#include "single.h"
 
 namespace torvel::springs {
 
@@ -19,22 +20,6 @@ constexpr std::array<std::pair<std::string_view, float>, 3> kEndTypes{{
     {"Rapprochées, non meulées", 3.0f},
 }};
 
-// Rounds each kept value to single precision, remembering whether any of them
-// left the float range or was not a number.
-class Keep {
-  public:
-    float operator()(double value) {
-        if (!fitsInFloat(value)) {
-            ok_ = false;
-            return 0.0f;
-        }
-        return static_cast<float>(value);
-    }
-    bool ok() const { return ok_; }
-
-  private:
-    bool ok_ = true;
-};
 
 }  // namespace
 

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "ui_helpers.h"
+#include "ui_text.h"
 
 using namespace testing_ui;
 using namespace torvel::bearings;
@@ -597,7 +598,7 @@ TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
         choose(&w, "ComboCalcul", q(c.mode));
         set(&w, "TextN", c.speed);
         const auto lines =
-            bearingReportLines(w.reportFields(), "01/02/2024", Roulement::engineSeparator());
+            bearingReportLines(w.reportFields(), "01/02/2024", torvel::engineDecimalSeparator());
         ASSERT_TRUE(lines.has_value()) << c.mode << " " << c.speed;
         QStringList all;
         for (const auto& l : *lines) all << QString::fromStdString(l.text);

@@ -16,6 +16,7 @@
 
 #include "spring_engine.h"
 #include "ui_helpers.h"
+#include "ui_text.h"
 
 using namespace testing_ui;
 
@@ -346,7 +347,7 @@ TEST(RessortCompression, DecimalSeparatorOfTheEngine) {
     for (const Case& c :
          {Case{"fr_FR", ','}, Case{"en_US", '.'}, Case{"de_DE", ','}, Case{"ar_EG", '.'}}) {
         LocaleScope locale(c.locale);
-        EXPECT_EQ(RessortCompression::engineDecimalSeparator(), c.point) << c.locale;
+        EXPECT_EQ(torvel::engineDecimalSeparator(), c.point) << c.locale;
     }
 }
 
