@@ -264,7 +264,15 @@ StudyWindow* MDIForm1::openStudy(const QString& type) {
     mdi_->setActiveSubWindow(sub);
     sub->raise();
     window->activateWindow();
-    window->setFocus(Qt::OtherFocusReason);
+    // The focus goes to the first control of the study, unless it is already inside.
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || !window->isAncestorOf(focused)) {
+        QWidget* first = window->nextInFocusChain();
+        while (first != window && !((first->focusPolicy() & Qt::TabFocus) && first->isEnabled() &&
+                                    first->isVisibleTo(window)))
+            first = first->nextInFocusChain();
+        first->setFocus(Qt::TabFocusReason);
+    }
     return window;
 }
 

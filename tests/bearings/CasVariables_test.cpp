@@ -537,25 +537,3 @@ TEST(CasVariables, SweepEndsInOneStopOrFiniteResults) {
         }
     }
 }
-
-TEST(CasVariables, ReferenceNamesTheStudyInTheCaption) {
-    CasVariables w;
-    showActive(&w);
-    auto* ref = child<QLineEdit>(&w, "TextRef");
-    ref->setFocus();
-    child<QLineEdit>(&w, "TextC")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Cas Variables - Etude  : ");
-    type(ref, "Étude 4");
-    child<QLineEdit>(&w, "TextC")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Cas Variables - Etude  : Étude 4");
-}
-
-TEST(CasVariables, Screenshot) {
-    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP();
-    CasVariables w;
-    w.resize(w.frame()->size() + QSize(40, 40));
-    w.show();
-    enterCases(&w, kTwoCases);
-    w.grab().save(QString::fromLocal8Bit(path));
-}

@@ -408,24 +408,3 @@ TEST(ContactOblique, SweepEndsInOneMessageOrFiniteResults) {
         }
     }
 }
-
-TEST(ContactOblique, ReferenceNamesTheStudyInTheCaption) {
-    ContactOblique w;
-    showActive(&w);
-    auto* ref = child<QLineEdit>(&w, "TextRef");
-    ref->setFocus();
-    child<QLineEdit>(&w, "TextFaE")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Contacts Obliques - Etude  : ");
-    type(ref, "Étude 4");
-    child<QLineEdit>(&w, "TextFaE")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Contacts Obliques - Etude  : Étude 4");
-}
-
-TEST(ContactOblique, Screenshot) {
-    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP();
-    ContactOblique w;
-    w.resize(w.frame()->size() + QSize(40, 40));
-    w.show();
-    w.grab().save(QString::fromLocal8Bit(path));
-}

@@ -563,18 +563,6 @@ TEST(Roulement, RerunsAreBounded) {
     EXPECT_EQ(calculer(&w), QStringList(3, q(kMsgSelfAligning)));
 }
 
-TEST(Roulement, ReferenceNamesTheStudyInTheCaption) {
-    Roulement w;
-    showActive(&w);
-    auto* ref = child<QLineEdit>(&w, "TextRef");
-    ref->setFocus();
-    child<QLineEdit>(&w, "TextFr")->setFocus();
-    EXPECT_EQ(w.windowTitle(), q("Elément Roulant - Etude  : "));
-    type(ref, q("Arbre pignon é"));
-    child<QLineEdit>(&w, "TextFr")->setFocus();
-    EXPECT_EQ(w.windowTitle(), q("Elément Roulant - Etude  : Arbre pignon é"));
-}
-
 TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
     struct Case {
         const char* mode;
@@ -683,12 +671,4 @@ TEST(Roulement, UnreadableSpeedPrintsNothingAndSaysSo) {
     w.show();
     set(&w, "TextN", "abc");
     EXPECT_TRUE(answerPrintDialog([&] { click(&w, "BtImprimer"); }, QString()).isEmpty());
-}
-
-TEST(Roulement, Screenshot) {
-    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP();
-    Roulement w;
-    w.show();
-    w.grab().save(QString::fromLocal8Bit(path));
 }

@@ -168,21 +168,6 @@ TEST(ChainesDeCotes, OutOfRangeEntryShowsOneMessageAndKeepsResults) {
     EXPECT_EQ(results(&w, 1), before1);
 }
 
-TEST(ChainesDeCotes, ReferenceNamesTheStudyInTheCaption) {
-    ChainesDeCotes w;
-    showActive(&w);
-    auto* ref = child<QLineEdit>(&w, "TextRef");
-    ref->setFocus();
-    child<QLineEdit>(&w, "TextJe1A")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Cotation Fonctionnelle - Etude  : ");
-    type(ref, "Carter 12é");
-    child<QLineEdit>(&w, "Text1")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Cotation Fonctionnelle - Etude  : Carter 12é");
-    type(child<QLineEdit>(&w, "Text1"), "libre");
-    child<QLineEdit>(&w, "TextJe1A")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Cotation Fonctionnelle - Etude  : Carter 12é");
-}
-
 TEST(ChainesDeCotes, PrintsOnePagePerCopyAndComesBackToScreen) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
@@ -230,13 +215,4 @@ TEST(ChainesDeCotes, PrintCaptionCarriesDateAndTime) {
     EXPECT_TRUE(caption.contains(QDate::currentDate().toString("dd/MM/yyyy")));
     EXPECT_TRUE(caption.contains(" à "));
     EXPECT_TRUE(caption.contains(QRegularExpression(" à \\d\\d:\\d\\d:\\d\\d$")));
-}
-
-TEST(ChainesDeCotes, Screenshot) {
-    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP();
-    ChainesDeCotes w;
-    w.resize(w.frame()->size() + QSize(40, 40));
-    w.show();
-    w.grab().save(QString::fromLocal8Bit(path));
 }

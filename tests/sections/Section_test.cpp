@@ -399,14 +399,6 @@ TEST(Section, EntriesTakeOnlyNumbersResultsAreNotTyped) {
         EXPECT_TRUE(child<QLineEdit>(&w, name)->isReadOnly()) << name.toStdString();
 }
 
-TEST(Section, ReferenceNamesTheStudyInTheCaption) {
-    Section w;
-    showActive(&w);
-    type(child<QLineEdit>(&w, "TextRef"), "A12");
-    child<QLineEdit>(&w, "Texta")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "Section - Etude  : A12");
-}
-
 TEST(Section, MissingOrUnreadableDrawingKeepsThePreviousOne) {
     for (const bool garbage : {false, true}) {
         SCOPED_TRACE(garbage ? "unreadable" : "missing");
@@ -509,15 +501,4 @@ TEST(Section, PrintCaptionCarriesDateAndTime) {
     EXPECT_TRUE(caption.startsWith("Calcul de Section établi le "));
     EXPECT_TRUE(caption.contains(QDate::currentDate().toString("dd/MM/yyyy")));
     EXPECT_TRUE(caption.contains(QRegularExpression(" à \\d\\d:\\d\\d:\\d\\d$")));
-}
-
-TEST(Section, Screenshot) {
-    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP();
-    Section w;
-    w.resize(w.frame()->size() + QSize(40, 40));
-    w.show();
-    choose(&w, qEnvironmentVariableIsSet("TORVEL_SHAPE") ? qEnvironmentVariable("TORVEL_SHAPE")
-                                                         : "Profilé L");
-    w.grab().save(QString::fromLocal8Bit(path));
 }

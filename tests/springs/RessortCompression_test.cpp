@@ -326,18 +326,6 @@ TEST(RessortCompression, EntryBoxesFilterKeystrokes) {
     EXPECT_EQ(child<QComboBox>(&w, "ComboSpires")->currentText(), "Autre, 2");
 }
 
-TEST(RessortCompression, ReferenceNamesTheStudyInTheCaption) {
-    RessortCompression w;
-    showActive(&w);
-    auto* ref = child<QLineEdit>(&w, "TextRef");
-    ref->setFocus();
-    child<QLineEdit>(&w, "Textd")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "RessortCompression - Etude  : ");
-    type(ref, "Ressort 4é");
-    child<QLineEdit>(&w, "Textdm")->setFocus();
-    EXPECT_EQ(w.windowTitle(), "RessortCompression - Etude  : Ressort 4é");
-}
-
 TEST(RessortCompression, DecimalSeparatorOfTheEngine) {
     struct Case {
         const char* locale;
@@ -454,15 +442,4 @@ TEST(RessortCompression, PrintCaptionCarriesDateAndTime) {
     EXPECT_TRUE(caption.startsWith("Calcul de Ressort de Compression établi le "));
     EXPECT_TRUE(caption.contains(QDate::currentDate().toString("dd/MM/yyyy")));
     EXPECT_TRUE(caption.contains(QRegularExpression(" à \\d\\d:\\d\\d:\\d\\d$")));
-}
-
-TEST(RessortCompression, Screenshot) {
-    const QByteArray path = qgetenv("TORVEL_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP();
-    LocaleScope locale("fr_FR");
-    RessortCompression w;
-    w.show();
-    enterExample(&w);
-    calculate(&w);
-    w.grab().save(QString::fromLocal8Bit(path));
 }
