@@ -16,13 +16,20 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Exact decimal expansion of |value| with `decimals` digits after the point,
 // rounded half away from zero. Returns the integer digits and the decimal digits.
 void roundedDigits(double value, int decimals, std::string& intDigits, std::string& decDigits) {
-    // glibc prints the exact binary value when asked for enough digits; 1100
-    // fraction digits cover every double, so the digit after the last kept one
-    // decides the rounding without any earlier rounding getting in the way.
+    // glibc prints the exact binary value when asked for enough digits. Forty
+    // digits past the kept ones decide the rounding unless they all print as
+    // zeros (an exact half, or a carry from further down): then 1100 fraction
+    // digits, which cover every double, settle it.
+    constexpr int guardDigits = 40;
     constexpr int exactDigits = 1100;
     std::vector<char> buf(exactDigits + 400);
-    std::snprintf(buf.data(), buf.size(), "%.*f", exactDigits, std::fabs(value));
+    std::snprintf(buf.data(), buf.size(), "%.*f", decimals + guardDigits, std::fabs(value));
     std::string s(buf.data());
+    const auto tail = s.find_first_not_of('0', s.size() - guardDigits + 1);
+    if (tail == std::string::npos) {
+        std::snprintf(buf.data(), buf.size(), "%.*f", exactDigits, std::fabs(value));
+        s = buf.data();
+    }
     const auto point = s.find('.');
     intDigits = s.substr(0, point);
     std::string frac = s.substr(point + 1);
