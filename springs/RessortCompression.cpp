@@ -1,23 +1,28 @@
 #include "RessortCompression.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <array>
 #include <string>
 
 #include "twips.h"
 #include "ui_text.h"
 
+static void initSpringResources() { Q_INIT_RESOURCE(spring_window); }
+
 namespace {
 
 const QString kFrameCaption = QStringLiteral("Dimensionnement d'un Ressort de Compression");
 const QString kDefaultEndType = QStringLiteral("Rapprochées, meulées, à 180°");
+constexpr int kPictureWidth = 4800;  // twips; the drawing is 320 x 240 pixels
+constexpr int kPictureHeight = 3600;
 
 // Result boxes draw their panel with the Base colour, but the print-out and its
 // restore set the Window colour: keep Base in step so the boxes follow both.
@@ -81,16 +86,14 @@ RessortCompression::RessortCompression(QWidget* parent)
     addEntry(frame3, "TextF2", "F2 (daN) =", "Effort F2 appliqué", "0", 150, 1150, 720, 1350);
     addEntry(frame3, "TextL2", "L2 (mm) =", "Longueur sous F2", "0", 2700, 1050, 720, 3800);
 
-    // ---- Géométrie: the sketch of the spring, rendered by the build beside the program ----
+    // ---- Géométrie: the sketch of the spring, stored with the window ----
     QGroupBox* frame7 = addGroup(frame(), QStringLiteral("Frame7"), QStringLiteral("Géométrie"),
                                  5800, 300, 5100, 4400);
     auto* picture = new QLabel(frame7);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setGeometry(torvel::pxRect(150, 500, 4800, 3600));
+    picture->setGeometry(torvel::pxRect(150, 500, kPictureWidth, kPictureHeight));
     picture->setScaledContents(true);
-    // A missing file leaves the box empty: the study works without its sketch.
-    picture->setPixmap(
-        QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/images/Ressort.bmp")));
+    picture->setPixmap(storedDrawing());
 
     // ---- Résultats: three columns, by theme ----
     QGroupBox* frame6 = addGroup(frame(), QStringLiteral("Frame6"), QStringLiteral("Résultats"),
@@ -194,6 +197,18 @@ void RessortCompression::calculate() {
                                                  texts[5], texts[6], texts[7], texts[8]};
     play(torvel::springs::calculateSpring(state_, entries, torvel::engineDecimalSeparator()));
     if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
+}
+
+QPixmap RessortCompression::storedDrawing() {
+    static const bool ready = (initSpringResources(), true);
+    (void)ready;
+    QPixmap pixmap(torvel::px(kPictureWidth), torvel::px(kPictureHeight));
+    pixmap.fill(Qt::white);
+    QSvgRenderer renderer(QStringLiteral(":/springs/ressort.svg"));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return pixmap;
 }
 
 QString RessortCompression::printCaption() {

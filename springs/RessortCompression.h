@@ -4,6 +4,7 @@
 // the nineteen results of the design calculation out; prints the window image.
 
 #include <QList>
+#include <QPixmap>
 
 #include "StudyWindow.h"
 #include "spring_engine.h"
@@ -19,6 +20,9 @@ class RessortCompression : public torvel::StudyWindow {
 
     void calculate() override;  // BtCalculer_Click
     void print() override;      // BtImprimer_Click
+
+    // The sketch of the group "Géométrie", compiled into the program.
+    static QPixmap storedDrawing();
 
     // Caption of Frame1 on the print-out, dated now.
     static QString printCaption();

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -158,11 +159,17 @@ TEST(RessortCompression, OpensWithItsDesignContents) {
 
     EXPECT_EQ(child<QPushButton>(&w, "BtCalculer")->text(), "Calculer");
     EXPECT_EQ(child<QPushButton>(&w, "BtImprimer")->text(), "Imprimer");
-    // The sketch is rendered by the build into images/ beside the executable.
+    // The sketch is stored with the window: no file of images/ is read for it.
     auto* picture = child<QLabel>(&w, "Picture1");
     EXPECT_EQ(picture->parentWidget()->objectName(), "Frame7");
-    EXPECT_FALSE(picture->pixmap().isNull());
     EXPECT_EQ(picture->size(), QSize(320, 240));
+    const QImage sketch = picture->pixmap().toImage();
+    EXPECT_EQ(sketch, RessortCompression::storedDrawing().toImage());
+    int inked = 0;
+    for (int y = 0; y < sketch.height(); y += 2)
+        for (int x = 0; x < sketch.width(); x += 2)
+            if (qGray(sketch.pixel(x, y)) < 128) ++inked;
+    EXPECT_GT(inked, 500);  // drawn, not a blank box
     // Every control lies inside its group.
     for (QWidget* c : w.frame()->findChildren<QWidget*>()) {
         if (!c->parentWidget() || c->isWindow() || !qobject_cast<QGroupBox*>(c->parentWidget()))
