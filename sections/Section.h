@@ -30,6 +30,9 @@ class Section : public torvel::StudyWindow {
     // The drawing shown at opening, compiled into the program.
     static QPixmap storedDrawing();
 
+    // The controls the print-out recolours (besides the window and Frame1).
+    const QList<QWidget*>& printRecoloured() const { return recoloured_; }
+
   private:
     void applyLayout(const torvel::sections::ShapeLayout& layout);
 

@@ -463,6 +463,22 @@ TEST(Section, PrintsTheWindowImageAndComesBackToScreen) {
     EXPECT_EQ(w.grab().toImage(), look);
 }
 
+TEST(Section, PrintRecoloursTheListedControlsOnly) {
+    Section w;
+    QStringList names;
+    for (QWidget* c : w.printRecoloured()) names << c->objectName();
+    // Frame1 and the window itself are recoloured by the frame.
+    QStringList expected = {"Frame2", "Frame3", "Frame4",  "Frame5",  "Frame6",   "Frame7",
+                            "Frame8", "Frame9", "Frame10", "Frame11", "LabelType"};
+    for (const char* letter : {"a", "b", "c", "d"})
+        expected << QStringLiteral("Text") + letter << QStringLiteral("Label") + letter;
+    for (const QString& r : kResults) expected << r << "Label" + r.mid(4);
+    names.sort();
+    expected.sort();
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names.size(), 10 + 14 + 15);
+}
+
 TEST(Section, CancelledPrintPrintsNothingAndRestores) {
     QTemporaryDir dir;
     Section w;
