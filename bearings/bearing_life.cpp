@@ -280,8 +280,9 @@ Flow Run::axialWithRadialLoad(const char* message, bool ball) {
     out_.stop(message);
     out_.request("TextFr", "0");
     if (ball) {
-        out_.write("TextL10H", fmt(0, "0.00"));
-        out_.write("TextP", fmt(0, "0.00"));
+        // These two texts are set as they stand, not formatted: "0.00" in any locale.
+        out_.write("TextL10H", "0.00");
+        out_.write("TextP", "0.00");
     }
     return Flow::End;
 }

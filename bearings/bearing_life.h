@@ -119,7 +119,7 @@ struct BearingState {
 //  - radial roller at 0° with Fa != 0: warning, TextFa := "0", rerun;
 //  - self-aligning at 0°: warning, ComboAngle := "5°", rerun;
 //  - thrust at 90° with Fr != 0: stop, TextFr := "0" (thrust ball: then the
-//    writes TextL10H and TextP of 0 in "0.00"); no rerun;
+//    writes TextL10H and TextP of the text "0.00", whatever the separator); no rerun;
 //  - L < 0 (negative pasted values): stop kMsgImpossible, focus to TextFr.
 // A rerun converges after one round: the field it sets removes its cause.
 Outcome calculateBearing(BearingState& state, const BearingEntries& entries, char decimalSeparator);

@@ -282,9 +282,9 @@ TEST(BearingLife, RequestsSetAFieldAndRunAgain) {
             sep);
         EXPECT_EQ(tagged(out), std::vector<std::string>{std::string("S:") + kMsgAxialBall});
         EXPECT_EQ(requests(out), std::vector<std::string>{"TextFr=0"});
-        const std::string zero = sep == '.' ? "0.00" : "0,00";
-        EXPECT_EQ(*out.written("TextL10H"), zero);
-        EXPECT_EQ(*out.written("TextP"), zero);
+        // Set as a text, not formatted: a point also with a comma separator.
+        EXPECT_EQ(*out.written("TextL10H"), "0.00");
+        EXPECT_EQ(*out.written("TextP"), "0.00");
         EXPECT_EQ(out.steps().front().kind, Step::Kind::Stop);
     }
     out = calculateBearing(
