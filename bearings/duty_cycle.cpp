@@ -8,6 +8,15 @@
 
 namespace torvel::bearings {
 
+namespace {
+
+// A cell value is zero when its single-precision value is: a value too small
+// for a float ends the cases like an empty cell. A value beyond the float range
+// is not zero; the summation refuses it.
+bool singleZero(double v) { return fitsInFloat(v) && static_cast<float>(v) == 0.0f; }
+
+}  // namespace
+
 std::vector<std::string_view> dutyElementItems() { return {kDutyBall, kDutyRoller}; }
 
 Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator) {
@@ -35,9 +44,9 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
                (!withSpeed || (fitsInFloat(n[i]) && n[i] > 0));
     };
     enum class Case { Speeds, NoSpeeds, Empty } kind = Case::Empty;
-    if (t[0] != 0 && n[0] != 0)
+    if (!singleZero(t[0]) && !singleZero(n[0]))
         kind = Case::Speeds;
-    else if (t[0] != 0)
+    else if (!singleZero(t[0]))
         kind = Case::NoSpeeds;
 
     if (kind != Case::Empty && s.p == 0) {
@@ -46,7 +55,7 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
     }
     const double p = s.p;
     if (kind == Case::Speeds) {
-        for (int i = 0; ok && i < kDutyCases && t[i] != 0 && n[i] != 0; ++i) {
+        for (int i = 0; ok && i < kDutyCases && !singleZero(t[i]) && !singleZero(n[i]); ++i) {
             ok = fits(i, true) && keep(T, static_cast<double>(T) + s.t[i]) &&
                  keep(TN, static_cast<double>(TN) + static_cast<double>(s.t[i]) * s.n[i]) &&
                  keep(S, S + std::pow(static_cast<double>(s.load[i]), p) * s.t[i] * s.n[i]);
@@ -54,7 +63,7 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
         ok = ok && keep(Nm, static_cast<double>(TN) / T) &&
              keep(P, std::pow(S / (static_cast<double>(Nm) * T), 1.0 / p));
     } else if (kind == Case::NoSpeeds) {
-        for (int i = 0; ok && i < kDutyCases && t[i] != 0; ++i) {
+        for (int i = 0; ok && i < kDutyCases && !singleZero(t[i]); ++i) {
             ok = fits(i, false) && keep(T, static_cast<double>(T) + s.t[i]) &&
                  keep(S, S + std::pow(static_cast<double>(s.load[i]), p) * s.t[i]);
         }
@@ -145,7 +154,7 @@ ReportLines dutyReportLines(const DutyReportFields& f, const DutyState& state,
     add("");
     for (int i = 0; i < kDutyCases; ++i) {
         const double t = leadingNumber(f.grid[i][0]);
-        if (t == 0) break;
+        if (singleZero(t)) break;
         add(dutyCaseLine(i + 1, t, leadingNumber(f.grid[i][1]), leadingNumber(f.grid[i][2]), speeds,
                          sep));
     }

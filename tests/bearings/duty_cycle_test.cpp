@@ -96,6 +96,23 @@ TEST(DutyCycle, RowsAndStops) {
     EXPECT_FLOAT_EQ(state.T, 10.0f);
     EXPECT_FLOAT_EQ(state.Nm, 100.0f);
 
+    // A value that is zero in single precision is zero: it ends the cases, and
+    // a first speed of that kind means no speeds were given.
+    in.grid[0] = {"10", "1e-60", "100"};
+    in.grid[1] = {"1e-60", "", "100000"};
+    in.grid[2] = {"50", "", "100000"};
+    const Outcome tiny = calculateDuty(state, in, '.');
+    ASSERT_FALSE(tiny.stopped());
+    EXPECT_EQ(*tiny.written("TextN"), "0");
+    EXPECT_EQ(*tiny.written("TextT"), " 10.00");
+    EXPECT_FLOAT_EQ(state.P, 100.0f);
+    DutyReportFields fields;
+    fields.grid = in.grid;
+    size_t caseLines = 0;
+    for (const auto& line : dutyReportLines(fields, state, "01/01/2024", '.'))
+        if (line.text.size() == 60) ++caseLines;
+    EXPECT_EQ(caseLines, 1u);
+
     // All 20 rows count.
     for (auto& row : in.grid) row = {"1", "10", "100"};
     const Outcome out = calculateDuty(state, in, '.');
