@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include "bearing_life.h"
+#include "bearing_report.h"
 #include "twips.h"
 #include "ui_text.h"
 
@@ -267,5 +268,5 @@ torvel::ReportLines CasVariables::reportLines() const {
 
 void CasVariables::print() {
     if (!printTextReport([this] { return std::optional(reportLines()); }))
-        attention(QStringLiteral("Impression impossible : l'imprimante n'a pas pu être ouverte !"));
+        attention(QString::fromUtf8(torvel::bearings::kMsgPrintFailed));
 }

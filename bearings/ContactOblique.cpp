@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPixmap>
 
+#include "bearing_report.h"
 #include "twips.h"
 #include "ui_text.h"
 
@@ -172,5 +173,5 @@ torvel::ReportLines ContactOblique::reportLines() const {
 
 void ContactOblique::print() {
     if (!printTextReport([this] { return std::optional(reportLines()); }))
-        attention(QStringLiteral("Impression impossible : l'imprimante n'a pas pu être ouverte !"));
+        attention(QString::fromUtf8(torvel::bearings::kMsgPrintFailed));
 }

@@ -315,11 +315,14 @@ void Roulement::calculate() {
 
 void Roulement::print() {
     bool unreadableSpeed = false;
-    printTextReport([&]() -> std::optional<torvel::ReportLines> {
+    const bool printed = printTextReport([&]() -> std::optional<torvel::ReportLines> {
         auto lines =
             bearingReportLines(reportFields(), toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
         unreadableSpeed = !lines;
         return lines;
     });
-    if (unreadableSpeed) attention(QString::fromUtf8(kMsgReportSpeed));
+    if (unreadableSpeed)
+        attention(QString::fromUtf8(kMsgReportSpeed));
+    else if (!printed)
+        attention(QString::fromUtf8(kMsgPrintFailed));
 }

@@ -19,6 +19,10 @@ inline constexpr const char* kMsgReportSpeed =
     "Impression impossible : la Vitesse (Tr/min) n'est pas un nombre valide !\n"
     "Veuillez corriger la Vitesse avant d'imprimer.";
 
+// Shown by the bearing windows when the printer cannot take the report.
+inline constexpr const char* kMsgPrintFailed =
+    "Impression impossible : l'imprimante n'a pas pu être ouverte !";
+
 // Strict conversion of a whole text to a number: blanks around it, an optional
 // sign, digits with at most one decimal separator (`decimalSeparator` or "."),
 // an optional exponent. Anything else (empty, letters, a second separator,

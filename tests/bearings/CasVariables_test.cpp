@@ -15,6 +15,7 @@
 #include <cmath>
 #include <functional>
 
+#include "bearing_report.h"
 #include "twips.h"
 #include "ui_helpers.h"
 
@@ -511,6 +512,10 @@ TEST(CasVariables, PrintsTheReportToAPdf) {
     EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString())
                     .isEmpty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).size() == 2);
+    // A printer that cannot be opened is said, not passed over.
+    EXPECT_EQ(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); },
+                                dir.filePath("missing-folder/cases.pdf")),
+              QStringList{QString::fromUtf8(torvel::bearings::kMsgPrintFailed)});
 }
 
 TEST(CasVariables, SweepEndsInOneStopOrFiniteResults) {

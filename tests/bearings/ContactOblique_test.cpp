@@ -15,6 +15,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "bearing_report.h"
 #include "ui_helpers.h"
 
 using namespace testing_ui;
@@ -383,6 +384,10 @@ TEST(ContactOblique, PrintsTheReportToAPdf) {
     EXPECT_TRUE(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); }, QString())
                     .isEmpty());
     EXPECT_FALSE(QFile::exists(cancelled));
+    // A printer that cannot be opened is said, not passed over.
+    EXPECT_EQ(answerPrintDialog([&] { child<QPushButton>(&w, "BtImprimer")->click(); },
+                                dir.filePath("missing-folder/oblique.pdf")),
+              QStringList{QString::fromUtf8(torvel::bearings::kMsgPrintFailed)});
 }
 
 TEST(ContactOblique, SweepEndsInOneMessageOrFiniteResults) {

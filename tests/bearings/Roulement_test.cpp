@@ -480,8 +480,8 @@ TEST(Roulement, RequestsSetTheirFieldAndRunAgain) {
          "100",
          {q(kMsgAxialBall)},
          {{"TextFr", "0"},
-          {"TextP", "0,00"},
-          {"TextL10H", "0,00"},
+          {"TextP", "0.00"},
+          {"TextL10H", "0.00"},
           {"TextL10", "0"},
           {"TextPo", "0"}}},
         {"thrust roller at 90 with a radial load",
@@ -671,4 +671,9 @@ TEST(Roulement, UnreadableSpeedPrintsNothingAndSaysSo) {
     w.show();
     set(&w, "TextN", "abc");
     EXPECT_TRUE(answerPrintDialog([&] { click(&w, "BtImprimer"); }, QString()).isEmpty());
+    // With a readable speed, a printer that cannot be opened is said, not passed over.
+    set(&w, "TextN", "1500");
+    EXPECT_EQ(answerPrintDialog([&] { click(&w, "BtImprimer"); },
+                                dir.filePath("missing-folder/roulement.pdf")),
+              QStringList{q(kMsgPrintFailed)});
 }
