@@ -407,17 +407,12 @@ void Ajustements::Calcul_Jeu() {
         jMin_->clear();
         return;
     }
-    // Largest hole minus smallest shaft, and smallest hole minus largest shaft.
-    // The diameter cancels out; leaving it out keeps equal limits at exactly 0.
-    const double jMax = al.Ecarts.upper - ar.Ecarts.lower;
-    const double jMin = al.Ecarts.lower - ar.Ecarts.upper;
-    jMax_->setText(torvel::displayNumber(jMax, "##0.0000"));
-    jMin_->setText(torvel::displayNumber(jMin, "##0.0000"));
-    QColor colour = kBlack;
-    if (jMax < 0 && jMin <= 0)
-        colour = kRed;
-    else if (jMax > 0 && jMin >= 0)
-        colour = kBlue;
+    const torvel::fits::Fit fit = torvel::fits::fitOf(al.Ecarts, ar.Ecarts);
+    jMax_->setText(torvel::displayNumber(fit.maxClearance, "##0.0000"));
+    jMin_->setText(torvel::displayNumber(fit.minClearance, "##0.0000"));
+    const QColor colour = fit.kind == torvel::fits::FitKind::Interference ? kRed
+                          : fit.kind == torvel::fits::FitKind::Clearance  ? kBlue
+                                                                          : kBlack;
     setTextColour(jMax_, colour);
     setTextColour(jMin_, colour);
 }

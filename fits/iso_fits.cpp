@@ -320,6 +320,17 @@ bool updateDeviations(Side side, std::string_view key, double diameter, Deviatio
     return found.has_value();
 }
 
+Fit fitOf(const Deviations& hole, const Deviations& shaft) {
+    Fit fit;
+    fit.maxClearance = hole.upper - shaft.lower;
+    fit.minClearance = hole.lower - shaft.upper;
+    if (fit.maxClearance < 0 && fit.minClearance <= 0)
+        fit.kind = FitKind::Interference;
+    else if (fit.maxClearance > 0 && fit.minClearance >= 0)
+        fit.kind = FitKind::Clearance;
+    return fit;
+}
+
 const std::vector<std::string>& classKeys(Side side) { return indexOf(side).keys; }
 
 std::vector<Band> classCoverage(Side side, std::string_view key) {

@@ -113,6 +113,21 @@ bool updateDeviations(Side side, std::string_view key, double diameter, Deviatio
 // Every class key the table holds (119 holes, 124 shafts), in letter then grade order.
 const std::vector<std::string>& classKeys(Side side);
 
+// --- Clearance --------------------------------------------------------------------
+
+enum class FitKind { Clearance, Transition, Interference };
+
+// Maximum clearance (largest hole minus smallest shaft) and minimum clearance
+// (smallest hole minus largest shaft), in millimetres; negative is interference.
+struct Fit {
+    double maxClearance = 0.0;
+    double minClearance = 0.0;
+    FitKind kind = FitKind::Transition;
+};
+// The nominal diameter cancels out, so it is left out: equal limits give
+// exactly 0 and the kind does not hang on rounding of the limits.
+Fit fitOf(const Deviations& hole, const Deviations& shaft);
+
 // Size bands a class covers (over < D <= upTo, mm); empty for an unknown key.
 struct Band {
     int over = 0;

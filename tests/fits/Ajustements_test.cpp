@@ -212,6 +212,12 @@ TEST_F(AjustementsTest, WorkedExamplesInBothLocales) {
              {"h6", "0", "-0.016", "40", "39.984"},
              {"0.0410", "0.0000"},
              kBlue},
+            {"2",  // the maximum clearance is exactly 0: neither red nor blue
+             "r",
+             {"H7", "0.01", "0", "2.01", "2"},
+             {"r6", "0.016", "0.01", "2.016", "2.01"},
+             {"0.0000", "-0.0160"},
+             kBlack},
             {"18",
              "s",
              {"H7", "0.018", "0", "18.018", "18"},

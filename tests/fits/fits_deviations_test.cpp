@@ -244,3 +244,41 @@ TEST(DeviationRules, HolesMirrorShaftsWithDelta) {
 }
 
 }  // namespace
+
+// Clearances and the kind of fit, with the boundaries where one clearance is
+// exactly zero.
+TEST(Fit, ClearancesAndKind) {
+    struct Case {
+        const char* hole;
+        const char* shaft;
+        double d;
+        double maxClearance, minClearance;
+        FitKind kind;
+    };
+    const Case cases[] = {
+        {"H7", "g6", 2, 0.018, 0.002, FitKind::Clearance},
+        {"H7", "h6", 40, 0.041, 0.0, FitKind::Clearance},  // min exactly 0
+        {"H7", "p6", 25, -0.001, -0.035, FitKind::Interference},
+        {"H7", "k6", 40, 0.023, -0.018, FitKind::Transition},
+        {"H7", "n6", 2, 0.006, -0.010, FitKind::Transition},
+        {"H6", "m5", 2, 0.004, -0.006, FitKind::Transition},
+        {"H7", "r6", 2, 0.0, -0.016, FitKind::Transition},  // max exactly 0
+        {"H7", "s6", 18, -0.010, -0.039, FitKind::Interference},
+    };
+    for (const Case& c : cases) {
+        const auto hole = holeDeviations(c.hole, c.d);
+        const auto shaft = shaftDeviations(c.shaft, c.d);
+        ASSERT_TRUE(hole && shaft) << c.hole << c.shaft;
+        const Fit fit = fitOf(*hole, *shaft);
+        EXPECT_NEAR(fit.maxClearance, c.maxClearance, 1e-12) << c.hole << c.shaft << " at " << c.d;
+        EXPECT_NEAR(fit.minClearance, c.minClearance, 1e-12) << c.hole << c.shaft << " at " << c.d;
+        // A zero clearance is exactly zero, which decides the kind.
+        if (c.maxClearance == 0.0) {
+            EXPECT_EQ(fit.maxClearance, 0.0);
+        }
+        if (c.minClearance == 0.0) {
+            EXPECT_EQ(fit.minClearance, 0.0);
+        }
+        EXPECT_EQ(fit.kind, c.kind) << c.hole << c.shaft << " at " << c.d;
+    }
+}
