@@ -54,7 +54,7 @@ bool isDiameterKey(const QString& text) {
 }
 
 // Key filter of Diametre: digits, "." and Backspace pass; every other typed
-// character (Enter included) is dropped, after which the diameter is read
+// character (Enter included, Tab excepted) is dropped, after which the diameter is read
 // again from the box text.
 class DiameterFilter : public QObject {
   public:
@@ -67,6 +67,8 @@ class DiameterFilter : public QObject {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
                 return false;
+            // Tab and Shift+Tab move the focus on; they type nothing.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
             const QString text = key->text();
             if (text.isEmpty() || key->key() == Qt::Key_Backspace) return false;
             if (text.at(0).unicode() == 0x7f) return false;  // Delete types nothing
@@ -97,9 +99,11 @@ Ajustements::Ajustements(QWidget* parent)
     buildFrame2();
     buildToolbars();
 
-    // Only takes the focus, so that no tile or bar keeps a caret.
+    // Only takes the focus, so that no tile or bar keeps a caret; it is handed
+    // the focus by a tile click or a scroll bar, never reached by Tab.
     recupCurseur_ = addEdit(frame(), QStringLiteral("recup_curseur"), QStringLiteral("Text1"), 150,
                             4500, 30, 30);
+    recupCurseur_->setFocusPolicy(Qt::NoFocus);
     recupCurseur_->setReadOnly(true);
     recupCurseur_->setFrame(false);
     recupCurseur_->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));

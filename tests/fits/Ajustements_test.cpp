@@ -292,6 +292,12 @@ TEST_F(AjustementsTest, KeyFilterKeepsDigitsAndPointOnly) {
     EXPECT_EQ(box->text(), "2");
     QTest::keyClick(box, 'z');
     EXPECT_EQ(box->text(), "2");
+    // A refused key in an empty box reads the diameter again as 0.
+    type(box, "");
+    torvel::fits::fitsSelection().Diametre_Nom = 7;
+    QTest::keyClick(box, 'z');
+    EXPECT_EQ(torvel::fits::fitsSelection().Diametre_Nom, 0.0);
+    EXPECT_TRUE(letterTile(&w, Side::Hole, "T")->isEnabled());
     // "1.2.3" reads as 1.2 by the leading-number rule, which the tiles then follow.
     type(box, "1.2.3");
     EXPECT_FALSE(letterTile(&w, Side::Hole, "T")->isEnabled());
@@ -557,7 +563,8 @@ TEST_F(AjustementsTest, FocusEndsInRecupCurseur) {
         EXPECT_TRUE(sink->hasFocus()) << t->objectName().toStdString();
         EXPECT_EQ(child<QLineEdit>(&w, "recup_curseur")->cursorPosition(), 0);
     }
-    if (qEnvironmentVariableIsSet("TORVEL_SHOW")) w.grab().save(qEnvironmentVariable("TORVEL_SHOW"));
+    if (qEnvironmentVariableIsSet("TORVEL_SHOW"))
+        w.grab().save(qEnvironmentVariable("TORVEL_SHOW"));
     w.resize(torvel::px(5000), torvel::px(3000));  // both bars show
     for (QScrollBar* bar : {w.vScroll(), w.hScroll()}) {
         ASSERT_TRUE(bar->isVisible());
@@ -565,4 +572,18 @@ TEST_F(AjustementsTest, FocusEndsInRecupCurseur) {
         bar->setFocus(Qt::MouseFocusReason);
         EXPECT_TRUE(sink->hasFocus());
     }
+}
+
+TEST_F(AjustementsTest, TabLeavesTheDiameterBoxButNeverLandsInRecupCurseur) {
+    QWidget host;
+    auto* w = new Ajustements(&host);
+    auto* after = new QLineEdit(&host);  // the next control of the surrounding window
+    after->move(0, w->sizeHint().height());
+    showActive(&host);
+    QLineEdit* box = child<QLineEdit>(w, "Diametre");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_FALSE(child<QWidget>(w, "recup_curseur")->hasFocus());
+    EXPECT_TRUE(after->hasFocus());
+    EXPECT_EQ(box->text(), "2");
 }
