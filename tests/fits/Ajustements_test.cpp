@@ -307,40 +307,53 @@ TEST_F(AjustementsTest, RangeCheckCorrectsTheDiameterBeforeTheClick) {
     struct Case {
         const char* typed;
         const char* corrected;  // empty: accepted as typed
-        QStringList hole;
+        bool shaftLetter;       // click the shaft letter g instead of the hole grade 7
+        QStringList fields;     // of the clicked side
     };
     const Case cases[] = {
-        {"600", "500", {"H7", "0,063", "0", "500,063", "500"}},
-        {"500.1", "500", {"H7", "0,063", "0", "500,063", "500"}},
-        {"500", "", {"H7", "0,063", "0", "500,063", "500"}},
-        {"1", "2", {"H7", "0,01", "0", "2,01", "2"}},
-        {"", "2", {"H7", "0,01", "0", "2,01", "2"}},
-        {"0.5", "2", {"H7", "0,01", "0", "2,01", "2"}},
-        {"1e999", "500", {"H7", "0,063", "0", "500,063", "500"}},
+        {"600", "500", false, {"H7", "0.063", "0", "500.063", "500"}},
+        {"500.1", "500", false, {"H7", "0.063", "0", "500.063", "500"}},
+        {"500", "", false, {"H7", "0.063", "0", "500.063", "500"}},
+        {"1", "2", false, {"H7", "0.01", "0", "2.01", "2"}},
+        {"", "2", false, {"H7", "0.01", "0", "2.01", "2"}},
+        {"0.5", "2", false, {"H7", "0.01", "0", "2.01", "2"}},
+        {"1e999", "500", false, {"H7", "0.063", "0", "500.063", "500"}},
+        {"600", "500", true, {"g5", "-0.02", "-0.047", "499.98", "499.953"}},
+        {"1", "2", true, {"g5", "-0.002", "-0.006", "1.998", "1.994"}},
     };
-    for (const Case& c : cases) {
-        torvel::fits::resetFitsSelection();
-        Ajustements w;
-        setDiameter(&w, c.typed);
-        if (QByteArray(c.typed) == "1e999")  // pasted, the filter would not let the e through
-            child<QLineEdit>(&w, "Diametre")->setText(c.typed);
-        const QStringList messages = catchMessages([&] { press(gradeTile(&w, Side::Hole, 7)); });
-        if (*c.corrected) {
-            EXPECT_EQ(
-                messages,
-                QStringList({"Le diamètre doit être supérieur à 1 et inférieur ou égal à 500"}))
-                << c.typed;
-            EXPECT_EQ(lastBoxLook().title, "Torvel");
-            EXPECT_EQ(lastBoxLook().icon, QMessageBox::Warning);
-            EXPECT_EQ(lastBoxLook().buttons, 1);
-            EXPECT_EQ(text(&w, "Diametre"), c.corrected) << c.typed;
-        } else {
-            EXPECT_TRUE(messages.isEmpty()) << c.typed;
-            EXPECT_EQ(text(&w, "Diametre"), c.typed);
+    for (const char* locale : {"fr_FR", "en_US"}) {
+        LocaleScope scope(locale);
+        const bool fr = QByteArray(locale) == "fr_FR";
+        for (const Case& c : cases) {
+            torvel::fits::resetFitsSelection();
+            Ajustements w;
+            setDiameter(&w, c.typed);
+            if (QByteArray(c.typed) == "1e999")  // pasted, the filter would not let the e through
+                child<QLineEdit>(&w, "Diametre")->setText(c.typed);
+            const QStringList messages = catchMessages([&] {
+                press(c.shaftLetter ? letterTile(&w, Side::Shaft, "g")
+                                    : gradeTile(&w, Side::Hole, 7));
+            });
+            if (*c.corrected) {
+                EXPECT_EQ(
+                    messages,
+                    QStringList({"Le diamètre doit être supérieur à 1 et inférieur ou égal à 500"}))
+                    << c.typed;
+                EXPECT_EQ(lastBoxLook().title, "Torvel");
+                EXPECT_EQ(lastBoxLook().icon, QMessageBox::Warning);
+                EXPECT_EQ(lastBoxLook().buttons, 1);
+                EXPECT_EQ(text(&w, "Diametre"), c.corrected) << c.typed;
+            } else {
+                EXPECT_TRUE(messages.isEmpty()) << c.typed;
+                EXPECT_EQ(text(&w, "Diametre"), c.typed);
+            }
+            QStringList expected = c.fields;
+            if (fr) expected.replaceInStrings(QStringLiteral("."), QStringLiteral(","));
+            const auto& names = c.shaftLetter ? kShaftFields : kHoleFields;
+            EXPECT_EQ(texts(&w, names), expected) << locale << " " << c.typed;
+            // What the click computed is shown, also after a correction.
+            for (const char* n : names) EXPECT_EQ(colour(&w, n), kBlack) << c.typed << " " << n;
         }
-        EXPECT_EQ(texts(&w, kHoleFields), c.hole) << c.typed;
-        // What the click computed is shown, also after a correction.
-        for (const char* n : kHoleFields) EXPECT_EQ(colour(&w, n), kBlack) << c.typed << " " << n;
     }
 }
 
