@@ -25,8 +25,6 @@ namespace {
 
 const char* const kOutputs[] = {"TextN", "TextT", "TextP", "TextL10", "TextL10H"};
 
-QString text(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
-
 QStringList outputs(QWidget* w) {
     QStringList out;
     for (const char* name : kOutputs) out << text(w, name);

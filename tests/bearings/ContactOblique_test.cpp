@@ -26,8 +26,6 @@ const char* const kInputs[] = {"TextFaE", "TextFrA", "TextFrB", "TexteA",
                                "TexteB",  "TextYA",  "TextYB"};
 const char* const kOutputs[] = {"TextPA", "TextPB", "TextFaA", "TextFaB"};
 
-QString text(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
-
 QStringList outputs(QWidget* w) {
     QStringList out;
     for (const char* name : kOutputs) out << text(w, name);

@@ -24,25 +24,11 @@ namespace {
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QString text(QWidget* w, const QString& name) {
-    if (auto* combo = w->findChild<QComboBox*>(name)) return combo->currentText();
-    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
-    ADD_FAILURE() << "no field " << name.toStdString();
-    return {};
-}
-
 QStringList items(QWidget* w, const QString& name) {
     QStringList out;
     auto* combo = child<QComboBox>(w, name);
     for (int i = 0; i < combo->count(); ++i) out << combo->itemText(i);
     return out;
-}
-
-void set(QWidget* w, const QString& name, const QString& value) {
-    if (auto* combo = w->findChild<QComboBox*>(name))
-        type(combo->lineEdit(), value);  // an editable list takes typed text
-    else
-        type(child<QLineEdit>(w, name), value);
 }
 
 // Chooses an item of a list with the keyboard, as a user would; the list's
@@ -57,7 +43,6 @@ void choose(QWidget* w, const QString& name, const QString& item) {
     ASSERT_EQ(combo->currentIndex(), target);
 }
 
-void click(QWidget* w, const QString& name) { child<QPushButton>(w, name)->click(); }
 QStringList calculer(QWidget* w) {
     return catchMessages([&] { click(w, "BtCalculer"); });
 }

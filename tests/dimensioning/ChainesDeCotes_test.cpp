@@ -17,25 +17,12 @@ using namespace testing_ui;
 
 namespace {
 
-QString text(QWidget* w, const QString& name) {
-    if (auto* label = w->findChild<QLabel*>(name)) return label->text();
-    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
-    ADD_FAILURE() << "no field " << name.toStdString();
-    return {};
-}
-
 QStringList results(QWidget* w, int chain) {
     QStringList out;
     for (const char* n : {"TextJeu%1", "TextJeu%1Max", "TextJeu%1min", "TextCote%1Max", "TextCote%1min"})
         out << text(w, QString::fromLatin1(n).arg(chain));
     return out;
 }
-
-void set(QWidget* w, const QString& name, const QString& value) {
-    type(child<QLineEdit>(w, name), value);
-}
-
-void click(QWidget* w, const QString& name) { child<QPushButton>(w, name)->click(); }
 
 const QStringList kIdle = {"Jeu Nominal", "Tol Maxi", "Tol mini", " Jeu Maxi", " Jeu mini"};
 

@@ -36,13 +36,6 @@ const char* const kHoleFields[] = {"Aj_Ale", "Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Re
 const char* const kShaftFields[] = {"Aj_Arb", "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max",
                                     "Res_Ar_Min"};
 
-QString text(QWidget* w, const QString& name) {
-    if (auto* label = w->findChild<QLabel*>(name)) return label->text();
-    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
-    ADD_FAILURE() << "no field " << name.toStdString();
-    return {};
-}
-
 QStringList texts(QWidget* w, const char* const (&names)[5]) {
     QStringList out;
     for (const char* n : names) out << text(w, n);

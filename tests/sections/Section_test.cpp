@@ -33,19 +33,11 @@ const QStringList kResults = {"TextyG", "TextzG",   "TextS",    "TextIGy", "Text
 
 QComboBox* combo(QWidget* w) { return child<QComboBox>(w, "ComboType"); }
 
-QString text(QWidget* w, const QString& name) { return child<QLineEdit>(w, name)->text(); }
-
 QStringList results(QWidget* w) {
     QStringList out;
     for (const QString& name : kResults) out << text(w, name);
     return out;
 }
-
-void set(QWidget* w, const QString& name, const QString& value) {
-    type(child<QLineEdit>(w, name), value);
-}
-
-void click(QWidget* w, const QString& name) { child<QPushButton>(w, name)->click(); }
 
 // Picks a shape from the open list with the mouse, as a user does.
 void choose(QWidget* w, const QString& shape) {

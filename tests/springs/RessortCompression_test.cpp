@@ -34,20 +34,10 @@ const QString k180 = "Rapprochées, meulées, à 180°";
 const QString kUnground = "Rapprochées, non meulées";
 const QString kFrameCaption = "Dimensionnement d'un Ressort de Compression";
 
-QString text(QWidget* w, const QString& name) {
-    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
-    ADD_FAILURE() << "no box " << name.toStdString();
-    return {};
-}
-
 QStringList results(QWidget* w) {
     QStringList out;
     for (const QString& name : kResults) out << text(w, name);
     return out;
-}
-
-void set(QWidget* w, const QString& name, const QString& value) {
-    type(child<QLineEdit>(w, name), value);
 }
 
 void setEndType(QWidget* w, const QString& value) {

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -42,6 +44,25 @@ void type(QWidget* box, const QString& text, bool clearFirst) {
         else
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+QString text(QWidget* parent, const QString& name) {
+    if (auto* edit = parent->findChild<QLineEdit*>(name)) return edit->text();
+    if (auto* label = parent->findChild<QLabel*>(name)) return label->text();
+    if (auto* combo = parent->findChild<QComboBox*>(name)) return combo->currentText();
+    ADD_FAILURE() << "no field " << name.toStdString();
+    return {};
+}
+
+void set(QWidget* parent, const QString& name, const QString& value) {
+    if (auto* combo = parent->findChild<QComboBox*>(name); combo && combo->lineEdit())
+        type(combo->lineEdit(), value);
+    else if (auto* edit = child<QLineEdit>(parent, name))
+        type(edit, value);
+}
+
+void click(QWidget* parent, const QString& name) {
+    if (auto* button = child<QAbstractButton>(parent, name)) button->click();
 }
 
 QStringList catchMessages(const std::function<void()>& action) {

@@ -27,6 +27,15 @@ void showActive(QWidget* window);
 template <class T>
 T* child(QWidget* parent, const QString& name);
 
+// The text a field shows: a box, a label or the current text of a list.
+QString text(QWidget* parent, const QString& name);
+
+// Types `value` into the named box, or into the edit line of an editable list.
+void set(QWidget* parent, const QString& name, const QString& value);
+
+// Clicks the named button.
+void click(QWidget* parent, const QString& name);
+
 // Replaces the box's text by typing `text` key by key (non-ASCII letters too).
 void type(QWidget* box, const QString& text, bool clearFirst = true);
 
