@@ -43,7 +43,7 @@ std::optional<int> toInt16(double value) {
 
 bool isNumericKey(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c == u'.' || (c >= u'0' && c <= u'9');
+        return c == u'.' || c == u',' || (c >= u'0' && c <= u'9');
     });
 }
 

@@ -4,11 +4,30 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 #include <vector>
 
 namespace torvel {
 
 namespace {
+
+// The C library reads and prints numbers in the process's LC_NUMERIC, which Qt
+// takes from the desktop: on a French desktop strtod("1.5") gives 1 and printf
+// writes "1,5". Number texts here always use ".", so these calls run in "C".
+class ClassicNumbers {
+  public:
+    ClassicNumbers() : previous_(uselocale(classic())) {}
+    ~ClassicNumbers() { uselocale(previous_); }
+    ClassicNumbers(const ClassicNumbers&) = delete;
+    ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+  private:
+    static locale_t classic() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+        return c;
+    }
+    locale_t previous_;
+};
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -22,6 +41,7 @@ void roundedDigits(double value, int decimals, std::string& intDigits, std::stri
     // digits, which cover every double, settle it.
     constexpr int guardDigits = 40;
     constexpr int exactDigits = 1100;
+    const ClassicNumbers classic;
     std::vector<char> buf(exactDigits + 400);
     std::snprintf(buf.data(), buf.size(), "%.*f", decimals + guardDigits, std::fabs(value));
     std::string s(buf.data());
@@ -72,8 +92,11 @@ double leadingNumber(std::string_view text) {
         number.push_back(s[i++]);
         anyDigit = true;
     }
-    if (i < s.size() && s[i] == '.') {
-        number.push_back(s[i++]);
+    // A French user types a comma: whichever of "," and "." comes first is the
+    // decimal separator, and the next one of either ends the number.
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        number.push_back('.');
+        ++i;
         while (i < s.size() && isDigit(s[i])) {
             number.push_back(s[i++]);
             anyDigit = true;
@@ -88,7 +111,12 @@ double leadingNumber(std::string_view text) {
         while (j < s.size() && isDigit(s[j])) exponent.push_back(s[j++]);
         if (exponent.size() > digitsStart) number += exponent;
     }
-    return std::strtod(number.c_str(), nullptr);
+    return plainNumber(number);
+}
+
+double plainNumber(const std::string& text) {
+    const ClassicNumbers classic;
+    return std::strtod(text.c_str(), nullptr);
 }
 
 std::string formatNumber(double value, std::string_view pattern, char decimalSeparator) {

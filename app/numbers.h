@@ -10,12 +10,16 @@ namespace torvel {
 
 // Reads the number a text starts with, the way every entry box is read:
 // blanks (space, tab, CR, LF) are ignored wherever they stand, then an optional
-// sign, digits, an optional "." and digits, an optional exponent (E or D, sign,
-// digits). Reading stops at the first character that cannot continue the number;
-// no number at all reads as 0. "." is the decimal separator whatever the locale.
+// sign, digits, an optional decimal separator ("." or ",", whichever comes
+// first) and digits, an optional exponent (E or D, sign, digits). Reading stops
+// at the first character that cannot continue the number; no number at all
+// reads as 0.
 // A value too large for a double comes back as +/-infinity: callers that must
 // stay finite check it.
 double leadingNumber(std::string_view text);
+
+// strtod on a text that uses "." as its point, whatever the process's C locale.
+double plainNumber(const std::string& text);
 
 // Formats a value with a pattern such as "### ##0.000#":
 //   '0' a digit always shown, '#' a digit shown only when significant; integer

@@ -153,7 +153,10 @@ Flow Run::radialBall() {
     for (const auto& row : smallAngleBallTable()) {
         if (row.angle != in_.angle) continue;
         setAngle(leadingNumber(row.angle));
-        if (!set(s_.x, i * l_.fa / l_.co)) return impossible();
+        // The row count enters the relative axial load of angular-contact bearings
+        // only: the static rating of a two-row deep-groove bearing covers both rows.
+        const double rowsFactor = row.angle == kAngleRadial ? 1.0 : i;
+        if (!set(s_.x, rowsFactor * l_.fa / l_.co)) return impossible();
         const double x = s_.x;
         double e = 0;
         if (row.powerE.c != 0) {

@@ -1,9 +1,9 @@
 #include "bearing_report.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "bearing_life.h"
+#include "numbers.h"
 
 namespace torvel::bearings {
 
@@ -39,7 +39,7 @@ std::optional<double> strictNumber(std::string_view text, char decimalSeparator)
         if (digits() == 0) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
-    const double value = std::strtod(normal.c_str(), nullptr);
+    const double value = plainNumber(normal);
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

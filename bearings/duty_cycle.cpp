@@ -37,17 +37,22 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
     // Steps computed into locals and checked before the first write.
     float T = 0, TN = 0, S = 0, Nm = 0, P = 0;
     bool ok = true;
-    // A case takes part only with a positive duration, a positive speed when
-    // speeds are given, and a load that is not negative.
-    auto fits = [&](int i, bool withSpeed) {
-        return fitsInFloat(t[i]) && fitsInFloat(load[i]) && t[i] > 0 && load[i] >= 0 &&
-               (!withSpeed || (fitsInFloat(n[i]) && n[i] > 0));
-    };
+    // The cases are the rows up to the first empty duration. Speeds are given when
+    // any case has one; a case without speed is then a standstill, which counts
+    // in the total time and in nothing else.
+    int cases = 0;
+    while (cases < kDutyCases && !singleZero(t[cases])) ++cases;
+    bool withSpeeds = false;
+    for (int i = 0; i < cases; ++i) withSpeeds = withSpeeds || !singleZero(n[i]);
     enum class Case { Speeds, NoSpeeds, Empty } kind = Case::Empty;
-    if (!singleZero(t[0]) && !singleZero(n[0]))
-        kind = Case::Speeds;
-    else if (!singleZero(t[0]))
-        kind = Case::NoSpeeds;
+    if (cases > 0) kind = withSpeeds ? Case::Speeds : Case::NoSpeeds;
+
+    // A case takes part only with a positive duration, a load that is not
+    // negative and, when speeds are given, a speed that is not negative.
+    auto fits = [&](int i) {
+        return fitsInFloat(t[i]) && fitsInFloat(load[i]) && t[i] > 0 && load[i] >= 0 &&
+               (!withSpeeds || (fitsInFloat(n[i]) && n[i] >= 0));
+    };
 
     if (kind != Case::Empty && s.p == 0) {
         out.stop(kMsgDutyImpossible);
@@ -55,16 +60,17 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
     }
     const double p = s.p;
     if (kind == Case::Speeds) {
-        for (int i = 0; ok && i < kDutyCases && !singleZero(t[i]) && !singleZero(n[i]); ++i) {
-            ok = fits(i, true) && keep(T, static_cast<double>(T) + s.t[i]) &&
-                 keep(TN, static_cast<double>(TN) + static_cast<double>(s.t[i]) * s.n[i]) &&
-                 keep(S, S + std::pow(static_cast<double>(s.load[i]), p) * s.t[i] * s.n[i]);
+        for (int i = 0; ok && i < cases; ++i) {
+            ok = fits(i) && keep(T, static_cast<double>(T) + s.t[i]);
+            if (ok && s.n[i] != 0)
+                ok = keep(TN, static_cast<double>(TN) + static_cast<double>(s.t[i]) * s.n[i]) &&
+                     keep(S, S + std::pow(static_cast<double>(s.load[i]), p) * s.t[i] * s.n[i]);
         }
         ok = ok && keep(Nm, static_cast<double>(TN) / T) &&
-             keep(P, std::pow(S / (static_cast<double>(Nm) * T), 1.0 / p));
+             keep(P, std::pow(static_cast<double>(S) / TN, 1.0 / p));
     } else if (kind == Case::NoSpeeds) {
-        for (int i = 0; ok && i < kDutyCases && !singleZero(t[i]); ++i) {
-            ok = fits(i, false) && keep(T, static_cast<double>(T) + s.t[i]) &&
+        for (int i = 0; ok && i < cases; ++i) {
+            ok = fits(i) && keep(T, static_cast<double>(T) + s.t[i]) &&
                  keep(S, S + std::pow(static_cast<double>(s.load[i]), p) * s.t[i]);
         }
         ok = ok && keep(P, std::pow(static_cast<double>(S) / T, 1.0 / p));

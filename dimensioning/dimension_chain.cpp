@@ -1,27 +1,39 @@
 #include "dimension_chain.h"
 
-#include "single.h"
+#include <cmath>
 
 namespace torvel {
 
 const char* const kChainOutOfRange =
     "Calcul impossible : une cote ou un résultat dépasse la capacité de calcul "
-    "(3,4E+38 en valeur absolue).\nVeuillez vérifier les cotes saisies.";
+    "(1E+9 en valeur absolue).\nVeuillez vérifier les cotes saisies.";
+
+namespace {
+
+// Beyond a thousand kilometres a double no longer carries the fourth decimal
+// that the clearances show through a sum of twelve dimensions.
+constexpr double kChainLimit = 1e9;
+
+bool inLimit(double v) { return std::fabs(v) <= kChainLimit; }
+
+}  // namespace
 
 ChainResult computeChain(const Chain& chain, bool* inRange) {
     ChainResult r;
     bool ok = true;
     for (size_t i = 0; i < 6 && ok; ++i) {
-        float on, ou, ol, in, iu, il;
         const auto& o = chain.outer[i];
         const auto& n = chain.inner[i];
-        ok = keep(on, o.nominal) && keep(ou, o.upper) && keep(ol, o.lower) &&
-             keep(in, n.nominal) && keep(iu, n.upper) && keep(il, n.lower);
-        ok = ok && keep(r.nominal, double(r.nominal) + on - in) &&
-             keep(r.upper, double(r.upper) + ou - il) && keep(r.lower, double(r.lower) + ol - iu);
+        ok = inLimit(o.nominal) && inLimit(o.upper) && inLimit(o.lower) && inLimit(n.nominal) &&
+             inLimit(n.upper) && inLimit(n.lower);
+        r.nominal += o.nominal - n.nominal;
+        r.upper += o.upper - n.lower;
+        r.lower += o.lower - n.upper;
     }
-    ok = ok && keep(r.maxClearance, double(r.upper) + r.nominal) &&
-         keep(r.minClearance, double(r.lower) + r.nominal);
+    r.maxClearance = r.upper + r.nominal;
+    r.minClearance = r.lower + r.nominal;
+    ok = ok && inLimit(r.nominal) && inLimit(r.upper) && inLimit(r.lower) &&
+         inLimit(r.maxClearance) && inLimit(r.minClearance);
     if (inRange) *inRange = ok;
     return ok ? r : ChainResult{};
 }

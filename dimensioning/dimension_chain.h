@@ -2,7 +2,8 @@
 
 // Functional dimensioning: the clearance of an assembly from a chain of
 // toleranced dimensions, six outer ones opening it and six inner ones closing it.
-// Numbers are held in single precision, each sum rounded once per step.
+// Entries and sums are held in double precision: a chain of a few metres keeps
+// the thousandths that its clearances are read to.
 
 #include <array>
 #include <optional>
@@ -22,18 +23,18 @@ struct Chain {
 };
 
 struct ChainResult {
-    float nominal = 0;         // J
-    float upper = 0;           // Jmax
-    float lower = 0;           // Jmin
-    float maxClearance = 0;    // Jmax + J
-    float minClearance = 0;    // Jmin + J
+    double nominal = 0;         // J
+    double upper = 0;           // Jmax
+    double lower = 0;           // Jmin
+    double maxClearance = 0;    // Jmax + J
+    double minClearance = 0;    // Jmin + J
     // J, Jmax and Jmin all exactly zero: the window shows its idle captions.
     bool idle() const { return nominal == 0 && upper == 0 && lower == 0; }
 };
 
 struct ChainsOutcome {
-    // Set when an entry or a sum leaves the single-precision range; then no
-    // result is given and the window keeps what it shows.
+    // Set when an entry or a sum goes beyond 1E+9 in absolute value (NaN
+    // included); then no result is given and the window keeps what it shows.
     std::optional<std::string> error;
     std::array<ChainResult, 2> results{};
 };

@@ -49,11 +49,11 @@ QFont signFont(const QFont& base) {
 
 bool isDiameterKey(const QString& text) {
     for (QChar c : text)
-        if (!(c == u'.' || (c >= u'0' && c <= u'9'))) return false;
+        if (!(c == u'.' || c == u',' || (c >= u'0' && c <= u'9'))) return false;
     return true;
 }
 
-// Key filter of Diametre: digits, "." and Backspace pass; every other typed
+// Key filter of Diametre: digits, ".", "," and Backspace pass; every other typed
 // character (Enter included, Tab excepted) is dropped, after which the diameter is read
 // again from the box text.
 class DiameterFilter : public QObject {

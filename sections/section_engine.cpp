@@ -63,7 +63,10 @@ SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
             break;
         case Shape::HexagoneRegulier:
             zero = anyZero({a, b});
-            consistent = b > a && !anyNegative({a, b});
+            // The area is taken from the side a and the moments from the width
+            // across flats b: they must describe the same hexagon, b = √3·a.
+            consistent = b > a && !anyNegative({a, b}) &&
+                         std::fabs(static_cast<double>(b) - std::sqrt(3.0) * a) <= 0.01 * b;
             break;
         case Shape::Trapeze:
             zero = anyZero({a, b, c});

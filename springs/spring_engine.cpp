@@ -90,7 +90,11 @@ const char* computeSpring(const SpringInputs& in, std::string_view endType, Spri
     r.M = keep(d * d * kPi * mV * static_cast<double>(r.Ld) * 1e-3 / 4);
     // A mass that underflows to zero would give an infinite frequency.
     if (!keep.ok() || !(r.M > 0)) return kMsgOutOfRange;
-    r.fe = keep(0.25 * std::sqrt(R / static_cast<double>(r.M)));
+    // Natural frequency of a spring held at both ends between parallel plates:
+    // fe = 1/2 sqrt(R'/m), the rate in N/m and the mass of the active coils in kg.
+    const double activeMass = kPi * d * d / 4 * (kPi * Dm * ni) * mV * 1e-6;
+    if (!(activeMass > 0)) return kMsgOutOfRange;
+    r.fe = keep(0.5 * std::sqrt(R * 1e4 / activeMass));
     if (!keep.ok()) return kMsgOutOfRange;
 
     state.nd = *nd;

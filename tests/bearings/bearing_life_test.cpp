@@ -107,7 +107,8 @@ TEST(BearingLife, ValidationsInOrder) {
         {"Roulement", "abc", "5", "1", "1", kMsgRadialLoad},
         {"Butée", "0", "0", "0", "0", kMsgAxialLoad},
         {"Roulement", "1000", "0", "0", "0", kMsgStaticRating},
-        {"Butée", "0", "10", "0,5", "0", kMsgStaticRating},  // a comma ends the number
+        {"Butée", "0", "10", "0,0", "0", kMsgStaticRating},  // a comma is a decimal point
+        {"Butée", "0", "10", "0,5", "0", kMsgDynamicRating},
         {"Roulement", "1000", "0", "100", "0.0", kMsgDynamicRating},
         {"Roulement", "1e39", "0", "100", "100", kMsgImpossible},
         {"Roulement", "1000", "0", "100", "1e400", kMsgImpossible},

@@ -44,7 +44,18 @@ TEST(DutyCycle, WorkedExamplesToTheDisplayedText) {
     roller.element = std::string(kDutyRoller);
     roller.reliability = "95%";
     roller.c = "3000";
+    // A standstill phase between two running ones counts in T only.
+    DutyEntries standstill;
+    standstill.grid[0] = {"100", "1000", "1000"};
+    standstill.grid[1] = {"50", "0", "0"};
+    standstill.grid[2] = {"100", "1000", "3000"};
+    standstill.c = "20000";
     const Case cases[] = {
+        // T = 250, TN = 2e5, Nm = 800, P = (2.8e15 / 2e5)^(1/3) = 2410.14.
+        {standstill,
+         ',',
+         {"TextN= 800,00", "TextT= 250,00", "TextP=2 410,14", "TextL10=571,428 528",
+          "TextL10H=11904,76"}},
         // T = 200, Nm = 2000, P = (1.1e15 / 4e5)^(1/3) = 1401.02; L = (5000/P)^3.
         {twoCases(true),
          '.',
@@ -89,12 +100,14 @@ TEST(DutyCycle, RowsAndStops) {
     EXPECT_EQ(*calculateDuty(state, in, '.').written("TextT"), " 12.00");
     EXPECT_FLOAT_EQ(state.P, 100.0f);
 
-    // With speeds, a zero speed also ends the summation.
+    // With speeds, rows without one are standstills: their time counts, their
+    // load does not (the third row, 50 s without speed, is still a case).
     in.grid[0] = {"10", "100", "100"};
     in.grid[1] = {"10", "0", "100000"};
     calculateDuty(state, in, '.');
-    EXPECT_FLOAT_EQ(state.T, 10.0f);
-    EXPECT_FLOAT_EQ(state.Nm, 100.0f);
+    EXPECT_FLOAT_EQ(state.T, 70.0f);
+    EXPECT_FLOAT_EQ(state.Nm, 1000.0f / 70);
+    EXPECT_FLOAT_EQ(state.P, 100.0f);
 
     // A value that is zero in single precision is zero: it ends the cases, and
     // a first speed of that kind means no speeds were given.

@@ -21,19 +21,33 @@ Chain workedExample() {
 
 }  // namespace
 
-TEST(DimensionChain, WorkedExampleInSinglePrecision) {
-    bool ok = false;
-    const auto r = computeChain(workedExample(), &ok);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(r.nominal, static_cast<float>(50.0f - 49.8f));
-    EXPECT_EQ(r.upper, static_cast<float>(double(0.1f) + double(0.05f)));
-    EXPECT_EQ(r.lower, 0.0f);
-    EXPECT_EQ(r.maxClearance, static_cast<float>(double(r.upper) + r.nominal));
-    EXPECT_FALSE(r.idle());
-    EXPECT_EQ(torvel::formatNumber(r.nominal, "### ##0.000#", ','), " 0,200");
-    EXPECT_EQ(torvel::formatNumber(r.upper, "### ##0.000#", ','), " 0,150");
-    EXPECT_EQ(torvel::formatNumber(r.maxClearance, " ### ##0.000#", ','), "  0,350");
-    EXPECT_EQ(torvel::formatNumber(r.minClearance, " ### ##0.000#", '.'), "  0.200");
+TEST(DimensionChain, WorkedExampleAndALongChainShowTheirExactThousandths) {
+    struct Case {
+        const char* what;
+        Chain chain;
+        const char* shown[5];  // J, Jmax, Jmin, maximum and minimum clearance
+    };
+    // Entries of a few metres lose the third decimal in single precision.
+    Chain longChain;
+    longChain.outer[0] = {379.25, 0.05, 0};
+    longChain.outer[1] = {2367.41, 0.05, 0};
+    longChain.inner[0] = {1719.61, 0, -0.05};
+    longChain.inner[1] = {1026.66, 0, -0.05};
+    const Case cases[] = {
+        {"worked example", workedExample(), {" 0,200", " 0,150", " 0,000", "  0,350", "  0,200"}},
+        {"long chain", longChain, {" 0,390", " 0,200", " 0,000", "  0,590", "  0,390"}},
+    };
+    for (const auto& c : cases) {
+        bool ok = false;
+        const auto r = computeChain(c.chain, &ok);
+        ASSERT_TRUE(ok) << c.what;
+        EXPECT_FALSE(r.idle());
+        const double values[] = {r.nominal, r.upper, r.lower, r.maxClearance, r.minClearance};
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(torvel::formatNumber(values[i], i < 3 ? "### ##0.000#" : " ### ##0.000#", ','),
+                      c.shown[i])
+                << c.what << " " << i;
+    }
 }
 
 TEST(DimensionChain, SumsRowByRowWithSignedDeviations) {
@@ -75,25 +89,28 @@ TEST(DimensionChain, SumsRowByRowWithSignedDeviations) {
     EXPECT_FALSE(computeChain(deviationsOnly, nullptr).idle());
 }
 
-TEST(DimensionChain, OutOfSinglePrecisionRangeIsRefusedWithoutResults) {
+TEST(DimensionChain, BeyondTheChainLimitIsRefusedWithoutResults) {
     struct Case {
         const char* what;
         Chain first, second;
     };
     Chain huge;
-    huge.outer[0] = {1e39, 0, 0};
+    huge.outer[0] = {1.000001e9, 0, 0};
     Chain overflowSum;
-    overflowSum.outer[0] = {3e38, 0, 0};
-    overflowSum.outer[1] = {3e38, 0, 0};
+    overflowSum.outer[0] = {6e8, 0, 0};
+    overflowSum.outer[1] = {6e8, 0, 0};
     Chain overflowClearance;
-    overflowClearance.outer[0] = {3e38, 3e38, 0};
+    overflowClearance.outer[0] = {6e8, 6e8, 0};
     Chain infinite;
     infinite.inner[3] = {0, 0, -HUGE_VAL};
+    Chain notANumber;
+    notANumber.outer[5] = {0, NAN, 0};
     const Case cases[] = {
-        {"entry beyond float", huge, Chain{}},
-        {"sum overflows", Chain{}, overflowSum},
-        {"clearance overflows", overflowClearance, Chain{}},
+        {"entry beyond the limit", huge, Chain{}},
+        {"sum beyond the limit", Chain{}, overflowSum},
+        {"clearance beyond the limit", overflowClearance, Chain{}},
         {"infinite entry", Chain{}, infinite},
+        {"NaN entry", notANumber, Chain{}},
     };
     for (const auto& c : cases) {
         const auto out = computeChains(c.first, c.second);
@@ -101,6 +118,6 @@ TEST(DimensionChain, OutOfSinglePrecisionRangeIsRefusedWithoutResults) {
         EXPECT_EQ(*out.error, torvel::kChainOutOfRange);
     }
     Chain largest;
-    largest.outer[0] = {FLT_MAX, 0, 0};
+    largest.outer[0] = {1e9, 0, -1e9};
     EXPECT_FALSE(computeChains(largest, Chain{}).error.has_value());
 }

@@ -266,14 +266,14 @@ TEST_F(AjustementsTest, DiameterChangeHidesResultsAndFollowsTheLetterTiles) {
     }
 }
 
-TEST_F(AjustementsTest, KeyFilterKeepsDigitsAndPointOnly) {
+TEST_F(AjustementsTest, KeyFilterKeepsDigitsAndSeparatorsOnly) {
     Ajustements w;
     QLineEdit* box = child<QLineEdit>(&w, "Diametre");
     struct Case {
         QString typed, expected;
     };
     const Case cases[] = {
-        {"12", "12"}, {"1,5", "15"}, {"a-3e.5", "3.5"}, {"1.2.3", "1.2.3"}, {"é7", "7"}, {"x", ""},
+        {"12", "12"}, {"1,5", "1,5"}, {"a-3e.5", "3.5"}, {"1.2.3", "1.2.3"}, {"é7", "7"}, {"x", ""},
     };
     for (const Case& c : cases) {
         type(box, c.typed);

@@ -74,9 +74,9 @@ TEST(SectionEngine, WorkedExamplesInBothSeparators) {
         {"Triangle Centre", "30", "20", "0", "0",
          {"20.000", "0.000", "300.000", "5000.000", "15000.000", "20000.000", "500.000",
           "750.000", "4.082", "7.071"}},
-        {"Hexagone Regulier", "10", "17.5", "0", "0",
-         {"0.000", "0.000", "259.808", "5640.474", "5640.474", "11280.948", "644.733", "558.447",
-          "4.659", "4.659"}},
+        {"Hexagone Regulier", "10", "17.32", "0", "0",
+         {"0.000", "0.000", "259.808", "5411.964", "5411.964", "10823.929", "625.042", "541.391",
+          "4.564", "4.564"}},
         {"Trapèze", "60", "30", "40", "0",
          {"17.778", "0.000", "1800.000", "0.000", "231111.109", "231111.109", "0.000",
           "10400.000", "0.000", "11.331"}},
@@ -143,7 +143,12 @@ TEST(SectionEngine, ZeroTestsThenConditionsStrictly) {
         {"Triangle Base", "30", "0", "0", "0", M},
         {"Triangle Centre", "0", "20", "0", "0", M},
         {"Hexagone Regulier", "10", "10", "0", "0", X},
-        {"Hexagone Regulier", "10", "10.001", "0", "0", nullptr},
+        // b must be √3·a within 1 % of b (17.3205 for a = 10).
+        {"Hexagone Regulier", "10", "20", "0", "0", X},
+        {"Hexagone Regulier", "10", "17.5", "0", "0", X},
+        {"Hexagone Regulier", "10", "17.49", "0", "0", nullptr},
+        {"Hexagone Regulier", "10", "17.15", "0", "0", nullptr},
+        {"Hexagone Regulier", "10", "17.14", "0", "0", X},
         {"Hexagone Regulier", "10", "0", "0", "0", M},
         {"Trapèze", "60", "30", "0", "0", M},
         {"Trapèze", "0", "30", "40", "0", M},
@@ -278,7 +283,7 @@ TEST(SectionEngine, TinyEntriesReadAsZero) {
     EXPECT_EQ(readDimension("1e-50"), 0.0f);
     EXPECT_EQ(readDimension("2.5"), 2.5f);
     EXPECT_EQ(readDimension("12 5"), 125.0f);
-    EXPECT_EQ(readDimension("3,5"), 3.0f);
+    EXPECT_EQ(readDimension("3,5"), 3.5f);
     EXPECT_TRUE(std::isinf(readDimension("1e39")));
     SectionResults r;
     EXPECT_EQ(run(r, "Rectangle Plein", "1e-50", "1").messages().front(), kMsgMissingData);
