@@ -238,6 +238,7 @@ TEST(CasVariables, WorkedExamplesInBothLocales) {
         const char* element;
         const char* reliability;
         QStringList fr, en;  // TextN, TextT, TextP, TextL10, TextL10H
+        const char* rating = "10000";
     };
     const Case cases[] = {
         {"speeds given: P ≈ 1401",
@@ -264,6 +265,19 @@ TEST(CasVariables, WorkedExamplesInBothLocales) {
          "90%",
          {"1 000,00", " 12,00", "1 000,00", "1000,000 000", "16666,67"},
          {"1 000.00", " 12.00", "1 000.00", "1000.000 000", "16666.67"}},
+        {"a decimal comma in a cell",
+         {{"2,5", "1000", "1000"}},
+         "Roulement ou Butée à Billes",
+         "90%",
+         {"1 000,00", " 2,50", "1 000,00", "1000,000 000", "16666,67"},
+         {"1 000.00", " 2.50", "1 000.00", "1000.000 000", "16666.67"}},
+        {"a standstill counts in the total time only",
+         {{"100", "1000", "1000"}, {"50,0", "0", "0"}, {"100", "1000", "3000"}},
+         "Roulement ou Butée à Billes",
+         "90%",
+         {" 800,00", " 250,00", "2 410,14", "571,428 528", "11904,76"},
+         {" 800.00", " 250.00", "2 410.14", "571.428 528", "11904.76"},
+         "20000"},
     };
     for (const auto& c : cases) {
         for (const char* locale : {"fr_FR", "en_US"}) {
@@ -272,7 +286,7 @@ TEST(CasVariables, WorkedExamplesInBothLocales) {
             enterCases(&w, c.rows);
             setCombo(&w, "Combo1", c.element);
             setCombo(&w, "ComboFiabilité", c.reliability);
-            type(child<QLineEdit>(&w, "TextC"), "10000");
+            type(child<QLineEdit>(&w, "TextC"), c.rating);
             EXPECT_TRUE(calculate(&w).isEmpty()) << c.what;
             EXPECT_EQ(outputs(&w), QString(locale) == "fr_FR" ? c.fr : c.en)
                 << c.what << " " << locale;

@@ -389,6 +389,35 @@ TEST(Roulement, WorkedExampleInAFrenchAndAPointLocale) {
     }
 }
 
+TEST(Roulement, TypedCommasAndTwoRowDeepGrooveBearings) {
+    LocaleScope locale("fr_FR");
+    struct Case {
+        const char *rows, *fr, *fa, *co, *c;
+        QStringList shown;  // Texte, TextY, TextP, TextL10
+    };
+    const Case cases[] = {
+        // The comma passes the keystroke filter: the run uses 12.5 N.
+        {"une rangée ou T", "12,5", "0", "1000", "1000", {"0,19", "0,00", "12,50", "512000,000 000"}},
+        // Two rows at 0°: Fa/Co, not 2·Fa/Co, enters the curve of e.
+        {"deux rangées, X ou O",
+         "2000",
+         "1000",
+         "20000",
+         "30000",
+         {"0,25", "1,73", "2854,18", "1161,231 201"}},
+    };
+    for (const Case& c : cases) {
+        Roulement w;
+        showActive(&w);
+        choose(&w, "ComboRangées", q(c.rows));
+        for (const auto& [name, value] : {std::pair{"TextFr", c.fr}, {"TextFa", c.fa},
+                                          {"TextCo", c.co}, {"TextC", c.c}, {"TextN", "1000"}})
+            type(child<QLineEdit>(&w, name), q(value));
+        calculer(&w);
+        EXPECT_EQ(texts(&w, {"Texte", "TextY", "TextP", "TextL10"}), c.shown) << c.fr;
+    }
+}
+
 TEST(Roulement, StopsLeaveTheResultsAsTheyWere) {
     LocaleScope locale("fr_FR");
     Roulement w;

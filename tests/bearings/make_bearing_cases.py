@@ -79,7 +79,8 @@ def run(element, typ, rows, angle, fr, fa):
         ratio = lambda: f32(fa / fr)
         if element == 'Roulement':
             if typ == 'à billes':
-                i = 1 if rows == 'une rangée ou T' else 2
+                # Deep-groove bearings (0°) take Fa/Co whatever their rows.
+                i = 1 if rows == 'une rangée ou T' or angle == '0° (Contact Radial)' else 2
                 x = f32(i * fa / CO)
                 if angle in SMALL:
                     t = SMALL[angle]

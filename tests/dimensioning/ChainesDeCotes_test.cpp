@@ -102,6 +102,11 @@ TEST(ChainesDeCotes, ShowsIdleCaptionsOnlyWhenAllThreeSumsAreZero) {
         {"interference", {{"TextJe1A", "20"}, {"TextJi1A", "25"}, {"TextJi1MaxA", "0.1"}},
          {"- 5,000", " 0,000", "- 0,100", "-  5,000", "-  5,100"}},
         {"fourth decimal", {{"TextJe1A", "1.2345"}}, {" 1,2345", " 0,000", " 0,000", "  1,2345", "  1,2345"}},
+        {"a long chain keeps its thousandths",
+         {{"TextJe1A", "379.25"}, {"TextJe1MaxA", "0.05"}, {"TextJe1B", "2367.41"},
+          {"TextJe1MaxB", "0.05"}, {"TextJi1A", "1719.61"}, {"TextJi1minA", "-0.05"},
+          {"TextJi1B", "1026.66"}, {"TextJi1minB", "-0.05"}},
+         {" 0,390", " 0,200", " 0,000", "  0,590", "  0,390"}},
         {"letters read as zero", {{"TextJe1A", "abc"}, {"TextJe1B", ""}}, kIdle},
     };
     for (const auto& c : cases) {
