@@ -7,11 +7,6 @@ function(torvel_warnings target)
   endif()
 endfunction()
 
-# A window library that the main window opens studies from.
-function(torvel_register_window_library target)
-  set_property(GLOBAL APPEND PROPERTY TORVEL_WINDOW_LIBS ${target})
-endfunction()
-
 # Drawings read at run time sit in images/ beside the executable. Their source
 # is SVG in the repository; the build renders each to a BMP of the given size in
 # pixels. Usage: torvel_svg_images(<target> <svg> <bmp name> <w> <h> [...]).

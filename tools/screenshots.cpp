@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         }
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->move(10, 10);
         QApplication::processEvents();
-        main.grab().save(out.filePath(QString::fromLatin1(ex.picture)));
+        main.grab().save(out.filePath(QString::fromLatin1(ex.screenshot)));
         main.closeAll();
     }
     return 0;

@@ -5,6 +5,7 @@
 # dependencies.
 set -euo pipefail
 build="$1"
+version="$2"
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 
@@ -16,6 +17,8 @@ for f in bin/torvel lib/torvel/torvel lib/torvel/images/Montage-X.bmp lib/torvel
 done
 desktop-file-validate "$prefix/share/applications/org.torvel.Torvel.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.torvel.Torvel.metainfo.xml" >/dev/null
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/org.torvel.Torvel.metainfo.xml" ||
+  { echo "the AppStream data does not name the version $version"; exit 1; }
 
 # The installed program, started through its link, shows its main window "TORVEL".
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$prefix}"
@@ -29,9 +32,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   done
   kill $pid; echo "no main window after 10 s"; exit 1' _ "$prefix"
 
-if [ "${2:-}" = package ]; then
+if [ "${3:-}" = package ]; then
   (cd "$build" && cpack -G DEB >/dev/null 2>&1)
-  deb="$(ls "$build"/torvel_1.4.1_*.deb)"
+  deb="$(ls "$build"/torvel_"$version"_*.deb)"
   depends="$(dpkg-deb -f "$deb" Depends)"
   for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins; do
     echo "$depends" | grep -q "$p" || { echo "the package does not depend on $p: $depends"; exit 1; }

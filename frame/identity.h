@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "version.h"
+
 namespace torvel {
 
 struct Identity {
@@ -15,11 +17,12 @@ struct Identity {
 };
 
 inline const Identity& identity() {
-    static const Identity id{QStringLiteral("Torvel"), 1, 4, 1, QString()};
+    static const Identity id{QStringLiteral("Torvel"), kVersionMajor, kVersionMinor,
+                             kVersionPatch, QString()};
     return id;
 }
 
-// "Version 1.4.1"
+// "Version 1.4.1" for the version 1.4.1
 inline QString versionText() {
     const Identity& id = identity();
     return QStringLiteral("Version %1.%2.%3").arg(id.major).arg(id.minor).arg(id.revision);

@@ -24,7 +24,7 @@ TEST(Splash, ShowsIdentityThenTheMainWindowAfterTwoTicks) {
     frmSplash splash;
     splash.show();
     EXPECT_EQ(child<QLabel>(&splash, "lblTitle")->text(), "Torvel");
-    EXPECT_EQ(child<QLabel>(&splash, "lblVersion")->text(), "Version 1.4.1");
+    EXPECT_EQ(child<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Version ") + torvel::kVersion);
     EXPECT_EQ(child<QLabel>(&splash, "lblResume")->text(), "Utilitaire de Bureau d'études");
     EXPECT_EQ(child<QLabel>(&splash, "lblCompanyProduct")->text(), "");
     EXPECT_FALSE(child<QLabel>(&splash, "Picture1")->pixmap().isNull());
@@ -65,7 +65,7 @@ TEST(About, TextsAndLiveClock) {
     EXPECT_EQ(m.showAbout(), about);  // one instance
     EXPECT_EQ(about->windowTitle(), "A propos de Torvel");
     EXPECT_EQ(child<QLabel>(about, "lblTitle")->text(), "Torvel");
-    EXPECT_EQ(child<QLabel>(about, "lblVersion")->text(), "Version 1.4.1");
+    EXPECT_EQ(child<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version ") + torvel::kVersion);
     EXPECT_EQ(child<QLabel>(about, "Label2")->text(), "Utillitaire de Bureau d'études");
     EXPECT_EQ(child<QPushButton>(about, "cmdOK")->text(), "Fermer");
     EXPECT_EQ(child<QPushButton>(about, "cmdSysInfo")->text(), "&Info. Système");

@@ -5,11 +5,13 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "version.h"
+
 namespace torvel {
 
 void initApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Torvel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.4.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // The windows were designed with MS Sans Serif, which Linux does not have.
     for (const char* family : {"MS Sans Serif", "Arial"})
         QFont::insertSubstitutions(QString::fromLatin1(family),

@@ -15,6 +15,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
+
 #include "StudyWindow.h"
 #include "accessories.h"
 #include "frmAbout.h"
@@ -35,22 +37,11 @@ constexpr int kOuterHeightWithBar = 10810;
 constexpr int kOuterHeightWithoutBar = 10165;
 constexpr int kToolbarHeight = 645;
 
-struct ToolButton {
-    const char* name;
-    int left;  // twips
-    const char* tooltip;
-    const char* icon;
-};
-
-const ToolButton kButtons[] = {
-    {"BT_Roulements", 60, " Elément Roulant : Roulement, Butée", "roulement.svg"},
-    {"BT_Ajustements", 700, " Ajustements", "ajustements.svg"},
-    {"BT_Sections", 1340, "Sections", "section.svg"},
-    {"BT_RessortCompression", 1980, "Ressort de Compression", "ressort.svg"},
-    {"BT_Calculatrice", 2620, "Calculatrice", "calculatrice.svg"},
-    {"BT_BlocNotes", 3260, "Bloc Notes", "blocnotes.svg"},
-    {"BT_Quitter", 3900, "Quitter", "quitter.svg"},
-};
+// Toolbar buttons sit 640 twips apart from the left: the studies that have one,
+// in registry order, then the accessories and Quitter.
+constexpr int kButtonFirstLeft = 60;
+constexpr int kButtonStep = 640;
+constexpr int kButtonSide = 580;
 
 // The control with the focus in the active window, whatever it is.
 QWidget* focusedControl() { return QApplication::focusWidget(); }
@@ -107,41 +98,21 @@ void MDIForm1::buildMenus() {
     connect(addItem(edition, "MNU_Quitter", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &MDIForm1::quit);
 
-    struct StudyItem {
-        const char* name;
-        const char* caption;
-        Qt::Key key;
-        const char* type;
-    };
-    auto addStudies = [this](QMenu* menu, std::initializer_list<StudyItem> items) {
-        for (const auto& item : items) {
-            QAction* action = addItem(menu, item.name, item.caption, QKeySequence(item.key));
-            const QString type = QString::fromLatin1(item.type);
-            const auto* entry = torvel::findStudy(type);
-            action->setEnabled(entry && entry->create);
-            connect(action, &QAction::triggered, this, [this, type] { openStudy(type); });
-        }
-    };
-
     QMenu* roulements = menuBar()->addMenu(QStringLiteral("&Roulements"));
     roulements->setObjectName(QStringLiteral("MNU_Roulements"));
-    addStudies(roulements,
-               {{"MNU_ElementRoulant", "Elément Roulant : Roulement, Butée", Qt::Key_F1, "Roulement"},
-                {"MNU_ContactsObliques", "Contacts Obliques : Charges Induites", Qt::Key_F2,
-                 "ContactOblique"},
-                {"MNU_CasVariables", "Cas Variables", Qt::Key_F3, "CasVariables"}});
-
     QMenu* cotation = menuBar()->addMenu(QStringLiteral("Cotation"));
     cotation->setObjectName(QStringLiteral("MNU_Cotation"));
-    addStudies(cotation, {{"MNU_Ajustements", "Ajustements", Qt::Key_F4, "Ajustements"},
-                          {"MNU_ChaineDeCotes", "Cotation Fonctionnelle", Qt::Key_F5,
-                           "ChainesDeCotes"}});
-
     QMenu* divers = menuBar()->addMenu(QStringLiteral("Divers"));
     divers->setObjectName(QStringLiteral("MNU_Divers"));
-    addStudies(divers, {{"MNU_Section", "Section", Qt::Key_F6, "Section"},
-                        {"MNU_RessortCompression", "Ressort de Compression", Qt::Key_F7,
-                         "RessortCompression"}});
+    for (const auto& entry : torvel::studyEntries()) {
+        QMenu* menu = entry.menu == torvel::StudyMenu::Roulements ? roulements
+                      : entry.menu == torvel::StudyMenu::Cotation ? cotation
+                                                                  : divers;
+        QAction* action = addItem(menu, QString::fromLatin1(entry.menuItem),
+                                  QString::fromUtf8(entry.menuText), QKeySequence(entry.key));
+        const QString type = QString::fromLatin1(entry.type);
+        connect(action, &QAction::triggered, this, [this, type] { openStudy(type); });
+    }
     addSeparator(divers, QStringLiteral("Séparateur2"));
     connect(addItem(divers, "MNU_BlocNotes", "Bloc Notes", QKeySequence(Qt::Key_F11)),
             &QAction::triggered, this, [] { torvel::launchAccessory(torvel::textEditorCandidates()); });
@@ -209,39 +180,46 @@ void MDIForm1::buildToolbar() {
     setContextMenuPolicy(Qt::NoContextMenu);
     addToolBar(Qt::TopToolBarArea, toolbar_);
 
+    struct Button {
+        QString name, tooltip;
+        const char* icon;
+        std::function<void()> clicked;
+    };
+    QList<Button> buttons;
+    for (const auto& entry : torvel::studyEntries()) {
+        if (!entry.button) continue;
+        const QString type = QString::fromLatin1(entry.type);
+        buttons.append({QString::fromLatin1(entry.button), QString::fromUtf8(entry.buttonTooltip),
+                        entry.buttonIcon, [this, type] { openStudy(type); }});
+    }
+    buttons.append({QStringLiteral("BT_Calculatrice"), QStringLiteral("Calculatrice"),
+                    "calculatrice.svg",
+                    [] { torvel::launchAccessory(torvel::calculatorCandidates()); }});
+    buttons.append({QStringLiteral("BT_BlocNotes"), QStringLiteral("Bloc Notes"), "blocnotes.svg",
+                    [] { torvel::launchAccessory(torvel::textEditorCandidates()); }});
+    buttons.append(
+        {QStringLiteral("BT_Quitter"), QStringLiteral("Quitter"), "quitter.svg", [this] { quit(); }});
+
     // The buttons sit at fixed places on a strip as tall as the toolbar.
     auto* strip = new QWidget(toolbar_);
     strip->setObjectName(QStringLiteral("Toolbar1Strip"));
-    strip->setFixedSize(px(kButtons[6].left + 580 + 60), px(kToolbarHeight) - 6);
+    const int stripWidth =
+        kButtonFirstLeft + static_cast<int>(buttons.size() - 1) * kButtonStep + kButtonSide + 60;
+    strip->setFixedSize(px(stripWidth), px(kToolbarHeight) - 6);
     toolbar_->addWidget(strip);
-    for (const auto& b : kButtons) {
+    int left = kButtonFirstLeft;
+    for (const Button& b : buttons) {
         auto* button = new QToolButton(strip);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setToolTip(QString::fromUtf8(b.tooltip));
+        button->setObjectName(b.name);
+        button->setToolTip(b.tooltip);
         button->setIcon(torvel::toolbarIcon(b.icon));
-        button->setIconSize(QSize(px(580) - 8, px(580) - 8));
+        button->setIconSize(QSize(px(kButtonSide) - 8, px(kButtonSide) - 8));
         button->setAutoRaise(true);
-        button->setGeometry(torvel::pxRect(b.left, 30, 580, 580));
+        button->setGeometry(torvel::pxRect(left, 30, kButtonSide, kButtonSide));
         button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, b.clicked);
+        left += kButtonStep;
     }
-    auto connectButton = [this](const char* name, auto slot) {
-        connect(toolbar_->findChild<QToolButton*>(QString::fromLatin1(name)), &QToolButton::clicked,
-                this, slot);
-    };
-    auto studyButton = [this, connectButton](const char* name, const char* type) {
-        const QString t = QString::fromLatin1(type);
-        const auto* entry = torvel::findStudy(t);
-        toolbar_->findChild<QToolButton*>(QString::fromLatin1(name))
-            ->setEnabled(entry && entry->create);
-        connectButton(name, [this, t] { openStudy(t); });
-    };
-    studyButton("BT_Roulements", "Roulement");
-    studyButton("BT_Ajustements", "Ajustements");
-    studyButton("BT_Sections", "Section");
-    studyButton("BT_RessortCompression", "RessortCompression");
-    connectButton("BT_Calculatrice", [] { torvel::launchAccessory(torvel::calculatorCandidates()); });
-    connectButton("BT_BlocNotes", [] { torvel::launchAccessory(torvel::textEditorCandidates()); });
-    connectButton("BT_Quitter", [this] { quit(); });
 }
 
 StudyWindow* MDIForm1::study(const QString& type) const { return studies_.value(type); }
@@ -250,7 +228,7 @@ StudyWindow* MDIForm1::openStudy(const QString& type) {
     StudyWindow* window = studies_.value(type);
     if (!window) {
         const auto* entry = torvel::findStudy(type);
-        if (!entry || !entry->create) return nullptr;
+        if (!entry) return nullptr;
         window = entry->create();
         studies_.insert(type, window);
         QMdiSubWindow* sub = mdi_->addSubWindow(window);
