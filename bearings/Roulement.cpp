@@ -59,9 +59,6 @@ QColor windowColour() { return QApplication::palette().color(QPalette::Base); }
 const QString kOperatingDefault =
     QStringLiteral("Conditions normales, mouvements doux et précis ( x 1 )");
 
-// A click can ask for a run from the start; the field it sets removes the
-// cause, so one rerun is enough. The bound only guards against a loop.
-constexpr int kMaxReruns = 2;
 
 }  // namespace
 
@@ -289,28 +286,10 @@ void Roulement::ComboCalcul_Click() {
     }
 }
 
-bool Roulement::handleRequest(const torvel::Step& request) {
-    const QString target = fromStd(request.target);
-    const QString value = fromStd(request.text);
-    if (request.target == kRequestRerun) {
-        rerun_ = true;
-    } else if (request.target == kRequestFocus) {
-        if (auto* w = findChild<QWidget*>(value)) w->setFocus(Qt::OtherFocusReason);
-    } else if (auto* combo = findChild<QComboBox*>(target)) {
-        setComboText(combo, value);
-    } else if (auto* box = findChild<QLineEdit*>(target)) {
-        box->setText(value);
-    }
-    return true;
-}
-
 void Roulement::calculate() {
-    for (int run = 0; run <= kMaxReruns; ++run) {
-        rerun_ = false;
-        play(calculateBearing(state_, entries(), torvel::engineDecimalSeparator()));
-        if (!rerun_) break;
-    }
-    rerun_ = false;
+    playWithReruns([this] {
+        return calculateBearing(state_, entries(), torvel::engineDecimalSeparator());
+    });
 }
 
 void Roulement::print() {

@@ -27,7 +27,6 @@ class Roulement : public torvel::StudyWindow {
     torvel::bearings::BearingReportFields reportFields() const;
 
   protected:
-    bool handleRequest(const torvel::Step& request) override;
 
   private:
     QComboBox* addCombo(QWidget* parent, const QString& name, int left, int top, int width);
@@ -37,5 +36,4 @@ class Roulement : public torvel::StudyWindow {
     QList<QLineEdit*> factorBoxes() const;
 
     torvel::bearings::BearingState state_;  // working values kept between runs
-    bool rerun_ = false;                    // the engine asked for a run from the start
 };

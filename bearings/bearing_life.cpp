@@ -254,8 +254,8 @@ Flow Run::radialFactors() {
         if (in_.angle != kAngleRadial) return radialCot(false);
         if (l_.fa != 0) {
             out_.warn(kMsgRadialRoller);
-            out_.request("TextFa", "0");
-            out_.request(kRequestRerun);
+            out_.setInput("TextFa", "0");
+            out_.rerun();
             return Flow::End;
         }
         setAngle(0);
@@ -270,8 +270,8 @@ Flow Run::radialFactors() {
         s_.p = in_.type == kARotuleBilles ? 3.0f : static_cast<float>(10.0 / 3.0);
         if (in_.angle == kAngleRadial) {
             out_.warn(kMsgSelfAligning);
-            out_.request("ComboAngle", "5°");
-            out_.request(kRequestRerun);
+            out_.setInput("ComboAngle", "5°");
+            out_.rerun();
             return Flow::End;
         }
         return radialCot(true);
@@ -281,7 +281,7 @@ Flow Run::radialFactors() {
 
 Flow Run::axialWithRadialLoad(const char* message, bool ball) {
     out_.stop(message);
-    out_.request("TextFr", "0");
+    out_.setInput("TextFr", "0");
     if (ball) {
         // These two texts are set as they stand, not formatted: "0.00" in any locale.
         out_.write("TextL10H", "0.00");
@@ -451,7 +451,7 @@ void Run::common() {
     if (!(s_.L >= 0)) {
         // Only negative typed values get here; say so rather than show nothing.
         impossible();
-        out_.request(kRequestFocus, "TextFr");
+        out_.focus("TextFr");
         return;
     }
     out_.write("TextFaFr", fmt(s_.FaFr, "0.00"));

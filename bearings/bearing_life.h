@@ -78,13 +78,8 @@ inline constexpr const char* kMsgPLarge =
     "P > 0.5 x C : Il est préférable de consulter un fabricant de roulements";
 inline constexpr const char* kMsgPoSo = "Le produit : Po x So est trop important !";
 
-// Requests (Step::Kind::Request) an outcome may hold besides field writes.
-// target kRequestRerun: run the calculation again from the start once this
-// outcome is played back. target kRequestFocus: give the focus to the control
-// named by the step's text. Any other target: an input control (TextFa, TextFr,
-// ComboAngle) whose text becomes the step's text.
-inline constexpr const char* kRequestRerun = "BtCalculer";
-inline constexpr const char* kRequestFocus = "SetFocus";
+// Besides results and messages, an outcome may correct an input (TextFa, TextFr,
+// ComboAngle), move the focus to TextFr, and ask for a rerun once played back.
 
 // The texts of the window's boxes and lists, as they stand.
 // The defaults are the window's texts at opening.

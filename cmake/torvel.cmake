@@ -34,10 +34,13 @@ function(torvel_svg_images target)
   add_custom_target(${target} ALL DEPENDS ${outputs})
 endfunction()
 
-# A GoogleTest executable, registered with CTest. Window tests pass QT to get a
-# QApplication on the offscreen platform.
+# A GoogleTest executable whose cases CTest lists one by one, each with its own
+# time limit. Window tests pass QT to get a QApplication on the offscreen platform;
+# tests that move shared files aside name them in LOCKS, so that CTest never
+# runs them beside another user of those files.
+include(GoogleTest)
 function(torvel_add_test name)
-  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS;LOCKS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   torvel_warnings(${name})
   if(T_QT)
@@ -45,10 +48,12 @@ function(torvel_add_test name)
                                    ${PROJECT_SOURCE_DIR}/tests/support/ui_helpers.cpp)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test GTest::gtest)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   else()
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-    add_test(NAME ${name} COMMAND ${name})
   endif()
+  set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+  if(T_LOCKS)
+    list(APPEND properties RESOURCE_LOCK "${T_LOCKS}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()

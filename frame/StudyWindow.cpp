@@ -1,6 +1,7 @@
 #include "StudyWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -269,25 +270,44 @@ void StudyWindow::attention(const QString& text) { showAttention(this, text); }
 
 void StudyWindow::play(const Outcome& outcome) {
     for (const Step& step : outcome.steps()) {
-        switch (step.kind) {
-            case Step::Kind::Write: {
-                QWidget* target = findChild<QWidget*>(fromStd(step.target));
-                if (auto* edit = qobject_cast<QLineEdit*>(target))
-                    edit->setText(fromStd(step.text));
-                else if (auto* label = qobject_cast<QLabel*>(target))
-                    label->setText(fromStd(step.text));
-                else if (target)
-                    target->setProperty("text", fromStd(step.text));
-                break;
-            }
-            case Step::Kind::Warning:
-            case Step::Kind::Stop:
-                attention(fromStd(step.text));
-                break;
-            case Step::Kind::Request:
-                if (!handleRequest(step)) return;
-                break;
+        if (step.kind == Step::Kind::Warning || step.kind == Step::Kind::Stop) {
+            attention(fromStd(step.text));
+            continue;
         }
+        QWidget* target = findChild<QWidget*>(fromStd(step.target));
+        if (!target) {
+            // An engine naming a control the window lacks is a programming fault:
+            // the tests fail on this message; the user keeps a working window.
+            qCritical("%s: no control named %s", qPrintable(objectName()), step.target.c_str());
+            continue;
+        }
+        if (step.kind == Step::Kind::Focus) {
+            target->setFocus(Qt::OtherFocusReason);
+        } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
+            const QString text = fromStd(step.text);
+            const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (index >= 0)
+                combo->setCurrentIndex(index);
+            else
+                combo->setEditText(text);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+            edit->setText(fromStd(step.text));
+        } else if (auto* label = qobject_cast<QLabel*>(target)) {
+            label->setText(fromStd(step.text));
+        } else {
+            target->setProperty("text", fromStd(step.text));
+        }
+    }
+}
+
+void StudyWindow::playWithReruns(const std::function<Outcome()>& run) {
+    // The inputs a run corrects remove the cause of its rerun, so one rerun is
+    // enough; the bound only guards against a loop.
+    constexpr int kMaxReruns = 2;
+    for (int round = 0; round <= kMaxReruns; ++round) {
+        const Outcome outcome = run();
+        play(outcome);
+        if (!outcome.rerunRequested()) break;
     }
 }
 

@@ -88,11 +88,11 @@ protected:
     virtual void calculate() {}
     virtual void print() {}
 
-    // Plays an engine outcome back in order: writes into the named controls,
-    // shows warnings and stops. A request goes to handleRequest(); a false
-    // return ends the playback.
+    // Plays an engine outcome back in order: writes results and corrected
+    // inputs into the named controls, moves the focus, shows warnings and stops.
     void play(const Outcome& outcome);
-    virtual bool handleRequest(const Step& /*request*/) { return true; }
+    // Runs and plays `run` again while its outcome asks for a rerun (bounded).
+    void playWithReruns(const std::function<Outcome()>& run);
     void attention(const QString& text);
 
     // Window-image report: for each copy chosen in the print dialog, recolour

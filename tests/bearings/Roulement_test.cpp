@@ -556,27 +556,6 @@ TEST(Roulement, NegativePastedLoadStopsAndFocusesFr) {
     EXPECT_EQ(text(&w, "TextL10"), "0");
 }
 
-namespace {
-// A window whose field requests are lost, so that the engine asks again each run.
-class DeafRoulement : public Roulement {
-  protected:
-    bool handleRequest(const torvel::Step& request) override {
-        if (request.target == kRequestRerun) return Roulement::handleRequest(request);
-        return true;
-    }
-};
-}  // namespace
-
-TEST(Roulement, RerunsAreBounded) {
-    DeafRoulement w;
-    w.show();
-    choose(&w, "ComboType", q("à rotule (billes)"));
-    set(&w, "TextFr", "1000");
-    set(&w, "TextCo", "100");
-    set(&w, "TextC", "100");
-    EXPECT_EQ(calculer(&w), QStringList(3, q(kMsgSelfAligning)));
-}
-
 TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
     struct Case {
         const char* mode;

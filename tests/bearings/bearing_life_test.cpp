@@ -33,7 +33,9 @@ std::map<std::string, std::string> writes(const Outcome& out) {
 std::vector<std::string> requests(const Outcome& out) {
     std::vector<std::string> v;
     for (const auto& s : out.steps())
-        if (s.kind == Step::Kind::Request) v.push_back(s.target + "=" + s.text);
+        if (s.kind == Step::Kind::SetInput) v.push_back(s.target + "=" + s.text);
+        else if (s.kind == Step::Kind::Focus) v.push_back("focus " + s.target);
+    if (out.rerunRequested()) v.push_back("rerun");
     return v;
 }
 
@@ -257,7 +259,7 @@ TEST(BearingLife, RequestsSetAFieldAndRunAgain) {
         entries("Roulement", "à rouleaux", "une rangée ou T", kAngleRadial.data(), "1000", "10"),
         '.');
     EXPECT_EQ(out.messages(), std::vector<std::string>{kMsgRadialRoller});
-    EXPECT_EQ(requests(out), (std::vector<std::string>{"TextFa=0", "BtCalculer="}));
+    EXPECT_EQ(requests(out), (std::vector<std::string>{"TextFa=0", "rerun"}));
     EXPECT_EQ(out.written("Texte"), nullptr);
     // The rerun the window makes with TextFa "0" computes.
     out = calculateBearing(
@@ -273,7 +275,7 @@ TEST(BearingLife, RequestsSetAFieldAndRunAgain) {
                                     kAngleRadial.data(), "1000", "10");
         out = calculateBearing(state, in, '.');
         EXPECT_EQ(out.messages(), std::vector<std::string>{kMsgSelfAligning});
-        EXPECT_EQ(requests(out), (std::vector<std::string>{"ComboAngle=5°", "BtCalculer="}));
+        EXPECT_EQ(requests(out), (std::vector<std::string>{"ComboAngle=5°", "rerun"}));
         in.angle = "5°";
         out = calculateBearing(state, in, '.');
         EXPECT_TRUE(requests(out).empty());
@@ -397,7 +399,7 @@ TEST(BearingLife, ArithmeticFaultsStopWithoutResults) {
     const Outcome out = calculateBearing(
         state, entries("Roulement", "à billes", "une rangée ou T", "20°", "-1000", "0"), '.');
     EXPECT_EQ(out.messages(), std::vector<std::string>{kMsgImpossible});
-    EXPECT_EQ(requests(out), std::vector<std::string>{"SetFocus=TextFr"});
+    EXPECT_EQ(requests(out), std::vector<std::string>{"focus TextFr"});
     EXPECT_EQ(out.written("TextL10"), nullptr);
 }
 
@@ -442,13 +444,13 @@ TEST(BearingLife, SweepEndsInAStopOrFiniteResults) {
                                         EXPECT_EQ(s.text.find_first_of("ni"), std::string::npos)
                                             << s.target << " " << s.text;
                                     }
-                                    if (s.kind == Step::Kind::Request) {
+                                    if (s.kind == Step::Kind::SetInput) {
                                         if (s.target == "TextFa") in.fa = s.text;
                                         if (s.target == "TextFr") in.fr = s.text;
                                         if (s.target == "ComboAngle") in.angle = s.text;
-                                        rerun = rerun || s.target == kRequestRerun;
                                     }
                                 }
+                                rerun = out.rerunRequested();
                                 const bool results = out.written("TextL10") != nullptr;
                                 EXPECT_TRUE(out.stopped() || results || rerun ||
                                             !requests(out).empty());

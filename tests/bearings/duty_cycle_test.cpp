@@ -25,7 +25,7 @@ std::vector<std::string> steps(const Outcome& out) {
         if (s.kind == Step::Kind::Write) v.push_back(s.target + "=" + s.text);
         if (s.kind == Step::Kind::Warning) v.push_back("W:" + s.text);
         if (s.kind == Step::Kind::Stop) v.push_back("S:" + s.text);
-        if (s.kind == Step::Kind::Request) v.push_back("R:" + s.target);
+        if (s.kind == Step::Kind::SetInput) v.push_back("R:" + s.target);
     }
     return v;
 }

@@ -125,11 +125,11 @@ def run(element, typ, rows, angle, fr, fa):
                         if fa != 0:
                             msgs.append('W:Le Roulement à Rouleaux à Contact Radial\n'
                                         "n'est pas adapté s'il est soumis à une Charge Axiale !")
-                            return msgs, writes, ['TextFa=0', 'BtCalculer=']
+                            return msgs, writes, ['TextFa=0', 'rerun']
                         e, X, Y, xo, yo = 0, 1, 0, 1, 0
                     else:
                         msgs.append("W:Le Calcul n'est pas adapté pour\nun Roulement à Rotule.")
-                        return msgs, writes, ['ComboAngle=5°', 'BtCalculer=']
+                        return msgs, writes, ['ComboAngle=5°', 'rerun']
                 else:
                     tan = math.tan(angle_rad(angle))
                     f = COT[('roller' if typ == 'à rouleaux' else 'rotule', rows)]

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QClipboard>
 #include <QDir>
 #include <QTemporaryDir>
@@ -31,6 +32,8 @@ public:
     }
     QLineEdit* numeric;
 
+    using StudyWindow::play;
+    using StudyWindow::playWithReruns;
     using StudyWindow::printTextReport;
 };
 
@@ -184,4 +187,55 @@ TEST(ReportHeader, LinesInOrderWithTheirWeight) {
         EXPECT_EQ(lines[i].text, expected[i].first) << i;
         EXPECT_EQ(lines[i].bold, expected[i].second) << i;
     }
+}
+
+TEST(StudyFrame, PlaysEveryKindOfStepInOrder) {
+    Probe w;
+    showActive(&w);
+    auto* list = new QComboBox(w.frame());
+    list->setObjectName("ComboAngle");
+    list->setEditable(true);
+    list->addItems({"0°", "5°"});
+    torvel::Outcome out;
+    out.write("TextN", "1,50");
+    out.setInput("ComboAngle", "5°");
+    out.warn("Avertissement");
+    out.setInput("ComboAngle", "7°");  // not in the list: typed into it
+    out.stop("Arrêt");
+    out.focus("TextN");
+    const QStringList messages = catchMessages([&] { w.play(out); });
+    EXPECT_EQ(messages, (QStringList{"Avertissement", "Arrêt"}));
+    EXPECT_EQ(w.numeric->text(), "1,50");
+    EXPECT_EQ(list->currentText(), "7°");
+    EXPECT_EQ(w.focusWidget(), w.numeric);
+}
+
+TEST(StudyFrame, UnknownTargetIsReportedAndRerunsAreBounded) {
+    Probe w;
+    QStringList critical;
+    static QStringList* sink = nullptr;
+    sink = &critical;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+            if (type == QtCriticalMsg) sink->append(m);
+        });
+    torvel::Outcome misspelt;
+    misspelt.write("TextNn", "1");
+    w.play(misspelt);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(critical, QStringList{"Probe: no control named TextNn"});
+
+    // An engine that asks for a rerun every time is played three times at most.
+    int runs = 0;
+    const QStringList messages = catchMessages([&] {
+        w.playWithReruns([&] {
+            ++runs;
+            torvel::Outcome out;
+            out.warn("Encore");
+            out.rerun();
+            return out;
+        });
+    });
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(messages, QStringList(3, "Encore"));
 }
