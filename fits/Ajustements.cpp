@@ -1,21 +1,26 @@
 #include "Ajustements.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopedValueRollback>
+#include <cmath>
 #include <functional>
 
 #include "identity.h"
 #include "twips.h"
 #include "ui_text.h"
+#include "usual_fits.h"
 
 using torvel::fits::Side;
 using torvel::fits::SideSelection;
 using torvel::fits::TileStrip;
+using torvel::fits::ZonePicture;
 
 namespace {
 
@@ -93,11 +98,13 @@ class DiameterFilter : public QObject {
 
 Ajustements::Ajustements(QWidget* parent)
     : StudyWindow({QStringLiteral("Ajustements"), QStringLiteral("Ajustements"), QString(), 9900,
-                   5250, 9300, 4750, QStringLiteral("Ajustements")},
+                   8500, 9300, 8000, QStringLiteral("Ajustements")},
                   parent) {
     buildPopup();
     buildFrame2();
     buildToolbars();
+    buildUsualFits();
+    buildZones();
 
     // Only takes the focus, so that no tile or bar keeps a caret; it is handed
     // the focus by a tile click or a scroll bar, never reached by Tab.
@@ -228,6 +235,27 @@ void Ajustements::buildToolbars() {
     }
 }
 
+void Ajustements::buildUsualFits() {
+    QLabel* caption = addLabel(frame(), QStringLiteral("Label12"),
+                               QStringLiteral("Ajustements usuels :"), 150, 4605, 2100, 255);
+    usualFits_ = new QComboBox(frame());
+    usualFits_->setObjectName(QStringLiteral("ComboAjustementsUsuels"));
+    usualFits_->setGeometry(torvel::pxRect(2250, 4530, 2400, 330));
+    usualFits_->addItem(QString());
+    for (const auto& fit : torvel::fits::usualFits())
+        usualFits_->addItem(torvel::fromStd(torvel::fits::usualFitText(fit)));
+    caption->setBuddy(usualFits_);
+    connect(usualFits_, &QComboBox::activated, this, &Ajustements::usualFitChosen);
+}
+
+void Ajustements::buildZones() {
+    QGroupBox* group = addGroup(frame(), QStringLiteral("FrameZones"),
+                                QStringLiteral("Zones de tolérance"), 150, 4950, 9000, 2850);
+    zones_ = new ZonePicture(group);
+    zones_->setObjectName(QStringLiteral("PictureZones"));
+    zones_->setGeometry(torvel::pxRect(150, 300, 8700, 2400));
+}
+
 TileStrip* Ajustements::letterStrip(Side side) const {
     return side == Side::Hole ? hole_.letters : shaft_.letters;
 }
@@ -272,6 +300,9 @@ void Ajustements::Form_Load() {
         f.grades->setSelected(s.Sel_Ql);
     }
     followDiameter();
+    usualFits_->setCurrentIndex(0);
+    // The design captions are not a computation: the zones wait for a click.
+    drawZones(false);
 }
 
 // ---- diameter ----
@@ -285,6 +316,7 @@ void Ajustements::Diametre_Change() {
     followDiameter();
     // The results stay hidden until the next tile click.
     for (Side side : {Side::Hole, Side::Shaft}) setSideColour(side, kWhite);
+    drawZones(true);
 }
 
 // The T / t letter tiles and the grade tiles of the current letters follow the
@@ -314,6 +346,7 @@ void Ajustements::Controle_Diametre() {
 // ---- tile clicks ----
 
 void Ajustements::letterClicked(Side side, int index) {
+    tileClicked();
     Controle_Diametre();
     // Blackened after the range check, so that a corrected diameter does not
     // hide what this click computes.
@@ -331,6 +364,7 @@ void Ajustements::letterClicked(Side side, int index) {
 }
 
 void Ajustements::gradeClicked(Side side, int index) {
+    tileClicked();
     Controle_Diametre();
     setSideColour(side, kBlack);
     SideSelection& s = state().side(side);
@@ -369,6 +403,7 @@ void Ajustements::finishClick(Side side) {
     Affiche(Side::Hole);
     Ecarts(Side::Shaft);
     Affiche(Side::Shaft);
+    drawZones(true);
 }
 
 // Ecarts_Al / Ecarts_Ar. A class the window does not offer at this diameter
@@ -421,6 +456,58 @@ void Ajustements::Calcul_Jeu() {
     setTextColour(jMin_, colour);
 }
 
+// ---- usual fits and zones ----
+
+// The list names the four tiles last chosen through it; a tile of the user's
+// own choosing makes that name stale.
+void Ajustements::tileClicked() {
+    if (!applyingUsualFit_) usualFits_->setCurrentIndex(0);
+}
+
+void Ajustements::usualFitChosen(int index) {
+    const auto list = torvel::fits::usualFits();
+    if (index < 1 || index > static_cast<int>(list.size())) return;
+    const auto& fit = list[static_cast<size_t>(index - 1)];
+    {
+        const QScopedValueRollback applying(applyingUsualFit_, true);
+        // The four clicks a user would make, in order; a tile the diameter
+        // does not offer ignores the list as it ignores the mouse.
+        auto press = [](TileStrip* strip, int tile, const std::function<void(int)>& click) {
+            if (const auto* t = strip->tile(tile); t && t->isEnabled()) click(tile);
+        };
+        using torvel::fits::gradeTileIndex;
+        using torvel::fits::letterTileIndex;
+        press(hole_.letters, letterTileIndex(Side::Hole, fit.holeLetter),
+              [this](int i) { letterClicked(Side::Hole, i); });
+        press(hole_.grades, gradeTileIndex(Side::Hole, fit.holeGrade),
+              [this](int i) { gradeClicked(Side::Hole, i); });
+        press(shaft_.letters, letterTileIndex(Side::Shaft, fit.shaftLetter),
+              [this](int i) { letterClicked(Side::Shaft, i); });
+        press(shaft_.grades, gradeTileIndex(Side::Shaft, fit.shaftGrade),
+              [this](int i) { gradeClicked(Side::Shaft, i); });
+    }
+    // The tile clicks hand the focus to recup_curseur; a list chosen from the
+    // keyboard keeps it, so that the arrows go on browsing the fits.
+    usualFits_->setFocus(Qt::OtherFocusReason);
+}
+
+// A side is drawn while its values are shown: a class, a table entry, and not
+// hidden by a diameter change. `computed` is false until the first click.
+void Ajustements::drawZones(bool computed) {
+    auto shown = [&](Side side) -> std::optional<torvel::fits::ShownClass> {
+        const SideSelection& s = state().side(side);
+        if (!computed || !fields(side).shown || s.Classe.empty() || !s.EcartsTrouves)
+            return std::nullopt;
+        return torvel::fits::ShownClass{s.Classe, s.Ecarts};
+    };
+    const auto zones = torvel::fits::fitZones(shown(Side::Hole), shown(Side::Shaft));
+    const double d = state().Diametre_Nom;
+    zones_->setZones(zones,
+                     std::isfinite(d) ? QStringLiteral("\u00f8 ") + valueText(d) : QString());
+    zones_->setAccessibleDescription(torvel::fromStd(
+        torvel::fits::fitZonesDescription(zones, torvel::toStd(torvel::decimalSeparator()))));
+}
+
 void Ajustements::focusSink() {
     recupCurseur_->setFocus(Qt::MouseFocusReason);
     recupCurseur_->setCursorPosition(0);
@@ -436,5 +523,6 @@ void Ajustements::setTextColour(QLabel* label, const QColor& colour) {
 
 void Ajustements::setSideColour(Side side, const QColor& colour) {
     SideFields& f = fields(side);
+    f.shown = colour != kWhite;
     for (QLabel* l : {f.upper, f.lower, f.max, f.min, f.name}) setTextColour(l, colour);
 }

@@ -3,12 +3,15 @@
 // ISO fits study: a nominal diameter and four strips of tiles to pick a hole
 // class and a shaft class; every tile click shows both classes with their
 // deviations, the four limits and the maximum and minimum clearance, coloured
-// by the kind of fit. No reference, no Calculer, no report.
+// by the kind of fit, and draws the two tolerance zones. A list of the usual
+// fits sets all four tiles at once. No reference, no Calculer, no report.
 
 #include "StudyWindow.h"
 #include "TileStrip.h"
+#include "ZonePicture.h"
 #include "fits_selection.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -32,11 +35,14 @@ class Ajustements : public torvel::StudyWindow {
         QLabel* min = nullptr;
         torvel::fits::TileStrip* letters = nullptr;
         torvel::fits::TileStrip* grades = nullptr;
+        bool shown = true;  // its values are in black, not hidden by a diameter change
     };
 
     void buildPopup();
     void buildFrame2();
     void buildToolbars();
+    void buildUsualFits();
+    void buildZones();
     void Form_Load();
 
     void Diametre_Change();
@@ -51,6 +57,9 @@ class Ajustements : public torvel::StudyWindow {
     void Ecarts(torvel::fits::Side side);
     void Affiche(torvel::fits::Side side);
     void focusSink();
+    void usualFitChosen(int index);
+    void tileClicked();
+    void drawZones(bool computed);
 
     void setTextColour(QLabel* label, const QColor& colour);
     void setSideColour(torvel::fits::Side side, const QColor& colour);
@@ -63,6 +72,9 @@ class Ajustements : public torvel::StudyWindow {
     QLineEdit* recupCurseur_ = nullptr;
     QLabel* jMax_ = nullptr;
     QLabel* jMin_ = nullptr;
+    QComboBox* usualFits_ = nullptr;
+    torvel::fits::ZonePicture* zones_ = nullptr;
+    bool applyingUsualFit_ = false;
     SideFields hole_;
     SideFields shaft_;
 };

@@ -47,6 +47,7 @@ std::span<const StudyEntry> studyEntries() {
         {.type = "Ajustements", .create = &make<Ajustements>, .menu = Cotation,
          .menuItem = "MNU_Ajustements", .menuText = "Ajustements", .key = Qt::Key_F4,
          .button = "BT_Ajustements", .buttonTooltip = " Ajustements", .buttonIcon = "ajustements.svg",
+         .example = {{"Diametre", "25"}, {"ComboAjustementsUsuels", "H7/p6 (serré)"}},
          .screenshot = "ajustements.png"},
         {.type = "ChainesDeCotes", .create = &make<ChainesDeCotes>, .menu = Cotation,
          .menuItem = "MNU_ChaineDeCotes", .menuText = "Cotation Fonctionnelle", .key = Qt::Key_F5,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,6 +23,7 @@
 using namespace testing_ui;
 using torvel::fits::Side;
 using torvel::fits::Tile;
+using torvel::fits::ZonePicture;
 
 namespace {
 
@@ -81,6 +83,33 @@ QString tenThousandths(long long v, bool fourDecimals, QChar separator) {
         if (frac.isEmpty()) return a == 0 ? QStringLiteral("0") : sign + QString::number(a / 10000);
     }
     return sign + QString::number(a / 10000) + separator + frac;
+}
+
+QString zonesText(QWidget* w) { return child<QWidget>(w, "PictureZones")->accessibleDescription(); }
+
+void chooseFit(QWidget* w, const QString& entry) {
+    auto* list = child<QComboBox>(w, "ComboAjustementsUsuels");
+    const int i = list->findText(entry);
+    ASSERT_GT(i, 0) << entry.toStdString();
+    list->setCurrentIndex(i);
+    emit list->activated(i);
+}
+
+// Steps as a user takes them: "ø25" types a diameter, "Al:JS" / "Ar:6" press a
+// hole or shaft tile (letter or grade), anything else is chosen in the list.
+void play(QWidget* w, const QStringList& steps) {
+    for (const QString& step : steps) {
+        if (step.startsWith(u'ø')) {
+            setDiameter(w, step.mid(1));
+        } else if (step.startsWith("Al:") || step.startsWith("Ar:")) {
+            const Side side = step.startsWith("Al") ? Side::Hole : Side::Shaft;
+            bool grade = false;
+            const int g = step.mid(3).toInt(&grade);
+            press(grade ? gradeTile(w, side, g) : letterTile(w, side, qPrintable(step.mid(3))));
+        } else {
+            chooseFit(w, step);
+        }
+    }
 }
 
 class AjustementsTest : public ::testing::Test {
@@ -580,7 +609,7 @@ TEST_F(AjustementsTest, FocusEndsInRecupCurseur) {
     }
 }
 
-TEST_F(AjustementsTest, TabLeavesTheDiameterBoxButNeverLandsInRecupCurseur) {
+TEST_F(AjustementsTest, TabGoesFromTheDiameterToTheListButNeverToRecupCurseur) {
     QWidget host;
     auto* w = new Ajustements(&host);
     auto* after = new QLineEdit(&host);  // the next control of the surrounding window
@@ -589,7 +618,116 @@ TEST_F(AjustementsTest, TabLeavesTheDiameterBoxButNeverLandsInRecupCurseur) {
     QLineEdit* box = child<QLineEdit>(w, "Diametre");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Tab);
+    auto* list = child<QComboBox>(w, "ComboAjustementsUsuels");
+    EXPECT_TRUE(list->hasFocus());
+    EXPECT_EQ(box->text(), "2");
+    // Browsing the list from the keyboard applies each fit and keeps the focus.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(text(w, "Aj_Ale"), "H11");
+    EXPECT_EQ(text(w, "Aj_Arb"), "c11");
+    EXPECT_TRUE(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Tab);
     EXPECT_FALSE(child<QWidget>(w, "recup_curseur")->hasFocus());
     EXPECT_TRUE(after->hasFocus());
-    EXPECT_EQ(box->text(), "2");
+}
+
+TEST_F(AjustementsTest, ZoneDescriptionStatesWhatTheWindowShows) {
+    struct Case {
+        QStringList steps;
+        const char* description;  // with "." for the decimal separator
+    };
+    const Case cases[] = {
+        {{"ø2", "H7/g6 (jeu)"},
+         "Alésage H7 : +10 / 0 µm ; arbre g6 : -2 / -8 µm ; ajustement avec jeu"},
+        {{"ø25", "H7/p6 (serré)"},
+         "Alésage H7 : +21 / 0 µm ; arbre p6 : +35 / +22 µm ; ajustement serré"},
+        {{"ø40", "H7/k6 (incertain)"},
+         "Alésage H7 : +25 / 0 µm ; arbre k6 : +18 / +2 µm ; ajustement incertain"},
+        // Known as an interference fit, a transition by its clearances at 2 mm.
+        {{"ø2", "H7/p6 (serré)"},
+         "Alésage H7 : +10 / 0 µm ; arbre p6 : +12 / +6 µm ; ajustement incertain"},
+        {{"ø2", "Al:JS", "Al:9"}, "Alésage JS9 : +12.5 / -12.5 µm"},
+        // A side without a table entry, and a side hidden by a diameter change, are left out.
+        {{"ø8", "Al:17", "ø5", "Ar:6"}, "Arbre g6 : -4 / -12 µm"},
+        {{"H7/g6 (jeu)", "ø30", "Ar:6"}, "Arbre g6 : -7 / -20 µm"},
+        {{"H7/g6 (jeu)", "ø30"}, ""},
+        {{}, ""},
+    };
+    for (const char* locale : {"fr_FR", "en_US"}) {
+        LocaleScope scope(locale);
+        for (const Case& c : cases) {
+            torvel::fits::resetFitsSelection();
+            Ajustements w;
+            play(&w, c.steps);
+            QString expected = QString::fromUtf8(c.description);
+            if (QByteArray(locale) == "fr_FR") expected.replace('.', ',');
+            EXPECT_EQ(zonesText(&w), expected) << locale << " " << c.steps.join(' ').toStdString();
+        }
+    }
+}
+
+TEST_F(AjustementsTest, AUsualFitIsItsFourTileClicks) {
+    Ajustements w;
+    auto* list = child<QComboBox>(&w, "ComboAjustementsUsuels");
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+    EXPECT_EQ(entries.join('|'),
+              "|H11/c11 (jeu)|H9/d9 (jeu)|H8/f7 (jeu)|H7/g6 (jeu)|H7/h6 (jeu)|H7/k6 (incertain)"
+              "|H7/n6 (incertain)|H7/p6 (serré)|H7/s6 (serré)|H7/u6 (serré)|C11/h11 (jeu)"
+              "|D9/h9 (jeu)|F8/h7 (jeu)|G7/h6 (jeu)|K7/h6 (incertain)|N7/h6 (incertain)"
+              "|P7/h6 (serré)|S7/h6 (serré)|U7/h6 (serré)");
+    EXPECT_FALSE(list->isEditable());
+    EXPECT_EQ(child<QLabel>(&w, "Label12")->text(), "Ajustements usuels :");
+    EXPECT_EQ(child<QLabel>(&w, "Label12")->buddy(), list);
+    EXPECT_EQ(child<QGroupBox>(&w, "FrameZones")->title(), "Zones de tolérance");
+
+    // What a window shows after the steps, the range message included.
+    auto outcome = [](const QStringList& steps) {
+        torvel::fits::resetFitsSelection();
+        Ajustements a;
+        QStringList seen = catchMessages([&] { play(&a, steps); });
+        seen << text(&a, "Diametre") << texts(&a, kHoleFields) << texts(&a, kShaftFields)
+             << clearance(&a) << colour(&a, "J_Max").name() << colour(&a, "Af_Ec_Sup_Ar").name()
+             << zonesText(&a);
+        for (Side side : {Side::Hole, Side::Shaft})
+            seen << QString::number(a.letterStrip(side)->selected())
+                 << QString::number(a.gradeStrip(side)->selected());
+        return seen;
+    };
+    for (int i = 1; i < entries.size(); ++i) {
+        const QStringList classes = entries[i].section(' ', 0, 0).split('/');
+        const QString hole = classes[0].left(1), shaft = classes[1].left(1);
+        const QStringList tiles = {"Al:" + hole, "Al:" + classes[0].mid(1), "Ar:" + shaft,
+                                   "Ar:" + classes[1].mid(1)};
+        for (const char* d : {"ø600", "ø18"})
+            EXPECT_EQ(outcome({d, entries[i]}), outcome(QStringList{d} + tiles))
+                << d << " " << entries[i].toStdString();
+    }
+
+    // A tile of the user's own takes the list back to its empty entry.
+    chooseFit(&w, "H7/k6 (incertain)");
+    EXPECT_EQ(list->currentIndex(), 6);
+    press(gradeTile(&w, Side::Shaft, 6));
+    EXPECT_EQ(list->currentIndex(), 0);
+}
+
+TEST_F(AjustementsTest, HoleBandOfH7StandsOnTheZeroLine) {
+    Ajustements w;
+    showActive(&w);
+    auto* picture = child<ZonePicture>(&w, "PictureZones");
+    chooseFit(&w, "H7/p6 (serré)");  // at 2 mm: a transition, grey however the list names it
+    const QRectF band = picture->band(Side::Hole);
+    const int zero = picture->zeroLineY();
+    ASSERT_FALSE(band.isEmpty());
+    EXPECT_NEAR(band.bottom(), zero, 0.5);
+    const QImage image = picture->grab().toImage();
+    const int x = static_cast<int>(band.center().x());
+    EXPECT_EQ(image.pixelColor(x, (zero + static_cast<int>(band.top())) / 2),
+              ZonePicture::fillColour(torvel::fits::FitKind::Transition));
+    EXPECT_EQ(image.pixelColor(x, zero + 3), kWhite);
+
+    setDiameter(&w, "3");  // results hidden: the zero line alone
+    EXPECT_TRUE(picture->band(Side::Hole).isEmpty());
+    EXPECT_EQ(picture->grab().toImage().pixelColor(x, (zero + static_cast<int>(band.top())) / 2),
+              kWhite);
 }
