@@ -142,10 +142,16 @@ QModelIndex CasVariablesGrid::moveCursor(CursorAction action, Qt::KeyboardModifi
 // ---- the window ----
 
 CasVariables::CasVariables(QWidget* parent)
-    : StudyWindow({QStringLiteral("CasVariables"), QStringLiteral("Cas Variables"),
-                   QStringLiteral("Cas Variables - Etude "), 11550, 7500, 10950, 7000,
-                   QStringLiteral("Durée de Vie d'un Element Roulant soumis à des Cas Variables")},
-                  parent) {
+    : StudyWindow(
+          {.typeName = QStringLiteral("CasVariables"),
+           .caption = QStringLiteral("Cas Variables"),
+           .captionPrefix = QStringLiteral("Cas Variables - Etude "),
+           .clientWidth = 11550,
+           .clientHeight = 7500,
+           .frameWidth = 10950,
+           .frameHeight = 7000,
+           .frameCaption = QStringLiteral("Durée de Vie d'un Element Roulant soumis à des Cas Variables")},
+          parent) {
     const int gridHeight = kRows * kRowHeight + 60;
     QGroupBox* cases =
         addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Cas à Paramètres Constants"),
@@ -170,17 +176,17 @@ CasVariables::CasVariables(QWidget* parent)
 
     auto field = [&](QWidget* group, const QString& name, const QString& caption,
                      const QString& tip, int left, int top, bool input) {
-        QLabel* label = addLabel(group, QStringLiteral("Label") + name.mid(4), caption, left,
-                                 top + 30, 550, kLabelHeight);
-        QLineEdit* box =
-            addEdit(group, name, QStringLiteral("0"), left + 550, top, 1750, kBoxHeight);
-        label->setBuddy(box);
-        label->setToolTip(tip);
-        box->setToolTip(tip);
-        if (input)
-            attachNumericFilter(box);
-        else
-            box->setReadOnly(true);
+        addLabelledBox(group, {.name = name,
+                               .caption = caption,
+                               .labelLeft = left,
+                               .labelWidth = 550,
+                               .boxLeft = left + 550,
+                               .boxWidth = 1750,
+                               .top = top,
+                               .tip = tip,
+                               .tipOn = LabelledBox::Tip::Both,
+                               .role = input ? LabelledBox::Role::Entry : LabelledBox::Role::Result,
+                               .labelHeight = kLabelHeight});
     };
 
     QGroupBox* rating = addGroup(frame(), QStringLiteral("Frame5"),
@@ -225,13 +231,6 @@ CasVariables::CasVariables(QWidget* parent)
 
     addCalculer(frame(), 1100, 6350, 1800, 450);
     addImprimer(frame(), 3400, 6350, 1800, 450);
-    orderTabsVisually();
-    layoutFrame();
-}
-
-QString CasVariables::text(const char* name) const {
-    const auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
-    return box ? box->text() : QString();
 }
 
 engine::DutyGrid CasVariables::readGrid() const {
@@ -244,26 +243,13 @@ engine::DutyGrid CasVariables::readGrid() const {
 }
 
 void CasVariables::calculate() {
-    engine::DutyEntries in;
-    in.grid = readGrid();
-    in.element = toStd(element_->currentText());
-    in.c = toStd(text("TextC"));
-    in.reliability = toStd(reliability_->currentText());
-    play(engine::calculateDuty(state_, in, torvel::engineDecimalSeparator()));
+    play(engine::calculateDuty(state_, engine::dutyEntries(readFields(), readGrid()),
+                               torvel::engineDecimalSeparator()));
 }
 
 torvel::ReportLines CasVariables::reportLines() const {
-    engine::DutyReportFields f;
-    f.reference = toStd(reference()->text());
-    f.element = toStd(element_->currentText());
-    f.reliability = toStd(reliability_->currentText());
-    f.grid = readGrid();
-    f.t = toStd(text("TextT"));
-    f.n = toStd(text("TextN"));
-    f.p = toStd(text("TextP"));
-    f.l10 = toStd(text("TextL10"));
-    f.l10h = toStd(text("TextL10H"));
-    return engine::dutyReportLines(f, state_, toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
+    return engine::dutyReportLines(engine::dutyReportFields(readFields(), readGrid()), state_,
+                                   toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
 }
 
 void CasVariables::print() {

@@ -44,7 +44,6 @@ class CasVariables : public torvel::StudyWindow {
 
   private:
     torvel::bearings::DutyGrid readGrid() const;
-    QString text(const char* name) const;
 
     torvel::bearings::DutyState state_;
     CasVariablesGrid* grid_ = nullptr;

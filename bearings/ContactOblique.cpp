@@ -19,14 +19,18 @@ namespace engine = torvel::bearings;
 namespace {
 
 constexpr int kBoxHeight = 315;
-constexpr int kLabelHeight = 255;
 
 }  // namespace
 
 ContactOblique::ContactOblique(QWidget* parent)
-    : StudyWindow({QStringLiteral("ContactOblique"), QStringLiteral("Contacts Obliques"),
-                   QStringLiteral("Contacts Obliques - Etude "), 11600, 6900, 11000, 6400,
-                   QStringLiteral("Charges Axiales Induites")},
+    : StudyWindow({.typeName = QStringLiteral("ContactOblique"),
+                   .caption = QStringLiteral("Contacts Obliques"),
+                   .captionPrefix = QStringLiteral("Contacts Obliques - Etude "),
+                   .clientWidth = 11600,
+                   .clientHeight = 6900,
+                   .frameWidth = 11000,
+                   .frameHeight = 6400,
+                   .frameCaption = QStringLiteral("Charges Axiales Induites")},
                   parent),
       drawingFolder_(QCoreApplication::applicationDirPath()) {
     QGroupBox* mounting = addGroup(frame(), QStringLiteral("Frame2"),
@@ -54,14 +58,16 @@ ContactOblique::ContactOblique(QWidget* parent)
     QGroupBox* axial =
         addGroup(frame(), QStringLiteral("Frame3"),
                  QStringLiteral("Charge Axiale Appliquée sur l'Ensemble"), 150, 4350, 5100, 800);
-    QLabel* labelFaE = addLabel(axial, QStringLiteral("LabelFaE"), QStringLiteral("Fa ="), 150, 380,
-                                500, kLabelHeight);
-    QLineEdit* faE =
-        addEdit(axial, QStringLiteral("TextFaE"), QStringLiteral("0"), 650, 350, 1800, kBoxHeight);
-    labelFaE->setBuddy(faE);
-    for (QWidget* w : {static_cast<QWidget*>(labelFaE), static_cast<QWidget*>(faE)})
-        w->setToolTip(QStringLiteral("Charge Axiale Appliquée sur le Roulement A (N)"));
-    attachNumericFilter(faE);
+    addLabelledBox(axial, {.name = QStringLiteral("TextFaE"),
+                           .caption = QStringLiteral("Fa ="),
+                           .labelLeft = 150,
+                           .labelWidth = 500,
+                           .boxLeft = 650,
+                           .boxWidth = 1800,
+                           .top = 350,
+                           .tip = QStringLiteral("Charge Axiale Appliquée sur le Roulement A (N)"),
+                           .tipOn = LabelledBox::Tip::Both,
+                           .role = LabelledBox::Role::Entry});
 
     QGroupBox* bearingA = addGroup(frame(), QStringLiteral("Frame4"), QStringLiteral("Roulement A"),
                                    5450, 300, 5400, 2550);
@@ -76,8 +82,6 @@ ContactOblique::ContactOblique(QWidget* parent)
 
     addCalculer(frame(), 5950, 5700, 1800, 450);
     addImprimer(frame(), 8650, 5700, 1800, 450);
-    orderTabsVisually();
-    layoutFrame();
 }
 
 // One bearing's four groups, numbered from `number`: applied radial load,
@@ -90,18 +94,16 @@ void ContactOblique::buildBearing(QWidget* parent, int number, const QString& si
     };
     auto field = [&](QWidget* g, const QString& symbol, const QString& caption, const QString& tip,
                      int fieldTop, bool input) {
-        QLabel* label = addLabel(g, QStringLiteral("Label%1%2").arg(symbol, side), caption, 150,
-                                 fieldTop + 30, 450, kLabelHeight);
-        QLineEdit* box = addEdit(g, QStringLiteral("Text%1%2").arg(symbol, side),
-                                 QStringLiteral("0"), 650, fieldTop, 1600, kBoxHeight);
-        label->setBuddy(box);
-        if (!tip.isEmpty())
-            for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)})
-                w->setToolTip(tip);
-        if (input)
-            attachNumericFilter(box);
-        else
-            box->setReadOnly(true);
+        addLabelledBox(g, {.name = QStringLiteral("Text%1%2").arg(symbol, side),
+                           .caption = caption,
+                           .labelLeft = 150,
+                           .labelWidth = 450,
+                           .boxLeft = 650,
+                           .boxWidth = 1600,
+                           .top = fieldTop,
+                           .tip = tip,
+                           .tipOn = LabelledBox::Tip::Both,
+                           .role = input ? LabelledBox::Role::Entry : LabelledBox::Role::Result});
     };
 
     // The tooltips stand as designed, also where they name bearing A on B's
@@ -118,11 +120,6 @@ void ContactOblique::buildBearing(QWidget* parent, int number, const QString& si
     QGroupBox* equivalent = group(3, QStringLiteral("Charge Equivalente"), 2950, top + 1250, 800);
     field(equivalent, QStringLiteral("P"), QStringLiteral("P ="),
           QStringLiteral("Charge Dynamique Equivalente du Roulement A (N)"), 350, false);
-}
-
-QString ContactOblique::text(const char* name) const {
-    const auto* box = findChild<QLineEdit*>(QString::fromLatin1(name));
-    return box ? box->text() : QString();
 }
 
 bool ContactOblique::loadDrawing(const QString& mounting, QString* path) {
@@ -142,33 +139,13 @@ void ContactOblique::Combo1_Click(const QString& mounting) {
 }
 
 void ContactOblique::calculate() {
-    engine::ObliqueEntries in;
-    in.faE = toStd(text("TextFaE"));
-    in.frA = toStd(text("TextFrA"));
-    in.frB = toStd(text("TextFrB"));
-    in.eA = toStd(text("TexteA"));
-    in.eB = toStd(text("TexteB"));
-    in.yA = toStd(text("TextYA"));
-    in.yB = toStd(text("TextYB"));
-    play(engine::calculateOblique(state_, in, torvel::engineDecimalSeparator()));
+    play(engine::calculateOblique(state_, engine::obliqueEntries(readFields()),
+                                  torvel::engineDecimalSeparator()));
 }
 
 torvel::ReportLines ContactOblique::reportLines() const {
-    engine::ObliqueReportFields f;
-    f.reference = toStd(reference()->text());
-    f.mounting = toStd(combo_->currentText());
-    f.eA = toStd(text("TexteA"));
-    f.yA = toStd(text("TextYA"));
-    f.frA = toStd(text("TextFrA"));
-    f.faE = toStd(text("TextFaE"));
-    f.eB = toStd(text("TexteB"));
-    f.yB = toStd(text("TextYB"));
-    f.frB = toStd(text("TextFrB"));
-    f.faA = toStd(text("TextFaA"));
-    f.pA = toStd(text("TextPA"));
-    f.faB = toStd(text("TextFaB"));
-    f.pB = toStd(text("TextPB"));
-    return engine::obliqueReportLines(f, toStd(torvel::shortDate()));
+    return engine::obliqueReportLines(engine::obliqueReportFields(readFields()),
+                                      toStd(torvel::shortDate()));
 }
 
 void ContactOblique::print() {

@@ -30,7 +30,6 @@ class ContactOblique : public torvel::StudyWindow {
 
   private:
     void buildBearing(QWidget* parent, int number, const QString& side, int top);
-    QString text(const char* name) const;
     // Loads the drawing of `mounting` into Picture1; false when the file cannot be read.
     bool loadDrawing(const QString& mounting, QString* path);
 

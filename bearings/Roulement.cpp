@@ -63,9 +63,14 @@ const QString kOperatingDefault =
 }  // namespace
 
 Roulement::Roulement(QWidget* parent)
-    : StudyWindow({QStringLiteral("Roulement"), QStringLiteral("Elément Roulant"),
-                   QStringLiteral("Elément Roulant - Etude "), 11100, 9100, 10500, 8650,
-                   QStringLiteral("Durée de Vie")},
+    : StudyWindow({.typeName = QStringLiteral("Roulement"),
+                   .caption = QStringLiteral("Elément Roulant"),
+                   .captionPrefix = QStringLiteral("Elément Roulant - Etude "),
+                   .clientWidth = 11100,
+                   .clientHeight = 9100,
+                   .frameWidth = 10500,
+                   .frameHeight = 8650,
+                   .frameCaption = QStringLiteral("Durée de Vie")},
                   parent) {
     QWidget* f = frame();
     const QString roulement = qs(kRoulement);
@@ -173,8 +178,6 @@ Roulement::Roulement(QWidget* parent)
     connect(element, &QComboBox::activated, this, [this] { ComboElement_Click(); });
     connect(calcul, &QComboBox::activated, this, [this] { ComboCalcul_Click(); });
 
-    orderTabsVisually();
-    layoutFrame();
 }
 
 QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, int top, int width) {
@@ -190,19 +193,14 @@ QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, i
 QLineEdit* Roulement::addField(QWidget* parent, const QString& name, const QString& label,
                                const QString& tip, int left, int top, int labelWidth,
                                int boxWidth) {
-    QLabel* caption = addLabel(parent, QStringLiteral("Label") + name.mid(4), label, left, top + 30,
-                               labelWidth, 255);
-    if (!tip.isEmpty()) caption->setToolTip(tip);
-    QLineEdit* box =
-        addEdit(parent, name, QStringLiteral("0"), left + labelWidth + 50, top, boxWidth, 315);
-    caption->setBuddy(box);
-    return box;
-}
-
-QString Roulement::text(const QString& name) const {
-    if (auto* combo = findChild<QComboBox*>(name)) return combo->currentText();
-    if (auto* box = findChild<QLineEdit*>(name)) return box->text();
-    return {};
+    return addLabelledBox(parent, {.name = name,
+                                   .caption = label,
+                                   .labelLeft = left,
+                                   .labelWidth = labelWidth,
+                                   .boxLeft = left + labelWidth + 50,
+                                   .boxWidth = boxWidth,
+                                   .top = top,
+                                   .tip = tip});
 }
 
 QList<QLineEdit*> Roulement::factorBoxes() const {
@@ -212,58 +210,12 @@ QList<QLineEdit*> Roulement::factorBoxes() const {
     return boxes;
 }
 
-BearingEntries Roulement::entries() const {
-    BearingEntries in;
-    in.fr = toStd(text(QStringLiteral("TextFr")));
-    in.fa = toStd(text(QStringLiteral("TextFa")));
-    in.co = toStd(text(QStringLiteral("TextCo")));
-    in.c = toStd(text(QStringLiteral("TextC")));
-    in.n = toStd(text(QStringLiteral("TextN")));
-    in.element = toStd(text(QStringLiteral("ComboElement")));
-    in.type = toStd(text(QStringLiteral("ComboType")));
-    in.angle = toStd(text(QStringLiteral("ComboAngle")));
-    in.rows = toStd(text(QStringLiteral("ComboRangées")));
-    in.operating = toStd(text(QStringLiteral("ComboFonctionnement")));
-    in.reliability = toStd(text(QStringLiteral("ComboFiabilité")));
-    in.mode = toStd(text(QStringLiteral("ComboCalcul")));
-    in.e = toStd(text(QStringLiteral("Texte")));
-    in.x = toStd(text(QStringLiteral("TextX")));
-    in.y = toStd(text(QStringLiteral("TextY")));
-    in.xo = toStd(text(QStringLiteral("TextXo")));
-    in.yo = toStd(text(QStringLiteral("TextYo")));
-    return in;
-}
+BearingEntries Roulement::entries() const { return bearingEntries(readFields()); }
 
-BearingReportFields Roulement::reportFields() const {
-    BearingReportFields f;
-    f.reference = toStd(reference()->text());
-    f.element = toStd(text(QStringLiteral("ComboElement")));
-    f.type = toStd(text(QStringLiteral("ComboType")));
-    f.rows = toStd(text(QStringLiteral("ComboRangées")));
-    f.angle = toStd(text(QStringLiteral("ComboAngle")));
-    f.operating = toStd(text(QStringLiteral("ComboFonctionnement")));
-    f.reliability = toStd(text(QStringLiteral("ComboFiabilité")));
-    f.mode = toStd(text(QStringLiteral("ComboCalcul")));
-    f.fr = toStd(text(QStringLiteral("TextFr")));
-    f.fa = toStd(text(QStringLiteral("TextFa")));
-    f.co = toStd(text(QStringLiteral("TextCo")));
-    f.c = toStd(text(QStringLiteral("TextC")));
-    f.n = toStd(text(QStringLiteral("TextN")));
-    f.faFr = toStd(text(QStringLiteral("TextFaFr")));
-    f.e = toStd(text(QStringLiteral("Texte")));
-    f.xo = toStd(text(QStringLiteral("TextXo")));
-    f.yo = toStd(text(QStringLiteral("TextYo")));
-    f.x = toStd(text(QStringLiteral("TextX")));
-    f.y = toStd(text(QStringLiteral("TextY")));
-    f.poSo = toStd(text(QStringLiteral("TextPo")));
-    f.p = toStd(text(QStringLiteral("TextP")));
-    f.l10 = toStd(text(QStringLiteral("TextL10")));
-    f.l10h = toStd(text(QStringLiteral("TextL10H")));
-    return f;
-}
+BearingReportFields Roulement::reportFields() const { return bearingReportFields(readFields()); }
 
 void Roulement::ComboElement_Click() {
-    const QString element = text(QStringLiteral("ComboElement"));
+    const QString element = fieldText(QStringLiteral("ComboElement"));
     if (element != qs(kRoulement) && element != qs(kButee)) return;
     const bool thrust = element == qs(kButee);
     const std::string_view kind = thrust ? kButee : kRoulement;
@@ -275,7 +227,7 @@ void Roulement::ComboElement_Click() {
 }
 
 void Roulement::ComboCalcul_Click() {
-    const QString mode = text(QStringLiteral("ComboCalcul"));
+    const QString mode = fieldText(QStringLiteral("ComboCalcul"));
     if (mode == qs(kAutomatique)) {
         for (QLineEdit* box : factorBoxes()) setBoxColour(box, menuColour());
     } else if (mode == qs(kManuel)) {

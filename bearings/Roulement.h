@@ -26,13 +26,10 @@ class Roulement : public torvel::StudyWindow {
     torvel::bearings::BearingEntries entries() const;
     torvel::bearings::BearingReportFields reportFields() const;
 
-  protected:
-
   private:
     QComboBox* addCombo(QWidget* parent, const QString& name, int left, int top, int width);
     QLineEdit* addField(QWidget* parent, const QString& name, const QString& label,
                         const QString& tip, int left, int top, int labelWidth, int boxWidth);
-    QString text(const QString& name) const;
     QList<QLineEdit*> factorBoxes() const;
 
     torvel::bearings::BearingState state_;  // working values kept between runs

@@ -497,4 +497,26 @@ Outcome calculateBearing(BearingState& state, const BearingEntries& entries,
     return out;
 }
 
+BearingEntries bearingEntries(const Fields& f) {
+    BearingEntries in;
+    in.fr = f["TextFr"];
+    in.fa = f["TextFa"];
+    in.co = f["TextCo"];
+    in.c = f["TextC"];
+    in.n = f["TextN"];
+    in.element = f["ComboElement"];
+    in.type = f["ComboType"];
+    in.angle = f["ComboAngle"];
+    in.rows = f["ComboRangées"];
+    in.operating = f["ComboFonctionnement"];
+    in.reliability = f["ComboFiabilité"];
+    in.mode = f["ComboCalcul"];
+    in.e = f["Texte"];
+    in.x = f["TextX"];
+    in.y = f["TextY"];
+    in.xo = f["TextXo"];
+    in.yo = f["TextYo"];
+    return in;
+}
+
 }  // namespace torvel::bearings

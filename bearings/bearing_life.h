@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fields.h"
 #include "outcome.h"
 
 namespace torvel::bearings {
@@ -94,6 +95,14 @@ struct BearingEntries {
                 yo = "0";  // Texte, TextX, TextY, TextXo, TextYo
 };
 
+// The entries as the window's fields hold them.
+BearingEntries bearingEntries(const Fields& fields);
+
+// Every control the calculation writes or corrects.
+inline constexpr const char* kBearingTargets[] = {
+    "Texte", "TextX",  "TextY",  "TextXo", "TextYo", "TextFaFr",   "TextL10",
+    "TextP", "TextPo", "TextL10H", "TextFa", "TextFr", "ComboAngle"};
+
 // The window's working values, kept from one calculation to the next (a
 // selection text that matches no entry leaves the factors of the previous run).
 // Single precision, as stored by each step; a run that stops keeps what it set.
@@ -110,7 +119,7 @@ struct BearingState {
 // TextX, TextY, TextXo, TextYo, "0.00", in "Automatique" mode), then either one
 // stop or the result writes TextFaFr "0.00", TextL10 "0.000 000", TextP, TextPo,
 // TextL10H "0.00"; `decimalSeparator` replaces the formats' ".".
-// Requests end an outcome; play every step in order, also after a stop:
+// Corrections end an outcome; play every step in order, also after a stop:
 //  - radial roller at 0° with Fa != 0: warning, TextFa := "0", rerun;
 //  - self-aligning at 0°: warning, ComboAngle := "5°", rerun;
 //  - thrust at 90° with Fr != 0: stop, TextFr := "0" (thrust ball: then the

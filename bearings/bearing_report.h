@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "fields.h"
 #include "report_lines.h"
 
 namespace torvel::bearings {
@@ -38,6 +39,9 @@ struct BearingReportFields {
     std::string faFr, e, xo, yo, x, y;                               // TextFaFr, Texte, ...
     std::string poSo, p, l10, l10h;  // TextPo, TextP, TextL10, TextL10H
 };
+
+// The report's fields as the window holds them.
+BearingReportFields bearingReportFields(const Fields& fields);
 
 // Header and lines of the report; nullopt when the speed text cannot be read
 // by strictNumber (the window then prints nothing and shows kMsgReportSpeed).

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fields.h"
 #include "outcome.h"
 #include "report_lines.h"
 
@@ -63,5 +64,12 @@ struct ObliqueReportFields {
 };
 
 ReportLines obliqueReportLines(const ObliqueReportFields& fields, const std::string& date);
+
+// The entries and the report's fields as the window holds them.
+ObliqueEntries obliqueEntries(const Fields& fields);
+ObliqueReportFields obliqueReportFields(const Fields& fields);
+
+// Every control the calculation writes.
+inline constexpr const char* kObliqueTargets[] = {"TextPA", "TextPB", "TextFaA", "TextFaB"};
 
 }  // namespace torvel::bearings

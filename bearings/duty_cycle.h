@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fields.h"
 #include "outcome.h"
 #include "report_lines.h"
 
@@ -72,6 +73,9 @@ std::string dutyCaseLine(int caseNumber, double t, double n, double load, bool s
                          char decimalSeparator);
 
 // The current texts of the window.
+// Every control the calculation writes.
+inline constexpr const char* kDutyTargets[] = {"TextN", "TextT", "TextP", "TextL10", "TextL10H"};
+
 struct DutyReportFields {
     std::string reference;           // TextRef
     std::string element;             // Combo1
@@ -79,6 +83,10 @@ struct DutyReportFields {
     DutyGrid grid;                   // read again, as by the calculation
     std::string t, n, p, l10, l10h;  // TextT, TextN, TextP, TextL10, TextL10H
 };
+
+// The entries and the report's fields as the window holds them.
+DutyEntries dutyEntries(const Fields& fields, const DutyGrid& grid);
+DutyReportFields dutyReportFields(const Fields& fields, const DutyGrid& grid);
 
 // The mean speed of the last calculation (state.Nm) decides the speed lines.
 ReportLines dutyReportLines(const DutyReportFields& fields, const DutyState& state,

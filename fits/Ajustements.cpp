@@ -97,8 +97,13 @@ class DiameterFilter : public QObject {
 }  // namespace
 
 Ajustements::Ajustements(QWidget* parent)
-    : StudyWindow({QStringLiteral("Ajustements"), QStringLiteral("Ajustements"), QString(), 9900,
-                   8500, 9300, 8000, QStringLiteral("Ajustements")},
+    : StudyWindow({.typeName = QStringLiteral("Ajustements"),
+                   .caption = QStringLiteral("Ajustements"),
+                   .clientWidth = 9900,
+                   .clientHeight = 8500,
+                   .frameWidth = 9300,
+                   .frameHeight = 8000,
+                   .frameCaption = QStringLiteral("Ajustements")},
                   parent) {
     buildPopup();
     buildFrame2();
@@ -117,8 +122,6 @@ Ajustements::Ajustements(QWidget* parent)
     setFocusSink(recupCurseur_);
 
     Form_Load();
-    orderTabsVisually();
-    layoutFrame();
 }
 
 void Ajustements::buildPopup() {

@@ -215,6 +215,51 @@ QLineEdit* StudyWindow::addEdit(QWidget* parent, const QString& name, const QStr
     return edit;
 }
 
+QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& spec) {
+    const QString labelName =
+        spec.labelName.isEmpty() ? QStringLiteral("Label") + spec.name.mid(4) : spec.labelName;
+    QLabel* label = addLabel(parent, labelName, spec.caption, spec.labelLeft, spec.top + 30,
+                             spec.labelWidth, spec.labelHeight);
+    QLineEdit* box =
+        addEdit(parent, spec.name, spec.text, spec.boxLeft, spec.top, spec.boxWidth, spec.boxHeight);
+    label->setBuddy(box);
+    if (!spec.tip.isEmpty()) {
+        if (spec.tipOn != LabelledBox::Tip::Box) label->setToolTip(spec.tip);
+        if (spec.tipOn != LabelledBox::Tip::Label) box->setToolTip(spec.tip);
+    }
+    if (spec.role == LabelledBox::Role::Entry) attachNumericFilter(box);
+    if (spec.role == LabelledBox::Role::Result) box->setReadOnly(true);
+    return box;
+}
+
+QString StudyWindow::fieldText(const QString& name) const {
+    QWidget* w = findChild<QWidget*>(name);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    return {};
+}
+
+Fields StudyWindow::readFields() const {
+    Fields fields;
+    for (auto* combo : findChildren<QComboBox*>())
+        if (!combo->objectName().isEmpty())
+            fields.set(combo->objectName().toStdString(), combo->currentText().toStdString());
+    for (auto* edit : findChildren<QLineEdit*>())
+        if (!edit->objectName().isEmpty() && !qobject_cast<QComboBox*>(edit->parentWidget()))
+            fields.set(edit->objectName().toStdString(), edit->text().toStdString());
+    return fields;
+}
+
+bool StudyWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Polish && !designed_) {
+        designed_ = true;
+        orderTabsVisually();
+        layoutFrame();
+    }
+    return QWidget::event(event);
+}
+
 QPushButton* StudyWindow::addButton(QWidget* parent, const QString& name, const QString& text,
                                     int left, int top, int width, int height) {
     auto* button = new QPushButton(text, parent);

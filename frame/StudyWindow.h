@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+#include "fields.h"
 #include "outcome.h"
 #include "report_lines.h"
 
@@ -32,14 +33,14 @@ class StudyWindow : public QWidget {
     Q_OBJECT
 public:
     struct Design {
-        QString typeName;       // objectName of the window, e.g. "ChainesDeCotes"
-        QString caption;        // caption at opening
-        QString captionPrefix;  // caption before " : " and the reference; empty: no reference
+        QString typeName;            // objectName of the window, e.g. "ChainesDeCotes"
+        QString caption;             // caption at opening
+        QString captionPrefix = {};  // caption before " : " and the reference; empty: no reference
         int clientWidth = 0;    // design client area, twips
         int clientHeight = 0;
         int frameWidth = 0;     // Frame1, twips
         int frameHeight = 0;
-        QString frameCaption;   // caption of Frame1
+        QString frameCaption = {};  // caption of Frame1
     };
 
     explicit StudyWindow(const Design& design, QWidget* parent = nullptr);
@@ -79,6 +80,27 @@ protected:
                        int top, int width, int height);
     QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, int left,
                            int top, int width, int height);
+    // A caption and its box: the label is the box's buddy, named "Label" and
+    // the box's name after "Text" unless `labelName` says otherwise. The tip goes
+    // on the label, the box or both; an entry gets the numeric keystroke filter,
+    // a result is read-only.
+    struct LabelledBox {
+        QString name;
+        QString caption;
+        int labelLeft = 0, labelWidth = 0, boxLeft = 0, boxWidth = 0, top = 0;
+        QString tip = {};
+        enum class Tip { Label, Box, Both } tipOn = Tip::Label;
+        enum class Role { Entry, Result, Free } role = Role::Free;
+        QString text = QStringLiteral("0");
+        QString labelName = {};
+        int labelHeight = 255, boxHeight = 315;
+    };
+    QLineEdit* addLabelledBox(QWidget* parent, const LabelledBox& spec);
+    // The text a named box, list or label of the window shows ("" for none).
+    QString fieldText(const QString& name) const;
+    // Every named box and list of the window, read once.
+    Fields readFields() const;
+
     // TextRef: the study reference, whose loss of focus updates the caption.
     QLineEdit* addReference(QWidget* parent, int left, int top, int width, int height);
     // BtCalculer and BtImprimer, wired to calculate() and print().
@@ -115,6 +137,9 @@ protected:
     bool printTextReport(const std::function<std::optional<ReportLines>()>& build);
 
     void resizeEvent(QResizeEvent* event) override;
+    // Before the window is first shown: the tab order follows the visual order
+    // and Frame1 takes its place, without each window asking.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -130,6 +155,7 @@ private:
     QWidget* focusSink_ = nullptr;
     QPushButton* calculer_ = nullptr;
     QPushButton* imprimer_ = nullptr;
+    bool designed_ = false;
 };
 
 }  // namespace torvel

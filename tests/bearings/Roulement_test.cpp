@@ -198,6 +198,7 @@ TEST(Roulement, OpensWithItsDesignContents) {
         EXPECT_EQ(base(&w, n), window) << n;
 
     // Frame1 fits in the window at its design size: no bar is needed.
+    w.ensurePolished();  // what showing it does first
     EXPECT_FALSE(w.vScroll()->isVisibleTo(&w));
     EXPECT_FALSE(w.hScroll()->isVisibleTo(&w));
 }
