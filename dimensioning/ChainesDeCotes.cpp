@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 #include "ui_text.h"
 
@@ -26,6 +27,11 @@ QString resultName(int chain, int index) {
     return QString::fromLatin1(kNames[index]).arg(chain);
 }
 
+// TextJeu1MaxRSS, TextJeu1minRSS, ...: the statistical clearances; `kind` is "Max" or "min".
+QString statisticalName(int chain, const char* kind) {
+    return QStringLiteral("TextJeu%1%2RSS").arg(chain).arg(QString::fromLatin1(kind));
+}
+
 // Names of the three boxes of a row: nominal, upper deviation, lower deviation.
 QString boxName(bool outer, int chain, const char* part, int row) {
     return QStringLiteral("%1%2%3%4")
@@ -39,7 +45,7 @@ QString boxName(bool outer, int chain, const char* part, int row) {
 
 ChainesDeCotes::ChainesDeCotes(QWidget* parent)
     : StudyWindow({QStringLiteral("ChainesDeCotes"), QStringLiteral("Cotation Fonctionnelle"),
-                   QStringLiteral("Cotation Fonctionnelle - Etude "), 11370, 7605, 13000, 9000,
+                   QStringLiteral("Cotation Fonctionnelle - Etude "), 11370, 7605, 13000, 9700,
                    QStringLiteral("Chaîne de cotes")},
                   parent) {
     groups_ << frame();
@@ -50,6 +56,8 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent)
     groups_ << frame2 << frame3;
     buildChain(1, frame2);
     buildChain(2, frame3);
+    buildStatistical(1, 150);
+    buildStatistical(2, 6600);
 
     addCalculer(frame(), 3800, 8000, 1800, 500);
     addImprimer(frame(), 7400, 8000, 1800, 500);
@@ -106,6 +114,27 @@ void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
     groups_ << ref;
 }
 
+// Below its chain, under the buttons, so that the chains keep their design places.
+void ChainesDeCotes::buildStatistical(int chain, int left) {
+    QGroupBox* group =
+        addGroup(frame(), QStringLiteral("FrameRSS%1").arg(chain),
+                 QStringLiteral("Jeu statistique (quadratique)"), left, 8650, 6250, 780);
+    groups_ << group;
+    const struct {
+        const char* kind;
+        const char* caption;
+        int left;
+    } rows[] = {{"Max", "Jeu Maxi :", 120}, {"min", "Jeu mini :", 3180}};
+    for (const auto& row : rows) {
+        const QString name = statisticalName(chain, row.kind);
+        QLabel* label = addLabel(group, QStringLiteral("Label") + name.mid(4),
+                                 QString::fromUtf8(row.caption), row.left, 360, 1000, 255);
+        QLabel* result = addLabel(group, name, QString(), row.left + 1050, 360, 1450, 255);
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setBuddy(result);
+    }
+}
+
 torvel::Chain ChainesDeCotes::readChain(int chain) const {
     torvel::Chain c;
     auto value = [&](bool outer, const char* part, int row) {
@@ -120,6 +149,8 @@ torvel::Chain ChainesDeCotes::readChain(int chain) const {
 
 void ChainesDeCotes::showIdle(int chain) {
     for (int i = 0; i < 5; ++i) findChild<QLabel*>(resultName(chain, i))->setText(kIdle[i]);
+    for (const char* kind : {"Max", "min"})
+        findChild<QLabel*>(statisticalName(chain, kind))->clear();
 }
 
 void ChainesDeCotes::showChain(int chain, const torvel::ChainResult& r) {
@@ -131,6 +162,10 @@ void ChainesDeCotes::showChain(int chain, const torvel::ChainResult& r) {
     for (int i = 0; i < 5; ++i)
         findChild<QLabel*>(resultName(chain, i))
             ->setText(displayNumber(values[i], i < 3 ? "### ##0.000#" : " ### ##0.000#"));
+    const std::pair<const char*, double> statistical[] = {{"Max", r.rssMax}, {"min", r.rssMin}};
+    for (const auto& [kind, value] : statistical)
+        findChild<QLabel*>(statisticalName(chain, kind))
+            ->setText(displayNumber(value, " ### ##0.000#"));
 }
 
 void ChainesDeCotes::calculate() {

@@ -1,7 +1,8 @@
 #pragma once
 
 // Functional dimensioning study: two dimension chains side by side, each giving
-// the nominal clearance, its deviations and the maximum and minimum clearance.
+// the nominal clearance, its deviations, the maximum and minimum clearance in
+// the worst case and statistically.
 
 #include <QList>
 
@@ -25,9 +26,10 @@ public:
 
 private:
     void buildChain(int chain, QGroupBox* group);
+    void buildStatistical(int chain, int left);
     torvel::Chain readChain(int chain) const;
     void showChain(int chain, const torvel::ChainResult& result);
     void showIdle(int chain);
 
-    QList<QWidget*> groups_;  // the nine group boxes, Frame1 first
+    QList<QWidget*> groups_;  // the eleven group boxes, Frame1 first
 };

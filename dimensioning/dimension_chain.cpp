@@ -21,6 +21,7 @@ bool inLimit(double v) { return std::fabs(v) <= kChainLimit; }
 ChainResult computeChain(const Chain& chain, bool* inRange) {
     ChainResult r;
     bool ok = true;
+    double squares = 0;
     for (size_t i = 0; i < 6 && ok; ++i) {
         const auto& o = chain.outer[i];
         const auto& n = chain.inner[i];
@@ -29,9 +30,17 @@ ChainResult computeChain(const Chain& chain, bool* inRange) {
         r.nominal += o.nominal - n.nominal;
         r.upper += o.upper - n.lower;
         r.lower += o.lower - n.upper;
+        for (const auto* dim : {&o, &n}) {
+            const double half = (dim->upper - dim->lower) / 2;
+            squares += half * half;
+        }
     }
     r.maxClearance = r.upper + r.nominal;
     r.minClearance = r.lower + r.nominal;
+    const double mean = r.nominal + (r.upper + r.lower) / 2;
+    const double halfRange = std::sqrt(squares);
+    r.rssMax = mean + halfRange;
+    r.rssMin = mean - halfRange;
     ok = ok && inLimit(r.nominal) && inLimit(r.upper) && inLimit(r.lower) &&
          inLimit(r.maxClearance) && inLimit(r.minClearance);
     if (inRange) *inRange = ok;

@@ -28,6 +28,10 @@ struct ChainResult {
     double lower = 0;           // Jmin
     double maxClearance = 0;    // Jmax + J
     double minClearance = 0;    // Jmin + J
+    // Statistical clearances: independent dimensions, each normally spread over
+    // its tolerance and centred, add their half-ranges quadratically.
+    double rssMax = 0;  // mean clearance + √Σ((upper − lower)/2)²
+    double rssMin = 0;  // mean clearance − the same half-range
     // J, Jmax and Jmin all exactly zero: the window shows its idle captions.
     bool idle() const { return nominal == 0 && upper == 0 && lower == 0; }
 };

@@ -30,6 +30,7 @@ struct ResultRow {
     const char* label;
     const char* caption;
     const char* unit;
+    bool blank = false;  // empty until the first calculation, instead of "0"
 };
 
 struct ResultGroup {
@@ -72,7 +73,7 @@ const QList<ResultGroup>& resultGroups() {
 Section::Section(QWidget* parent)
     : StudyWindow(
           {QStringLiteral("Section"), QStringLiteral("Section"), QStringLiteral("Section - Etude "),
-           11280, 8700, 10400, 7980, QStringLiteral("Calcul de Section")},
+           11280, 8700, 10400, 9540, QStringLiteral("Calcul de Section")},
           parent) {
     QList<QWidget*> groups, boxes, labels;
 
@@ -132,17 +133,14 @@ Section::Section(QWidget* parent)
                                  5000, 300, 5250, 6780);
     groups << frame2;
     QList<QWidget*> resultBoxes, resultLabels;
-    for (const ResultGroup& g : resultGroups()) {
-        QGroupBox* group =
-            addGroup(frame2, QString::fromLatin1(g.name), QString::fromUtf8(g.title), 120, g.top,
-                     5010, 300 + 360 * static_cast<int>(g.rows.size()) + 60);
-        groups << group;
+    auto addRows = [&](QGroupBox* group, const QList<ResultRow>& rows) {
         int top = 300;
-        for (const ResultRow& r : g.rows) {
+        for (const ResultRow& r : rows) {
             QLabel* label = addLabel(group, QString::fromLatin1(r.label),
                                      QString::fromUtf8(r.caption), 240, top + 30, 1000, 255);
-            QLineEdit* box = addEdit(group, QString::fromLatin1(r.box), QStringLiteral("0"), 1320,
-                                     top, 3000, 315);
+            QLineEdit* box =
+                addEdit(group, QString::fromLatin1(r.box),
+                        r.blank ? QString() : QStringLiteral("0"), 1320, top, 3000, 315);
             box->setToolTip(QString::fromLatin1(r.unit));
             box->setReadOnly(true);
             label->setBuddy(box);
@@ -150,8 +148,22 @@ Section::Section(QWidget* parent)
             resultLabels << label;
             top += 360;
         }
+    };
+    for (const ResultGroup& g : resultGroups()) {
+        QGroupBox* group =
+            addGroup(frame2, QString::fromLatin1(g.name), QString::fromUtf8(g.title), 120, g.top,
+                     5010, 300 + 360 * static_cast<int>(g.rows.size()) + 60);
+        groups << group;
+        addRows(group, g.rows);
     }
-    groups << frame8 << frame9 << frame10;
+    // Principal axes: in Frame1 below the buttons, so that the design places stay;
+    // aligned with the result groups of Frame2. Empty until computed.
+    QGroupBox* axes = addGroup(frame(), QStringLiteral("FrameAxesPrincipaux"),
+                               QStringLiteral("Axes Principaux"), 5120, 7900, 5010, 1440);
+    addRows(axes, {{"TextIu", "LabelIu", "Iu =", "( mm 4 )", true},
+                   {"TextIv", "LabelIv", "Iv =", "( mm 4 )", true},
+                   {"Textrmin", "Labelrmin", "r mini =", "( mm )", true}});
+    groups << frame8 << frame9 << frame10 << axes;
     boxes << resultBoxes;
     labels << resultLabels << labelType;
     recoloured_ << groups << boxes << labels;
@@ -211,8 +223,9 @@ void Section::calculate() {
     const char* const names[] = {"Texta", "Textb", "Textc", "Textd"};
     for (int i = 0; i < 4; ++i)
         texts[i] = findChild<QLineEdit*>(QString::fromLatin1(names[i]))->text().toStdString();
-    play(sections::calculateSection(results_, {shape, texts[0], texts[1], texts[2], texts[3]},
-                                    torvel::engineDecimalSeparator()));
+    play(sections::calculateSectionWithAxes(results_,
+                                            {shape, texts[0], texts[1], texts[2], texts[3]},
+                                            torvel::engineDecimalSeparator()));
     if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
 }
 

@@ -1,5 +1,6 @@
 #include "section_engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -26,6 +27,16 @@ bool anyNegative(std::initializer_list<float> values) {
     for (float v : values)
         if (v < 0.0f) return true;
     return false;
+}
+
+// An L with legs p and q and thickness c: the centroid's distance from the outer
+// face of leg q, measured along p; and the second moment about the line through
+// the centroid parallel to leg p, the centroid lying at g from that leg's outer face.
+double lCentroid(double p, double q, double c) {
+    return (p * p + q * c - c * c) / (2 * (p + q - c));
+}
+double lMoment(double p, double q, double c, double g) {
+    return (c * std::pow(q - g, 3) + p * g * g * g - (p - c) * std::pow(g - c, 3)) / 3;
 }
 
 }  // namespace
@@ -168,15 +179,12 @@ SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
             r.IGzv = keep(kPi * B * A * A / 4);
             break;
         case Shape::ProfileL: {
-            const double k = A + B - C;
-            r.yG = keep((A * A + B * C - C * C) / (2 * k));
-            r.zG = keep((B * B + A * C - C * C) / (2 * k));
+            r.yG = keep(lCentroid(A, B, C));
+            r.zG = keep(lCentroid(B, A, C));
             r.S = keep(B * C + (A - C) * C);
             const double y = r.yG, z = r.zG;
-            r.IGy =
-                keep((C * std::pow(B - z, 3) + A * z * z * z - (A - C) * std::pow(z - C, 3)) / 3);
-            r.IGz =
-                keep((C * std::pow(A - y, 3) + B * y * y * y - (B - C) * std::pow(y - C, 3)) / 3);
+            r.IGy = keep(lMoment(A, B, C, z));
+            r.IGz = keep(lMoment(B, A, C, y));
             r.IGyv = keep(static_cast<double>(r.IGy) / (B - z));
             r.IGzv = keep(static_cast<double>(r.IGz) / (A - y));
             break;
@@ -216,6 +224,41 @@ SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
     return SectionStatus::Ok;
 }
 
+std::optional<PrincipalAxes> principalAxes(Shape shape, float a, float b, float c,
+                                           const SectionResults& r) {
+    const double A = a, B = b, C = c;
+    double Iy = r.IGy, Iz = r.IGz;
+    double product = 0;
+    switch (shape) {
+        case Shape::Trapeze:
+            return std::nullopt;
+        case Shape::TriangleBase:
+            // The window's IGz is about the base; about G it is the centred triangle's.
+            Iz = static_cast<float>(B * A * A * A / 36);
+            break;
+        case Shape::ProfileL: {
+            // In double from the dimensions: the principal moments are read to more
+            // digits than the stored IGy and IGz carry.
+            Iy = lMoment(A, B, C, lCentroid(B, A, C));
+            Iz = lMoment(B, A, C, lCentroid(A, B, C));
+            product = A * B * C * (A - C) * (B - C) / (4 * (A + B - C));
+            break;
+        }
+        default:  // symmetric: y and z are the principal axes
+            break;
+    }
+    PrincipalAxes axes{std::max(Iy, Iz), std::min(Iy, Iz), 0};
+    if (product != 0) {
+        const double mean = (Iy + Iz) / 2;
+        const double radius = std::hypot((Iy - Iz) / 2, product);
+        axes.Iu = mean + radius;
+        axes.Iv = std::max(0.0, mean - radius);  // never below zero through rounding
+    }
+    axes.rmin = std::sqrt(axes.Iv / r.S);
+    if (!std::isfinite(axes.Iu) || !std::isfinite(axes.rmin)) return std::nullopt;
+    return axes;
+}
+
 Outcome calculateSection(SectionResults& results, const SectionEntries& entries,
                          char decimalSeparator) {
     Outcome out;
@@ -246,6 +289,21 @@ Outcome calculateSection(SectionResults& results, const SectionEntries& entries,
     };
     for (const auto& [field, value] : fields)
         out.write(field, formatNumber(value, "0.000", decimalSeparator));
+    return out;
+}
+
+Outcome calculateSectionWithAxes(SectionResults& results, const SectionEntries& entries,
+                                 char decimalSeparator) {
+    Outcome out = calculateSection(results, entries, decimalSeparator);
+    if (out.stopped()) return out;
+    const auto axes = principalAxes(*shapeFromName(entries.shape), readDimension(entries.a),
+                                    readDimension(entries.b), readDimension(entries.c), results);
+    auto shown = [&](double v) {
+        return axes ? formatNumber(v, "0.000", decimalSeparator) : std::string();
+    };
+    out.write("TextIu", shown(axes ? axes->Iu : 0));
+    out.write("TextIv", shown(axes ? axes->Iv : 0));
+    out.write("Textrmin", shown(axes ? axes->rmin : 0));
     return out;
 }
 

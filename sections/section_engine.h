@@ -3,6 +3,7 @@
 // Geometric properties of a cross-section: centroid, area, second moments,
 // section moduli and radii of gyration of the twelve catalogue shapes. No Qt here.
 
+#include <optional>
 #include <string_view>
 
 #include "outcome.h"
@@ -41,11 +42,28 @@ float readDimension(std::string_view text);
 SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
                              SectionResults& results);
 
+// The principal second moments about G (Iu >= Iv) and the least radius of
+// gyration, sqrt(Iv / S), held in double.
+struct PrincipalAxes {
+    double Iu = 0, Iv = 0, rmin = 0;
+};
+
+// From `results` of a successful computeSection on the same dimensions. For the
+// shapes symmetric about y or z these are IGy and IGz about G; the L adds its
+// product of inertia. None for "Trapèze", whose IGy is not computed.
+std::optional<PrincipalAxes> principalAxes(Shape shape, float a, float b, float c,
+                                           const SectionResults& results);
+
 // "Calculer": reads the texts, computes, and lists what the window shows: either
 // one stop message (results untouched), or the ten writes TextyG, TextzG, TextS,
 // TextIGy, TextIGz, TextIG, TextIGyv, TextIGzv, Textry, Textrz formatted "0.000"
 // with `decimalSeparator`, after `results` has been updated.
 Outcome calculateSection(SectionResults& results, const SectionEntries& entries,
                          char decimalSeparator);
+
+// calculateSection followed, when it computed, by TextIu, TextIv and Textrmin
+// ("0.000"; all three empty when the shape has no principal axes here).
+Outcome calculateSectionWithAxes(SectionResults& results, const SectionEntries& entries,
+                                 char decimalSeparator);
 
 }  // namespace torvel::sections

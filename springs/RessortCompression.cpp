@@ -51,7 +51,7 @@ class BaseFollowsWindow : public QObject {
 RessortCompression::RessortCompression(QWidget* parent)
     : StudyWindow(
           {QStringLiteral("RessortCompression"), QStringLiteral("Ressort de Compression"),
-           QStringLiteral("RessortCompression - Etude "), 11650, 9400, 11050, 8900, kFrameCaption},
+           QStringLiteral("RessortCompression - Etude "), 11650, 9400, 11050, 10650, kFrameCaption},
           parent) {
     // ---- Données ----
     QGroupBox* frame5 = addGroup(frame(), QStringLiteral("Frame5"), QStringLiteral("Données"), 150,
@@ -140,7 +140,23 @@ RessortCompression::RessortCompression(QWidget* parent)
     addCalculer(frame(), 6400, 8100, 1800, 450);
     addImprimer(frame(), 8700, 8100, 1800, 450);
 
-    recoloured_ << frame5 << frame4 << frame2 << frame3 << frame6 << frame7 << frame8;
+    // ---- Vérifications: below everything, so that the design places stay ----
+    QGroupBox* checks =
+        addGroup(frame(), QStringLiteral("FrameVerifications"),
+                 QStringLiteral("Vérifications (EN 13906-1)"), 150, 8850, 10750, 1650);
+    addResult(checks, "Textk", "k =", "Facteur de correction de Bergsträsser", 150, 330, "");
+    addResult(checks, "TextTk2", "Tk2 (daN/mm2) =", "Contrainte corrigée sous F2", 3750, 330, "");
+    // Wide enough for "Non flambable".
+    addResult(checks, "Textsk", "sk (mm) =", "Flèche de flambage théorique", 7150, 330, "", 1550);
+    // The domain label has room for its two lines.
+    for (QLabel* verdict :
+         {addLabel(checks, QStringLiteral("LabelFlambage"), QString(), 150, 750, 10400, 255),
+          addLabel(checks, QStringLiteral("LabelDomaine"), QString(), 150, 1050, 10400, 510)}) {
+        verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        recoloured_ << verdict;
+    }
+
+    recoloured_ << frame5 << frame4 << frame2 << frame3 << frame6 << frame7 << frame8 << checks;
 
     // Load: the end types in their order, the default one shown, and the default material.
     for (std::string_view name : torvel::springs::endTypeNames())
@@ -169,11 +185,13 @@ QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, cons
 }
 
 void RessortCompression::addResult(QGroupBox* group, const char* name, const char* label,
-                                   const char* tip, int left, int top) {
+                                   const char* tip, int left, int top, const char* value,
+                                   int boxWidth) {
     const QString field = QString::fromLatin1(name);
     QLabel* caption = addLabel(group, QStringLiteral("Label") + field.mid(4),
                                QString::fromUtf8(label), left, top + 30, 1950, 255);
-    QLineEdit* box = addEdit(group, field, QStringLiteral("0"), left + 2000, top, 1300, 315);
+    QLineEdit* box =
+        addEdit(group, field, QString::fromLatin1(value), left + 2000, top, boxWidth, 315);
     box->setToolTip(QString::fromUtf8(tip));
     // Results are read and copied, not typed.
     box->setReadOnly(true);
@@ -195,7 +213,8 @@ void RessortCompression::calculate() {
         text("TextF2"), text("TextL2"), endType_->currentText().toStdString()};
     const torvel::springs::SpringEntries entries{texts[0], texts[1], texts[2], texts[3], texts[4],
                                                  texts[5], texts[6], texts[7], texts[8]};
-    play(torvel::springs::calculateSpring(state_, entries, torvel::engineDecimalSeparator()));
+    play(torvel::springs::calculateSpringWithChecks(state_, entries,
+                                                    torvel::engineDecimalSeparator()));
     if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
 }
 

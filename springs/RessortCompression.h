@@ -1,7 +1,8 @@
 #pragma once
 
 // Compression spring study: wire, material, end type and two working points in,
-// the nineteen results of the design calculation out; prints the window image.
+// the nineteen results of the design calculation and its EN 13906-1 checks out;
+// prints the window image.
 
 #include <QList>
 #include <QPixmap>
@@ -33,8 +34,9 @@ class RessortCompression : public torvel::StudyWindow {
   private:
     QLineEdit* addEntry(QGroupBox* group, const char* name, const char* label, const char* tip,
                         const char* value, int labelLeft, int labelWidth, int top, int boxLeft);
+    // `value`: "0" for the design results; the checks stay empty until computed.
     void addResult(QGroupBox* group, const char* name, const char* label, const char* tip, int left,
-                   int top);
+                   int top, const char* value = "0", int boxWidth = 1300);
 
     torvel::springs::SpringState state_;  // dead coils and results of the last calculation
     QComboBox* endType_ = nullptr;

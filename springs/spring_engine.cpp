@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <string>
 #include <utility>
 
 #include "numbers.h"
@@ -20,6 +21,14 @@ constexpr std::array<std::pair<std::string_view, float>, 3> kEndTypes{{
     {"Rapprochées, non meulées", 3.0f},
 }};
 
+// Buckling of a spring between parallel plates: seating coefficient and G/E of spring steel.
+constexpr double kSeating = 0.5;
+constexpr double kGOverE = 0.385;
+
+SpringInputs readInputs(const SpringEntries& e) {
+    return {readInput(e.d),  readInput(e.Dm), readInput(e.G),  readInput(e.mV),
+            readInput(e.F1), readInput(e.L1), readInput(e.F2), readInput(e.L2)};
+}
 
 }  // namespace
 
@@ -102,10 +111,28 @@ const char* computeSpring(const SpringInputs& in, std::string_view endType, Spri
     return nullptr;
 }
 
+SpringChecks checkSpring(const SpringInputs& in, const SpringResults& r) {
+    SpringChecks c;
+    const double w = r.Dd;
+    c.k = static_cast<float>((w + 0.5) / (w - 0.75));  // w > 1: Dm > d was checked
+    float tk2 = 0;
+    if (keep(tk2, static_cast<double>(c.k) * r.T2)) c.Tk2 = tk2;
+
+    const double L0 = r.L0;
+    const double slenderness = kPi * in.Dm / (kSeating * L0);
+    const double underRoot = 1 - (1 - kGOverE) / (0.5 + kGOverE) * slenderness * slenderness;
+    // A negative term: the spring is too stocky to buckle at any deflection.
+    if (L0 > 0 && underRoot >= 0) {
+        c.sk = static_cast<float>(L0 * 0.5 / (1 - kGOverE) * (1 - std::sqrt(underRoot)));
+        c.bucklingRisk = L0 - in.L2 >= *c.sk;
+    }
+    c.fewCoils = r.ni < 2;
+    c.ratioOutside = r.Dd < 4 || r.Dd > 20;
+    return c;
+}
+
 Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char decimalSeparator) {
-    const SpringInputs in{readInput(entries.d),  readInput(entries.Dm), readInput(entries.G),
-                          readInput(entries.mV), readInput(entries.F1), readInput(entries.L1),
-                          readInput(entries.F2), readInput(entries.L2)};
+    const SpringInputs in = readInputs(entries);
     Outcome out;
     if (const char* message = computeSpring(in, entries.endType, state)) {
         out.stop(message);
@@ -121,6 +148,23 @@ Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char d
     };
     for (const auto& [field, value] : fields)
         out.write(field, formatNumber(value, "0.000", decimalSeparator));
+    return out;
+}
+
+Outcome calculateSpringWithChecks(SpringState& state, const SpringEntries& entries,
+                                  char decimalSeparator) {
+    Outcome out = calculateSpring(state, entries, decimalSeparator);
+    if (out.stopped()) return out;
+    const SpringChecks c = checkSpring(readInputs(entries), state.results);
+    auto shown = [decimalSeparator](float v) { return formatNumber(v, "0.000", decimalSeparator); };
+    out.write("Textk", shown(c.k));
+    out.write("TextTk2", c.Tk2 ? shown(*c.Tk2) : std::string());
+    out.write("Textsk", c.sk ? shown(*c.sk) : std::string(kTextCannotBuckle));
+    out.write("LabelFlambage", c.bucklingRisk ? kTextBucklingRisk : kTextNoBucklingRisk);
+    std::string domain;
+    if (c.fewCoils) domain = kTextFewCoils;
+    if (c.ratioOutside) domain += (domain.empty() ? "" : "\n") + std::string(kTextRatioOutside);
+    out.write("LabelDomaine", domain);
     return out;
 }
 

@@ -33,6 +33,15 @@ inline constexpr const char* kMsgRate =
 inline constexpr const char* kMsgOutOfRange =
     "Calcul impossible : un résultat sort des limites du calcul.\nVérifiez les données !";
 
+// Checks of EN 13906-1 shown beside the results.
+inline constexpr const char* kTextCannotBuckle = "Non flambable";
+inline constexpr const char* kTextNoBucklingRisk = "Pas de risque de flambage sous F2";
+inline constexpr const char* kTextBucklingRisk = "Risque de flambage sous F2 : prévoir un guidage";
+inline constexpr const char* kTextFewCoils =
+    "Moins de 2 spires actives : hors du domaine de la norme";
+inline constexpr const char* kTextRatioOutside =
+    "Rapport D/d hors de 4 à 20 : hors du domaine de la norme";
+
 // The end types in the order the window lists them, and their dead coils.
 const std::array<std::string_view, 3>& endTypeNames();
 // Exact, case-sensitive match (UTF-8): 1.5, 2 or 3 dead coils; nullopt otherwise.
@@ -61,6 +70,19 @@ struct SpringEntries {
     std::string_view d, Dm, G, mV, F1, L1, F2, L2, endType;
 };
 
+// The EN 13906-1 checks of a computed spring. They are results, never refusals.
+struct SpringChecks {
+    float k = 0;                // Bergsträsser stress correction factor, from D/d
+    std::optional<float> Tk2;   // k·T2; none when beyond single precision
+    std::optional<float> sk;    // buckling deflection between parallel plates; none: cannot buckle
+    bool bucklingRisk = false;  // the deflection under F2, L0 − L2, reaches sk
+    bool fewCoils = false;      // fewer than 2 active coils
+    bool ratioOutside = false;  // D/d outside 4 to 20
+};
+
+// `results` are those of a successful computeSpring on `in`.
+SpringChecks checkSpring(const SpringInputs& in, const SpringResults& results);
+
 // An entry text read by the leading-number rule, held in single precision; a
 // value beyond the float range is held as +/-infinity and refused later.
 float readInput(std::string_view text);
@@ -77,5 +99,11 @@ const char* computeSpring(const SpringInputs& in, std::string_view endType, Spri
 // TextLb, TextL0, Textp2, Textp0, TextDemax, TextR, TextFb, TextT2, TextTb,
 // Textz, TextW, TextLd, TextM, Textfe formatted "0.000" with `decimalSeparator`.
 Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char decimalSeparator);
+
+// calculateSpring followed, when it computed, by the writes of the checks: Textk,
+// TextTk2 ("0.000"), Textsk ("0.000" or "Non flambable"), LabelFlambage and
+// LabelDomaine (empty, or its one or two lines joined by "\n").
+Outcome calculateSpringWithChecks(SpringState& state, const SpringEntries& entries,
+                                  char decimalSeparator);
 
 }  // namespace torvel::springs

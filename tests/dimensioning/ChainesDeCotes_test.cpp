@@ -49,7 +49,9 @@ TEST(ChainesDeCotes, OpensWithItsDesignContents) {
     EXPECT_EQ(child<QGroupBox>(&w, "Frame1")->title(), "Chaîne de cotes");
     EXPECT_EQ(child<QGroupBox>(&w, "Frame2")->title(), "Calcul du Jeu 1");
     EXPECT_EQ(child<QGroupBox>(&w, "Frame3")->title(), "Calcul du Jeu 2");
-    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 9);
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 11);
+    EXPECT_EQ(child<QGroupBox>(&w, "FrameRSS2")->title(), "Jeu statistique (quadratique)");
+    EXPECT_EQ(child<QLabel>(&w, "LabelJeu2minRSS")->text(), "Jeu mini :");
     EXPECT_EQ(child<QLabel>(&w, "Labele2A")->text(), "A' =");
     EXPECT_EQ(child<QLabel>(&w, "Labeli1F")->text(), "R =");
     EXPECT_EQ(child<QLabel>(&w, "Labeli1A")->buddy(), w.findChild<QWidget*>("TextJi1A"));
@@ -117,6 +119,35 @@ TEST(ChainesDeCotes, ShowsIdleCaptionsOnlyWhenAllThreeSumsAreZero) {
     }
 }
 
+TEST(ChainesDeCotes, StatisticalClearancesBesideTheWorstCase) {
+    const QList<QPair<const char*, const char*>> example = {
+        {"TextJe1A", "50"},       {"TextJe1MaxA", "0.1"}, {"TextJi1A", "20"},
+        {"TextJi1minA", "-0.05"}, {"TextJi1B", "29.8"},   {"TextJi1MaxB", "0.02"},
+        {"TextJi1minB", "-0.02"}};
+    struct Case {
+        const char* locale;
+        QList<QPair<const char*, const char*>> entries;
+        QStringList shown;  // TextCote1Max, TextCote1min, TextJeu1MaxRSS, TextJeu1minRSS
+    };
+    const Case cases[] = {
+        {"fr_FR", example, {"  0,370", "  0,180", "  0,3344", "  0,2156"}},
+        {"en_US", example, {"  0.370", "  0.180", "  0.3344", "  0.2156"}},
+        // Reversed deviations cancel the sums: idle, whatever their spread.
+        {"fr_FR",
+         {{"TextJe1MaxA", "0.1"}, {"TextJi1minA", "0.1"}},
+         {" Jeu Maxi", " Jeu mini", "", ""}},
+    };
+    for (const auto& c : cases) {
+        LocaleScope locale(c.locale);
+        ChainesDeCotes w;
+        for (const auto& [name, value] : c.entries) set(&w, name, value);
+        click(&w, "BtCalculer");
+        EXPECT_EQ(results(&w, 1).mid(3) << text(&w, "TextJeu1MaxRSS") << text(&w, "TextJeu1minRSS"),
+                  c.shown);
+        EXPECT_EQ(text(&w, "TextJeu2MaxRSS"), "");
+    }
+}
+
 TEST(ChainesDeCotes, ResetTouchesOnlyItsOwnChain) {
     LocaleScope locale("fr_FR");
     ChainesDeCotes w;
@@ -129,6 +160,7 @@ TEST(ChainesDeCotes, ResetTouchesOnlyItsOwnChain) {
     const QStringList chain1 = results(&w, 1);
     click(&w, "BT_RAZ2");
     EXPECT_EQ(results(&w, 2), kIdle);
+    EXPECT_TRUE(text(&w, "TextJeu2minRSS").isEmpty() && !text(&w, "TextJeu1minRSS").isEmpty());
     EXPECT_EQ(text(&w, "TextJe2A"), "0");
     EXPECT_EQ(text(&w, "TextJi2minF"), "0");
     EXPECT_EQ(results(&w, 1), chain1);
@@ -155,6 +187,7 @@ TEST(ChainesDeCotes, OutOfRangeEntryShowsOneMessageAndKeepsResults) {
         EXPECT_EQ(results(&w, 1), before1);
         EXPECT_EQ(results(&w, 2), before2);
     }
+    EXPECT_EQ(text(&w, "TextJeu1MaxRSS"), "  2,000");
     set(&w, "TextJe2C", "3E38");
     set(&w, "TextJe2D", "3E38");
     EXPECT_EQ(catchMessages([&] { click(&w, "BtCalculer"); }).size(), 1);
@@ -181,6 +214,7 @@ TEST(ChainesDeCotes, PrintsOnePagePerCopyAndComesBackToScreen) {
     EXPECT_EQ(printed.count("Chaîne de cotes établie le "), 3) << printed.toStdString();
     EXPECT_TRUE(printed.contains("Note libre"));
     EXPECT_TRUE(printed.contains("0,350"));
+    EXPECT_TRUE(printed.contains("0,3309") && printed.contains("Jeu statistique (quadratique)"));
     EXPECT_TRUE(printed.contains("Jeu Nominal"));  // chain 2 never computed
 
     EXPECT_EQ(child<QGroupBox>(&w, "Frame1")->title(), "Chaîne de cotes");

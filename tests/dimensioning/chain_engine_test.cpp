@@ -121,3 +121,19 @@ TEST(DimensionChain, BeyondTheChainLimitIsRefusedWithoutResults) {
     largest.outer[0] = {1e9, 0, -1e9};
     EXPECT_FALSE(computeChains(largest, Chain{}).error.has_value());
 }
+
+// Against the worst case: one toleranced dimension gives it exactly; four equal
+// off-centre tolerances keep its mean and spread over half its range (√4, not 4).
+TEST(DimensionChain, StatisticalClearanceAddsTheHalfRangesQuadratically) {
+    Chain one, four;
+    one.outer[1] = {10, 0.3, -0.1};
+    for (size_t i : {0u, 5u}) {
+        four.outer[i] = {10, 0.03, -0.01};
+        four.inner[i] = {10, 0.01, -0.03};
+    }
+    const auto r1 = computeChain(one, nullptr), r4 = computeChain(four, nullptr);
+    EXPECT_NEAR(r1.rssMax, r1.maxClearance, 1e-12);
+    EXPECT_NEAR(r1.rssMin, r1.minClearance, 1e-12);
+    EXPECT_NEAR(r4.rssMax + r4.rssMin, r4.maxClearance + r4.minClearance, 1e-12);
+    EXPECT_NEAR(r4.rssMax - r4.rssMin, (r4.maxClearance - r4.minClearance) / 2, 1e-12);
+}

@@ -91,7 +91,7 @@ TEST(Section, OpensWithItsDesignContents) {
     EXPECT_EQ(w.objectName(), "Section");
     EXPECT_EQ(w.windowTitle(), "Section");
     EXPECT_EQ(w.frame()->title(), "Calcul de Section");
-    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 11);
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 12);
     const QList<QPair<const char*, const char*>> groups = {
         {"Frame2", "Résultats"},
         {"Frame3", "Position du barycentre G"},
@@ -103,6 +103,7 @@ TEST(Section, OpensWithItsDesignContents) {
         {"Frame9", "Choix de la Section"},
         {"Frame10", "Référence"},
         {"Frame11", "Rayon de Giration"},
+        {"FrameAxesPrincipaux", "Axes Principaux"},
     };
     for (const auto& [name, title] : groups)
         EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
@@ -114,6 +115,7 @@ TEST(Section, OpensWithItsDesignContents) {
         const char* label;
         const char* caption;
         const char* tip;
+        const char* value = "0";
     };
     const Field fields[] = {
         {"Texta", "Labela", "a (mm) =", ""},
@@ -130,10 +132,13 @@ TEST(Section, OpensWithItsDesignContents) {
         {"TextIGzv", "LabelIGzv", "IGz/v =", "( mm 3 )"},
         {"Textry", "Labelry", "r ( y ) =", "( mm )"},
         {"Textrz", "Labelrz", "r ( z ) =", "( mm )"},
+        {"TextIu", "LabelIu", "Iu =", "( mm 4 )", ""},
+        {"TextIv", "LabelIv", "Iv =", "( mm 4 )", ""},
+        {"Textrmin", "Labelrmin", "r mini =", "( mm )", ""},
     };
     for (const Field& f : fields) {
         auto* box = child<QLineEdit>(&w, f.box);
-        EXPECT_EQ(box->text(), "0") << f.box;
+        EXPECT_EQ(box->text(), f.value) << f.box;
         EXPECT_EQ(box->toolTip(), f.tip) << f.box;
         auto* label = child<QLabel>(&w, f.label);
         EXPECT_EQ(label->text(), f.caption) << f.label;
@@ -312,6 +317,34 @@ TEST(Section, ResultsToTheDisplayedTextInBothLocales) {
     }
 }
 
+TEST(Section, PrincipalAxesOfTheLAndNoneForTheTrapeze) {
+    LocaleScope locale("fr_FR");
+    struct Case {
+        const char *shape, *a, *b, *c;
+        QStringList shown;  // Iu, Iv, r mini
+    };
+    const Case cases[] = {
+        {"Profilé L", "100", "100", "10", {"2865833,333", "734254,386", "19,658"}},
+        {"Trapèze", "30", "10", "12", {"", "", ""}},
+        {"Profilé L", "100", "60", "10", {"1673133,520", "251866,480", "12,958"}},
+    };
+    Section w;
+    w.show();
+    auto shown = [&] {
+        return QStringList{text(&w, "TextIu"), text(&w, "TextIv"), text(&w, "Textrmin")};
+    };
+    for (const Case& c : cases) {
+        choose(&w, c.shape);
+        for (const auto& [box, value] : {std::pair{"Texta", c.a}, {"Textb", c.b}, {"Textc", c.c}})
+            set(&w, box, value);
+        click(&w, "BtCalculer");
+        EXPECT_EQ(shown(), c.shown) << c.shape;
+    }
+    set(&w, "Textc", "100");  // a stopped run leaves them
+    EXPECT_EQ(catchMessages([&] { click(&w, "BtCalculer"); }).size(), 1);
+    EXPECT_EQ(shown(), cases[2].shown);
+}
+
 TEST(Section, ZGOfTheLastProfileLStaysAfterAnotherShape) {
     LocaleScope locale("fr_FR");
     Section w;
@@ -441,7 +474,8 @@ TEST(Section, PrintsTheWindowImageAndComesBackToScreen) {
     EXPECT_EQ(pdfPages(pdf), 2);
     const QString printed = pdfText(pdf);
     EXPECT_EQ(printed.count("Calcul de Section établi le "), 2) << printed.toStdString();
-    for (const char* seen : {"Poutre 7", "Trapèze", "IGz =", "377,143", "2640,000", "Résultats"})
+    for (const char* seen : {"Poutre 7", "Trapèze", "IGz =", "377,143", "2640,000", "Résultats",
+                             "Axes Principaux", "r mini ="})
         EXPECT_TRUE(printed.contains(QString::fromUtf8(seen))) << seen;
     // What the shape hides stays off the paper, and so do the buttons.
     for (const char* unseen : {"IGy =", "zG =", "d (mm)", "Moment Quadratique Polaire", "r ( y )",
@@ -466,13 +500,15 @@ TEST(Section, PrintRecoloursTheListedControlsOnly) {
     // Frame1 and the window itself are recoloured by the frame.
     QStringList expected = {"Frame2", "Frame3", "Frame4",  "Frame5",  "Frame6",   "Frame7",
                             "Frame8", "Frame9", "Frame10", "Frame11", "LabelType"};
+    expected << "FrameAxesPrincipaux";
     for (const char* letter : {"a", "b", "c", "d"})
         expected << QStringLiteral("Text") + letter << QStringLiteral("Label") + letter;
-    for (const QString& r : kResults) expected << r << "Label" + r.mid(4);
+    for (const QString& r : kResults + QStringList{"TextIu", "TextIv", "Textrmin"})
+        expected << r << "Label" + r.mid(4);
     names.sort();
     expected.sort();
     EXPECT_EQ(names, expected);
-    EXPECT_EQ(names.size(), 10 + 14 + 15);
+    EXPECT_EQ(names.size(), 11 + 17 + 18);
 }
 
 TEST(Section, CancelledPrintPrintsNothingAndRestores) {

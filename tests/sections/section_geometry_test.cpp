@@ -20,13 +20,13 @@ struct Pt {
 using Polygon = std::vector<Pt>;
 
 struct Moments {
-    double area = 0, sy = 0, sz = 0, iyy = 0, izz = 0;  // ∫dA, ∫y, ∫z, ∫z², ∫y²
+    double area = 0, sy = 0, sz = 0, iyy = 0, izz = 0, iyz = 0;  // ∫dA, ∫y, ∫z, ∫z², ∫y², ∫yz
     double ymin = 1e300, ymax = -1e300, zmin = 1e300, zmax = -1e300;
 };
 
 // Adds (sign +1) or removes (sign -1) a polygon, whatever its orientation.
 void integrate(Moments& m, const Polygon& p, double sign) {
-    double area = 0, sy = 0, sz = 0, iyy = 0, izz = 0;
+    double area = 0, sy = 0, sz = 0, iyy = 0, izz = 0, iyz = 0;
     for (size_t i = 0; i < p.size(); ++i) {
         const Pt& u = p[i];
         const Pt& v = p[(i + 1) % p.size()];
@@ -36,6 +36,7 @@ void integrate(Moments& m, const Polygon& p, double sign) {
         sz += (u.z + v.z) * cross / 6;
         izz += (u.y * u.y + u.y * v.y + v.y * v.y) * cross / 12;
         iyy += (u.z * u.z + u.z * v.z + v.z * v.z) * cross / 12;
+        iyz += (2 * u.y * u.z + u.y * v.z + v.y * u.z + 2 * v.y * v.z) * cross / 24;
     }
     const double s = area < 0 ? -sign : sign;
     m.area += s * area;
@@ -43,6 +44,7 @@ void integrate(Moments& m, const Polygon& p, double sign) {
     m.sz += s * sz;
     m.iyy += s * iyy;
     m.izz += s * izz;
+    m.iyz += s * iyz;
     if (sign > 0)
         for (const Pt& q : p) {
             m.ymin = std::min(m.ymin, q.y);
@@ -66,7 +68,7 @@ Polygon ellipse(double ry, double rz, int n = 8192) {
 }
 
 struct Expected {
-    double S, yG, zG, IGy, IGz, IGyv, IGzv;
+    double S, yG, zG, IGy, IGz, IGyv, IGzv, IGyz;
 };
 
 // Properties about the centroid; yG and zG from the given reference lines.
@@ -76,7 +78,8 @@ Expected fromOutline(const Moments& m, double yRef, double zRef) {
     const double IGz = m.izz - m.area * yc * yc;
     const double vz = std::max(m.zmax - zc, zc - m.zmin);
     const double vy = std::max(m.ymax - yc, yc - m.ymin);
-    return {m.area, std::fabs(yc - yRef), std::fabs(zc - zRef), IGy, IGz, IGy / vz, IGz / vy};
+    return {m.area,   std::fabs(yc - yRef),    std::fabs(zc - zRef), IGy, IGz, IGy / vz,
+            IGz / vy, m.iyz - m.area * yc * zc};
 }
 
 void expectNear(double engine, double outline, double rel, const char* what, const char* shape) {
@@ -165,6 +168,15 @@ TEST(SectionGeometry, FormulasMatchTheIntegratedOutline) {
         }
         if (c.checkIGyv) expectNear(r.IGyv, e.IGyv, c.rel, "IGy/v", c.name);
         if (c.checkIGzv) expectNear(r.IGzv, e.IGzv, c.rel, "IGz/v", c.name);
+        // Principal moments: the trace and determinant of the integrated inertia
+        // tensor about G are those of any pair of perpendicular axes.
+        const auto axes = principalAxes(c.shape, c.a, c.b, c.c, r);
+        ASSERT_EQ(axes.has_value(), c.shape != Shape::Trapeze) << c.name;
+        if (!axes) continue;
+        expectNear(axes->Iu + axes->Iv, e.IGy + e.IGz, c.rel, "Iu + Iv", c.name);
+        expectNear(axes->Iu * axes->Iv, e.IGy * e.IGz - e.IGyz * e.IGyz, 2 * c.rel, "Iu Iv",
+                   c.name);
+        EXPECT_GE(axes->Iu, axes->Iv) << c.name;
     }
 }
 
@@ -178,6 +190,9 @@ TEST(SectionGeometry, TriangleBaseMomentAboutTheBase) {
     expectNear(r.IGz, aboutBase, 2e-6, "IGz", "Triangle Base");
     expectNear(r.IGzv, aboutBase / 30, 2e-6, "IGz/v", "Triangle Base");
     expectNear(r.yG, m.sy / m.area, 2e-6, "yG", "Triangle Base");
+    const Expected e = fromOutline(m, 0, 0);  // principal axes about G, not about the base
+    expectNear(principalAxes(Shape::TriangleBase, 30, 20, 0, r)->Iu, e.IGz, 2e-6, "Iu",
+               "Triangle Base");
 }
 
 // The hexagon's coefficients are rounded (0.06014 for 5·√3/144): close, not exact.

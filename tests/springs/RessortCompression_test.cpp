@@ -81,7 +81,8 @@ TEST(RessortCompression, OpensWithItsDesignContents) {
         {"Frame8", "Référence"}};
     for (const auto& [name, title] : groups)
         EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
-    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 8);
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 9);
+    EXPECT_EQ(child<QGroupBox>(&w, "FrameVerifications")->title(), "Vérifications (EN 13906-1)");
     for (const char* inner : {"Frame2", "Frame3", "Frame4"})
         EXPECT_EQ(child<QWidget>(&w, inner)->parentWidget()->objectName(), "Frame5") << inner;
     EXPECT_EQ(child<QWidget>(&w, "TextRef")->parentWidget()->objectName(), "Frame8");
@@ -121,6 +122,9 @@ TEST(RessortCompression, OpensWithItsDesignContents) {
         {"Frame6", "TextLd", "Ld (mm) =", "Longueur développée", "0"},
         {"Frame6", "TextM", "M (g) =", "Masse du Ressort", "0"},
         {"Frame6", "Textfe", "fe (Hz) =", "Fréquence propre du ressort", "0"},
+        {"FrameVerifications", "Textk", "k =", "Facteur de correction de Bergsträsser", ""},
+        {"FrameVerifications", "TextTk2", "Tk2 (daN/mm2) =", "Contrainte corrigée sous F2", ""},
+        {"FrameVerifications", "Textsk", "sk (mm) =", "Flèche de flambage théorique", ""},
     };
     for (const Field& f : fields) {
         const QString name = f.name;
@@ -195,6 +199,36 @@ TEST(RessortCompression, WorkedExampleInBothLocales) {
         expected.replaceInStrings(".", c.point);
         EXPECT_EQ(results(&w), expected) << c.locale;
     }
+}
+
+TEST(RessortCompression, EN13906ChecksBesideTheResults) {
+    LocaleScope locale("fr_FR");
+    const QString few = "Moins de 2 spires actives : hors du domaine de la norme";
+    const QString safe = "Pas de risque de flambage sous F2";
+    const QStringList entries = {"Textd", "Textdm", "TextF1", "TextL1", "TextF2", "TextL2"};
+    const QStringList checks = {"Textk", "TextTk2", "Textsk", "LabelFlambage", "LabelDomaine"};
+    const QList<QPair<QStringList, QStringList>> cases = {
+        {{"2", "20", "10", "50", "20", "40"}, {"1,135", "144,530", "Non flambable", safe, few}},
+        {{"2", "20", "5", "100", "15", "60"},
+         {"1,135", "108,397", "49,972", "Risque de flambage sous F2 : prévoir un guidage", ""}},
+        {{"1", "25", "10", "50", "20", "40"},
+         {"1,052", "1338,870", "Non flambable", safe,
+          few + "\nRapport D/d hors de 4 à 20 : hors du domaine de la norme"}},
+    };
+    RessortCompression w;
+    auto shown = [&] {
+        QStringList out;
+        for (const QString& name : checks) out << text(&w, name);
+        return out;
+    };
+    for (const auto& [typed, expected] : cases) {
+        for (int i = 0; i < 6; ++i) set(&w, entries[i], typed[i]);
+        EXPECT_TRUE(calculate(&w).isEmpty());
+        EXPECT_EQ(shown(), expected) << typed.join(' ').toStdString();
+    }
+    set(&w, "Textdm", "0");  // a stopped run leaves them
+    EXPECT_EQ(calculate(&w).size(), 1);
+    EXPECT_EQ(shown(), cases[2].second);
 }
 
 TEST(RessortCompression, EndTypeListAndTypedEndTypes) {
@@ -356,8 +390,9 @@ TEST(RessortCompression, PrintsTheWindowOnePagePerCopyAndRestores) {
     EXPECT_EQ(printed.count("Calcul de Ressort de Compression établi le "), 2)
         << printed.toStdString();
     EXPECT_FALSE(printed.contains(kFrameCaption));
-    for (const char* shown : {"Ressort A7", "334,225", "241,363", "Tb (daN/mm2) =", "Géométrie",
-                              "Résultats", "Rapprochées, meulées, à 180°"})
+    for (const char* shown :
+         {"Ressort A7", "334,225", "241,363", "Tb (daN/mm2) =", "Géométrie", "Résultats",
+          "Rapprochées, meulées, à 180°", "Vérifications (EN 13906-1)", "144,530", "Non flambable"})
         EXPECT_TRUE(printed.contains(QString::fromUtf8(shown))) << shown;
     // The buttons are hidden on the page.
     EXPECT_FALSE(printed.contains("Calculer"));
@@ -381,10 +416,12 @@ TEST(RessortCompression, PrintRecoloursTheListedControlsOnly) {
     RessortCompression w;
     QStringList names;
     for (QWidget* c : w.printRecoloured()) names << c->objectName();
-    QStringList expected = {"Frame2", "Frame3", "Frame4", "Frame5",
-                            "Frame6", "Frame7", "Frame8", "LabelSpires"};
+    QStringList expected = {"Frame2",      "Frame3",        "Frame4",      "Frame5",
+                            "Frame6",      "Frame7",        "Frame8",      "FrameVerifications",
+                            "LabelSpires", "LabelFlambage", "LabelDomaine"};
     for (const QString& e : kEntries) expected << "Label" + e.mid(4);
-    for (const QString& r : kResults) expected << r << "Label" + r.mid(4);
+    for (const QString& r : kResults + QStringList{"Textk", "TextTk2", "Textsk"})
+        expected << r << "Label" + r.mid(4);
     names.sort();
     expected.sort();
     EXPECT_EQ(names, expected);

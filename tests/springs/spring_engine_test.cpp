@@ -275,3 +275,29 @@ TEST(SpringEngine, ResultsBeyondSinglePrecisionAreRefused) {
     EXPECT_EQ(run(s, t).messages(), std::vector<std::string>{kMsgOutOfRange});
     EXPECT_TRUE(sameResults(s.results, SpringResults{}));
 }
+
+// Independent references: the standard's buckling limit between parallel plates
+// (seating 0.5) is the slenderness L0/Dm = 2.62/0.5 = 5.24; its domain is 2 active
+// coils or more and D/d from 4 to 20, where Bergsträsser's k is within 1.5 % of Wahl's.
+TEST(SpringEngine, ChecksAtTheirBoundaries) {
+    struct Case {
+        float L0, L2, Dd, ni;
+        bool buckles, risk, outside;
+    };
+    const Case cases[] = {
+        {5.23f * 20, 0, 10, 2, false, false, false},
+        {5.25f * 20, 0.9f * 5.25f * 20, 4, 1.99f, true, false, true},
+        {5.25f * 20, 0, 20, 7, true, true, false},
+        {60, 50, 3.99f, 7, false, false, true},
+        {60, 50, 20.01f, 7, false, false, true},
+    };
+    for (const auto& c : cases) {
+        const SpringChecks k =
+            checkSpring({.Dm = 20, .L2 = c.L2}, {.Dd = c.Dd, .ni = c.ni, .L0 = c.L0});
+        EXPECT_EQ(k.sk.has_value(), c.buckles) << c.L0;
+        EXPECT_EQ(k.bucklingRisk, c.risk) << c.L0;
+        EXPECT_EQ(k.fewCoils || k.ratioOutside, c.outside) << c.Dd << " " << c.ni;
+        const double wahl = (4 * c.Dd - 1) / (4 * c.Dd - 4) + 0.615 / c.Dd;
+        EXPECT_TRUE(c.Dd < 4 || c.Dd > 20 || std::fabs(k.k / wahl - 1) < 0.015) << c.Dd;
+    }
+}
