@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bearing_messages.h"
 #include "fields.h"
 #include "outcome.h"
 
@@ -46,10 +47,6 @@ bool reliabilityFactor(std::string_view reliability, float& a1);
 inline constexpr const char* kMsgRadialLoad = "Veuillez entrer une Charge Radiale !";
 inline constexpr const char* kMsgAxialLoad = "Veuillez entrer une Charge Axiale !";
 inline constexpr const char* kMsgStaticRating = "Veuillez entrer une Charge Statique de Base !";
-inline constexpr const char* kMsgDynamicRating = "Veuillez entrer une Charge Dynamique de Base !";
-inline constexpr const char* kMsgCoefficients = "Veuillez entrer tous les coefficients !";
-inline constexpr const char* kMsgImpossible =
-    "Calcul impossible : Veuillez vérifier tous les paramètres !";
 inline constexpr const char* kMsgELimit = "Valeur limite de e atteinte.";
 inline constexpr const char* kMsgRadialRoller =
     "Le Roulement à Rouleaux à Contact Radial\n"
@@ -75,8 +72,6 @@ inline constexpr const char* kMsgRollerTooLow =
 inline constexpr const char* kMsgRollerAboveE =
     "Le cas ne convient pas aux butées à  simple effet.\n"
     "Le rapport Fa/Fr doit être supérieur à e";
-inline constexpr const char* kMsgPLarge =
-    "P > 0.5 x C : Il est préférable de consulter un fabricant de roulements";
 inline constexpr const char* kMsgPoSo = "Le produit : Po x So est trop important !";
 
 // Besides results and messages, an outcome may correct an input (TextFa, TextFr,

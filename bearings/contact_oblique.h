@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bearing_messages.h"
 #include "fields.h"
 #include "outcome.h"
 #include "report_lines.h"
@@ -26,9 +27,8 @@ std::string_view mountingDrawing(std::string_view mounting);
 inline constexpr const char* kMsgObliqueLoad = "Veuillez entrer une Charge !";
 // Also given when a factor box reads as 0 without being exactly "0" ("0.0", "",
 // "abc"): the induced loads would divide by zero.
-inline constexpr const char* kMsgObliqueCoefficients = "Veuillez entrer tous les coefficients !";
-inline constexpr const char* kMsgObliqueImpossible =
-    "Calcul impossible : Veuillez vérifier tous les paramètres !";
+inline constexpr const char* kMsgObliqueCoefficients = kMsgCoefficients;
+inline constexpr const char* kMsgObliqueImpossible = kMsgImpossible;
 
 // Message box text for a drawing file that cannot be loaded.
 std::string missingDrawingMessage(std::string_view path);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bearing_messages.h"
 #include "fields.h"
 #include "outcome.h"
 #include "report_lines.h"
@@ -21,19 +22,17 @@ inline constexpr std::string_view kDutyBall = "Roulement ou Butée à Billes";
 inline constexpr std::string_view kDutyRoller = "Roulement ou Butée à Rouleaux";
 std::vector<std::string_view> dutyElementItems();  // Combo1, in order
 
-inline constexpr const char* kMsgDutyRating = "Veuillez entrer une Charge Dynamique de Base !";
+inline constexpr const char* kMsgDutyRating = kMsgDynamicRating;
 inline constexpr const char* kMsgDutyZeroLoad =
     "Calcul impossible : La Charge Dynamique Equivalente est nulle !";
-inline constexpr const char* kMsgDutyPLarge =
-    "P > 0.5 x C : Il est préférable de consulter un fabricant de roulements";
+inline constexpr const char* kMsgDutyPLarge = kMsgPLarge;
 // The cases give no finite equivalent load (a negative load or duration, a
 // total duration of zero, a value beyond single precision).
 inline constexpr const char* kMsgDutyCasesInvalid =
     "Calcul impossible : Veuillez vérifier les valeurs des cas\n"
     "(Temps, Vitesse et Charge positifs et pas trop grands) !";
 // The life overflows, or no element type was ever recognised.
-inline constexpr const char* kMsgDutyImpossible =
-    "Calcul impossible : Veuillez vérifier tous les paramètres !";
+inline constexpr const char* kMsgDutyImpossible = kMsgImpossible;
 
 // Cell texts of MSFlexGrid1, rows 1 to 20: [row][0] duration (s), [row][1]
 // speed (Tr/min), [row][2] load (N).

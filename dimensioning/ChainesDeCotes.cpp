@@ -8,45 +8,29 @@
 
 #include "ui_text.h"
 
-using torvel::displayNumber;
-using torvel::readNumber;
 
 namespace {
 
 const char* const kRows = "ABCDEF";
 const char* const kInnerLabels = "MNOPQR";
 
-// Idle captions of the five result labels, in display order.
-const QStringList kIdle = {QStringLiteral("Jeu Nominal"), QStringLiteral("Tol Maxi"),
-                           QStringLiteral("Tol mini"), QStringLiteral(" Jeu Maxi"),
-                           QStringLiteral(" Jeu mini")};
+QString resultName(int chain, int index) { return torvel::fromStd(torvel::chainResultName(chain, index)); }
 
-QString resultName(int chain, int index) {
-    static const char* const kNames[] = {"TextJeu%1", "TextJeu%1Max", "TextJeu%1min",
-                                         "TextCote%1Max", "TextCote%1min"};
-    return QString::fromLatin1(kNames[index]).arg(chain);
-}
-
-// TextJeu1MaxRSS, TextJeu1minRSS, ...: the statistical clearances; `kind` is "Max" or "min".
-QString statisticalName(int chain, const char* kind) {
-    return QStringLiteral("TextJeu%1%2RSS").arg(chain).arg(QString::fromLatin1(kind));
-}
-
-// Names of the three boxes of a row: nominal, upper deviation, lower deviation.
 QString boxName(bool outer, int chain, const char* part, int row) {
-    return QStringLiteral("%1%2%3%4")
-        .arg(outer ? QStringLiteral("TextJe") : QStringLiteral("TextJi"))
-        .arg(chain)
-        .arg(QString::fromLatin1(part))
-        .arg(QChar::fromLatin1(kRows[row]));
+    return torvel::fromStd(torvel::chainBoxName(outer, chain, part, row));
 }
 
 }  // namespace
 
 ChainesDeCotes::ChainesDeCotes(QWidget* parent)
-    : StudyWindow({QStringLiteral("ChainesDeCotes"), QStringLiteral("Cotation Fonctionnelle"),
-                   QStringLiteral("Cotation Fonctionnelle - Etude "), 11370, 7605, 13000, 9700,
-                   QStringLiteral("Chaîne de cotes")},
+    : StudyWindow({.typeName = QStringLiteral("ChainesDeCotes"),
+                   .caption = QStringLiteral("Cotation Fonctionnelle"),
+                   .captionPrefix = QStringLiteral("Cotation Fonctionnelle - Etude "),
+                   .clientWidth = 11370,
+                   .clientHeight = 7605,
+                   .frameWidth = 13000,
+                   .frameHeight = 9700,
+                   .frameCaption = QStringLiteral("Chaîne de cotes")},
                   parent) {
     groups_ << frame();
     QGroupBox* frame2 =
@@ -61,8 +45,10 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent)
 
     addCalculer(frame(), 3800, 8000, 1800, 500);
     addImprimer(frame(), 7400, 8000, 1800, 500);
-    orderTabsVisually();
-    layoutFrame();
+    setImageReport({groups_,
+                    {findChild<QWidget*>(QStringLiteral("BT_RAZ1")),
+                     findChild<QWidget*>(QStringLiteral("BT_RAZ2"))},
+                    &ChainesDeCotes::printCaption});
 }
 
 void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
@@ -102,7 +88,8 @@ void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
     const int x[] = {1000, 2500, 2500, 4250, 4250};
     const int y[] = {6880, 6640, 7000, 6640, 7000};
     for (int i = 0; i < 5; ++i) {
-        QLabel* result = addLabel(group, resultName(chain, i), kIdle[i], x[i], y[i], 1450, 255);
+        QLabel* result = addLabel(group, resultName(chain, i), QString::fromUtf8(torvel::kChainIdle[i]),
+                                  x[i], y[i], 1450, 255);
         result->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (i == 0) jeu->setBuddy(result);
     }
@@ -121,12 +108,12 @@ void ChainesDeCotes::buildStatistical(int chain, int left) {
                  QStringLiteral("Jeu statistique (quadratique)"), left, 8650, 6250, 780);
     groups_ << group;
     const struct {
-        const char* kind;
+        int index;
         const char* caption;
         int left;
-    } rows[] = {{"Max", "Jeu Maxi :", 120}, {"min", "Jeu mini :", 3180}};
+    } rows[] = {{5, "Jeu Maxi :", 120}, {6, "Jeu mini :", 3180}};
     for (const auto& row : rows) {
-        const QString name = statisticalName(chain, row.kind);
+        const QString name = resultName(chain, row.index);
         QLabel* label = addLabel(group, QStringLiteral("Label") + name.mid(4),
                                  QString::fromUtf8(row.caption), row.left, 360, 1000, 255);
         QLabel* result = addLabel(group, name, QString(), row.left + 1050, 360, 1450, 255);
@@ -135,48 +122,16 @@ void ChainesDeCotes::buildStatistical(int chain, int left) {
     }
 }
 
-torvel::Chain ChainesDeCotes::readChain(int chain) const {
-    torvel::Chain c;
-    auto value = [&](bool outer, const char* part, int row) {
-        return readNumber(findChild<QLineEdit*>(boxName(outer, chain, part, row))->text());
-    };
-    for (int row = 0; row < 6; ++row) {
-        c.outer[static_cast<size_t>(row)] = {value(true, "", row), value(true, "Max", row), value(true, "min", row)};
-        c.inner[static_cast<size_t>(row)] = {value(false, "", row), value(false, "Max", row), value(false, "min", row)};
-    }
-    return c;
-}
-
 void ChainesDeCotes::showIdle(int chain) {
-    for (int i = 0; i < 5; ++i) findChild<QLabel*>(resultName(chain, i))->setText(kIdle[i]);
-    for (const char* kind : {"Max", "min"})
-        findChild<QLabel*>(statisticalName(chain, kind))->clear();
-}
-
-void ChainesDeCotes::showChain(int chain, const torvel::ChainResult& r) {
-    if (r.idle()) {
-        showIdle(chain);
-        return;
-    }
-    const double values[] = {r.nominal, r.upper, r.lower, r.maxClearance, r.minClearance};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 7; ++i)
         findChild<QLabel*>(resultName(chain, i))
-            ->setText(displayNumber(values[i], i < 3 ? "### ##0.000#" : " ### ##0.000#"));
-    const std::pair<const char*, double> statistical[] = {{"Max", r.rssMax}, {"min", r.rssMin}};
-    for (const auto& [kind, value] : statistical)
-        findChild<QLabel*>(statisticalName(chain, kind))
-            ->setText(displayNumber(value, " ### ##0.000#"));
+            ->setText(i < 5 ? QString::fromUtf8(torvel::kChainIdle[i]) : QString());
 }
 
 void ChainesDeCotes::calculate() {
-    const auto outcome = torvel::computeChains(readChain(1), readChain(2));
-    if (outcome.error) {
-        attention(torvel::fromStd(*outcome.error));
-    } else {
-        showChain(1, outcome.results[0]);
-        showChain(2, outcome.results[1]);
-    }
-    if (inPrintAppearance()) restoreScreenAppearance(groups_, {});
+    const torvel::Fields fields = readFields();
+    play(torvel::calculateChains(torvel::chainFromFields(fields, 1), torvel::chainFromFields(fields, 2),
+                                 torvel::engineDecimalSeparator()));
 }
 
 void ChainesDeCotes::reset(int chain) {
@@ -193,8 +148,3 @@ QString ChainesDeCotes::printCaption() {
     return QStringLiteral("Chaîne de cotes établie le %1 à %2").arg(torvel::shortDate(), torvel::shortTime());
 }
 
-void ChainesDeCotes::print() {
-    QList<QWidget*> raz = {findChild<QWidget*>(QStringLiteral("BT_RAZ1")),
-                           findChild<QWidget*>(QStringLiteral("BT_RAZ2"))};
-    printWindowImage({groups_, raz, &ChainesDeCotes::printCaption});
-}

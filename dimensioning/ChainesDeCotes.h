@@ -19,7 +19,6 @@ public:
     explicit ChainesDeCotes(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
-    void print() override;      // BtImprimer_Click
     void reset(int chain);      // BT_RAZ1_Click, BT_RAZ2_Click
 
     static QString printCaption();
@@ -27,8 +26,6 @@ public:
 private:
     void buildChain(int chain, QGroupBox* group);
     void buildStatistical(int chain, int left);
-    torvel::Chain readChain(int chain) const;
-    void showChain(int chain, const torvel::ChainResult& result);
     void showIdle(int chain);
 
     QList<QWidget*> groups_;  // the eleven group boxes, Frame1 first

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "numbers.h"
+
 namespace torvel {
 
 const char* const kChainOutOfRange =
@@ -47,14 +49,58 @@ ChainResult computeChain(const Chain& chain, bool* inRange) {
     return ok ? r : ChainResult{};
 }
 
-ChainsOutcome computeChains(const Chain& first, const Chain& second) {
-    ChainsOutcome out;
+const char* const kChainIdle[5] = {"Jeu Nominal", "Tol Maxi", "Tol mini", " Jeu Maxi", " Jeu mini"};
+
+std::string chainResultName(int chain, int index) {
+    static const char* const kNames[] = {"TextJeu%Max", "TextJeu%min", "TextCote%Max",
+                                         "TextCote%min", "TextJeu%MaxRSS", "TextJeu%minRSS"};
+    const std::string n = std::to_string(chain);
+    if (index == 0) return "TextJeu" + n;
+    std::string name = kNames[index - 1];
+    name.replace(name.find('%'), 1, n);
+    return name;
+}
+
+std::string chainBoxName(bool outer, int chain, std::string_view part, int row) {
+    static const char kRows[] = "ABCDEF";
+    return std::string(outer ? "TextJe" : "TextJi") + std::to_string(chain) + std::string(part) +
+           kRows[row];
+}
+
+Chain chainFromFields(const Fields& fields, int chain) {
+    Chain c;
+    auto value = [&](bool outer, const char* part, int row) {
+        return leadingNumber(fields[chainBoxName(outer, chain, part, row)]);
+    };
+    for (int row = 0; row < 6; ++row) {
+        const auto r = static_cast<size_t>(row);
+        c.outer[r] = {value(true, "", row), value(true, "Max", row), value(true, "min", row)};
+        c.inner[r] = {value(false, "", row), value(false, "Max", row), value(false, "min", row)};
+    }
+    return c;
+}
+
+Outcome calculateChains(const Chain& first, const Chain& second, char decimalSeparator) {
+    Outcome out;
     bool ok1 = false, ok2 = false;
-    out.results[0] = computeChain(first, &ok1);
-    out.results[1] = computeChain(second, &ok2);
+    const ChainResult results[2] = {computeChain(first, &ok1), computeChain(second, &ok2)};
     if (!ok1 || !ok2) {
-        out.error = kChainOutOfRange;
-        out.results = {};
+        out.stop(kChainOutOfRange);
+        return out;
+    }
+    for (int chain = 1; chain <= 2; ++chain) {
+        const ChainResult& r = results[chain - 1];
+        const double values[] = {r.nominal,      r.upper,  r.lower, r.maxClearance,
+                                 r.minClearance, r.rssMax, r.rssMin};
+        for (int i = 0; i < 7; ++i) {
+            std::string text;
+            if (!r.idle())
+                text = formatNumber(values[i], i < 3 ? "### ##0.000#" : " ### ##0.000#",
+                                    decimalSeparator);
+            else if (i < 5)
+                text = kChainIdle[i];
+            out.write(chainResultName(chain, i), std::move(text));
+        }
     }
     return out;
 }

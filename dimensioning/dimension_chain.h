@@ -6,8 +6,11 @@
 // the thousandths that its clearances are read to.
 
 #include <array>
-#include <optional>
 #include <string>
+#include <string_view>
+
+#include "fields.h"
+#include "outcome.h"
 
 namespace torvel {
 
@@ -36,16 +39,23 @@ struct ChainResult {
     bool idle() const { return nominal == 0 && upper == 0 && lower == 0; }
 };
 
-struct ChainsOutcome {
-    // Set when an entry or a sum goes beyond 1E+9 in absolute value (NaN
-    // included); then no result is given and the window keeps what it shows.
-    std::optional<std::string> error;
-    std::array<ChainResult, 2> results{};
-};
-
 extern const char* const kChainOutOfRange;
 
+// The sums of one chain; `inRange` turns false when an entry or a sum goes
+// beyond 1E+9 in absolute value (NaN included), and the result is then zero.
 ChainResult computeChain(const Chain& chain, bool* inRange);
-ChainsOutcome computeChains(const Chain& first, const Chain& second);
+
+// "Calculer": both chains' results written into their labels (the idle captions
+// for a chain whose sums are all zero), or, when either chain is out of range,
+// one stop and nothing written.
+Outcome calculateChains(const Chain& first, const Chain& second, char decimalSeparator);
+
+// Chain 1 or 2 as the window's boxes hold it (TextJe1A, TextJe1MaxA, ...).
+Chain chainFromFields(const Fields& fields, int chain);
+std::string chainBoxName(bool outer, int chain, std::string_view part, int row);
+
+// The labels a chain's results go to, in display order, and their idle captions.
+std::string chainResultName(int chain, int index);  // index 0 to 6, the last two statistical
+extern const char* const kChainIdle[5];
 
 }  // namespace torvel

@@ -278,7 +278,11 @@ QLineEdit* StudyWindow::addReference(QWidget* parent, int left, int top, int wid
 QPushButton* StudyWindow::addCalculer(QWidget* parent, int left, int top, int width, int height) {
     calculer_ = addButton(parent, QStringLiteral("BtCalculer"), QStringLiteral("Calculer"), left, top,
                           width, height);
-    connect(calculer_, &QPushButton::clicked, this, [this] { calculate(); });
+    connect(calculer_, &QPushButton::clicked, this, [this] {
+        calculate();
+        if (imageReport_ && inPrintAppearance())
+            restoreScreenAppearance(imageReport_->recoloured, imageReport_->hidden);
+    });
     return calculer_;
 }
 
@@ -389,6 +393,10 @@ void StudyWindow::restoreScreenAppearance(const QList<QWidget*>& recoloured,
     if (imprimer_) imprimer_->show();
     coin_->show();
     frame_->setTitle(design_.frameCaption);
+}
+
+void StudyWindow::print() {
+    if (imageReport_) printWindowImage(*imageReport_);
 }
 
 void StudyWindow::printWindowImage(const ImageReport& report) {

@@ -108,7 +108,9 @@ protected:
     QPushButton* addImprimer(QWidget* parent, int left, int top, int width, int height);
 
     virtual void calculate() {}
-    virtual void print() {}
+    // Prints the window image declared with setImageReport(), if any; text
+    // reports override it.
+    virtual void print();
 
     // Plays an engine outcome back in order: writes results and corrected
     // inputs into the named controls, moves the focus, shows warnings and stops.
@@ -127,6 +129,9 @@ protected:
         QList<QWidget*> hidden;
         std::function<QString()> printCaption;
     };
+    // A window printed as an image declares it once; "Imprimer" then prints it
+    // and "Calculer" brings back the screen appearance if a print left it.
+    void setImageReport(ImageReport report) { imageReport_ = std::move(report); }
     void printWindowImage(const ImageReport& report);
     bool inPrintAppearance() const;
     void restoreScreenAppearance(const QList<QWidget*>& recoloured, const QList<QWidget*>& hidden);
@@ -156,6 +161,7 @@ private:
     QPushButton* calculer_ = nullptr;
     QPushButton* imprimer_ = nullptr;
     bool designed_ = false;
+    std::optional<ImageReport> imageReport_;
 };
 
 }  // namespace torvel

@@ -71,10 +71,15 @@ const QList<ResultGroup>& resultGroups() {
 }  // namespace
 
 Section::Section(QWidget* parent)
-    : StudyWindow(
-          {QStringLiteral("Section"), QStringLiteral("Section"), QStringLiteral("Section - Etude "),
-           11280, 8700, 10400, 9540, QStringLiteral("Calcul de Section")},
-          parent) {
+    : StudyWindow({.typeName = QStringLiteral("Section"),
+                   .caption = QStringLiteral("Section"),
+                   .captionPrefix = QStringLiteral("Section - Etude "),
+                   .clientWidth = 11280,
+                   .clientHeight = 8700,
+                   .frameWidth = 10400,
+                   .frameHeight = 9540,
+                   .frameCaption = QStringLiteral("Calcul de Section")},
+                  parent) {
     QList<QWidget*> groups, boxes, labels;
 
     QGroupBox* frame10 = addGroup(frame(), QStringLiteral("Frame10"), QStringLiteral("Référence"),
@@ -178,9 +183,7 @@ Section::Section(QWidget* parent)
     for (std::string_view name : sections::shapeNames())
         comboType_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     comboType_->setEditText(QStringLiteral("Rectangle Plein"));
-
-    orderTabsVisually();
-    layoutFrame();
+    setImageReport({recoloured_, {}, &Section::printCaption});
 }
 
 QString Section::imagesFolder() {
@@ -218,15 +221,9 @@ void Section::chooseShape(const QString& name) {
 }
 
 void Section::calculate() {
-    const std::string shape = comboType_->currentText().toStdString();
-    std::string texts[4];
-    const char* const names[] = {"Texta", "Textb", "Textc", "Textd"};
-    for (int i = 0; i < 4; ++i)
-        texts[i] = findChild<QLineEdit*>(QString::fromLatin1(names[i]))->text().toStdString();
-    play(sections::calculateSectionWithAxes(results_,
-                                            {shape, texts[0], texts[1], texts[2], texts[3]},
+    const torvel::Fields fields = readFields();
+    play(sections::calculateSectionWithAxes(results_, sections::sectionEntries(fields),
                                             torvel::engineDecimalSeparator()));
-    if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
 }
 
 QString Section::printCaption() {
@@ -234,4 +231,3 @@ QString Section::printCaption() {
         .arg(torvel::shortDate(), torvel::shortTime());
 }
 
-void Section::print() { printWindowImage({recoloured_, {}, &Section::printCaption}); }

@@ -18,7 +18,6 @@ class Section : public torvel::StudyWindow {
     explicit Section(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
-    void print() override;      // BtImprimer_Click
 
     // ComboType_Click: the drawing of the chosen shape, then what it shows.
     void chooseShape(const QString& name);

@@ -47,8 +47,8 @@ float readDimension(std::string_view text) {
     return v < 0 ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
 }
 
-SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
-                             SectionResults& results) {
+const char* computeSection(Shape shape, float a, float b, float c, float d,
+                           SectionResults& results) {
     // Validation: the zero test of the shape's dimensions, then its condition.
     bool zero = false;
     bool consistent = true;
@@ -98,8 +98,8 @@ SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
             break;
         }
     }
-    if (zero) return SectionStatus::MissingData;
-    if (!consistent) return SectionStatus::Impossible;
+    if (zero) return kMsgMissingData;
+    if (!consistent) return kMsgImpossible;
 
     const double A = a, B = b, C = c, D = d;
     SectionResults r = results;
@@ -219,9 +219,9 @@ SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
     r.IG = keep(IGy + IGz);
     r.ry = keep(std::sqrt(IGy / S));
     r.rz = keep(std::sqrt(IGz / S));
-    if (!keep.ok()) return SectionStatus::Impossible;
+    if (!keep.ok()) return kMsgImpossible;
     results = r;
-    return SectionStatus::Ok;
+    return nullptr;
 }
 
 std::optional<PrincipalAxes> principalAxes(Shape shape, float a, float b, float c,
@@ -271,15 +271,9 @@ Outcome calculateSection(SectionResults& results, const SectionEntries& entries,
         out.stop(kMsgUnknownShape);
         return out;
     }
-    switch (computeSection(*shape, a, b, c, d, results)) {
-        case SectionStatus::MissingData:
-            out.stop(kMsgMissingData);
-            return out;
-        case SectionStatus::Impossible:
-            out.stop(kMsgImpossible);
-            return out;
-        case SectionStatus::Ok:
-            break;
+    if (const char* message = computeSection(*shape, a, b, c, d, results)) {
+        out.stop(message);
+        return out;
     }
     const std::pair<const char*, float> fields[] = {
         {"TextyG", results.yG},     {"TextzG", results.zG},     {"TextS", results.S},
@@ -305,6 +299,10 @@ Outcome calculateSectionWithAxes(SectionResults& results, const SectionEntries& 
     out.write("TextIv", shown(axes ? axes->Iv : 0));
     out.write("Textrmin", shown(axes ? axes->rmin : 0));
     return out;
+}
+
+SectionEntries sectionEntries(const Fields& f) {
+    return {f["ComboType"], f["Texta"], f["Textb"], f["Textc"], f["Textd"]};
 }
 
 }  // namespace torvel::sections

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "fields.h"
 #include "outcome.h"
 #include "section_catalogue.h"
 
@@ -27,20 +28,24 @@ struct SectionEntries {
     std::string_view shape, a, b, c, d;
 };
 
-enum class SectionStatus {
-    Ok,
-    MissingData,  // a required dimension is zero
-    Impossible,   // dimensions inconsistent for the shape, or a result beyond single precision
-};
+// The entries as the window's fields hold them (views into `fields`).
+SectionEntries sectionEntries(const Fields& fields);
+
+// Every control the calculation writes.
+inline constexpr const char* kSectionTargets[] = {
+    "TextyG",   "TextzG", "TextS",  "TextIGy", "TextIGz", "TextIG",  "TextIGyv",
+    "TextIGzv", "Textry", "Textrz", "TextIu",  "TextIv",  "Textrmin"};
 
 // An entry text read by the leading-number rule and held in single precision; a
 // value beyond the float range is held as +/-infinity so that only the shapes
 // that use it fail ("Calcul impossible !").
 float readDimension(std::string_view text);
 
-// The calculation on numbers. `results` changes only when the status is Ok.
-SectionStatus computeSection(Shape shape, float a, float b, float c, float d,
-                             SectionResults& results);
+// The calculation on numbers: nullptr, or the stop message (kMsgMissingData when
+// a required dimension is zero, kMsgImpossible when the dimensions do not fit
+// the shape or a result leaves single precision). `results` changes only on success.
+const char* computeSection(Shape shape, float a, float b, float c, float d,
+                           SectionResults& results);
 
 // The principal second moments about G (Iu >= Iv) and the least radius of
 // gyration, sqrt(Iv / S), held in double.

@@ -49,10 +49,15 @@ class BaseFollowsWindow : public QObject {
 }  // namespace
 
 RessortCompression::RessortCompression(QWidget* parent)
-    : StudyWindow(
-          {QStringLiteral("RessortCompression"), QStringLiteral("Ressort de Compression"),
-           QStringLiteral("RessortCompression - Etude "), 11650, 9400, 11050, 10650, kFrameCaption},
-          parent) {
+    : StudyWindow({.typeName = QStringLiteral("RessortCompression"),
+                   .caption = QStringLiteral("Ressort de Compression"),
+                   .captionPrefix = QStringLiteral("RessortCompression - Etude "),
+                   .clientWidth = 11650,
+                   .clientHeight = 9400,
+                   .frameWidth = 11050,
+                   .frameHeight = 10650,
+                   .frameCaption = kFrameCaption},
+                  parent) {
     // ---- Données ----
     QGroupBox* frame5 = addGroup(frame(), QStringLiteral("Frame5"), QStringLiteral("Données"), 150,
                                  300, 5500, 4400);
@@ -165,9 +170,7 @@ RessortCompression::RessortCompression(QWidget* parent)
     endType_->setEditText(kDefaultEndType);
     findChild<QLineEdit*>(QStringLiteral("TextG"))->setText(QStringLiteral("7000"));
     findChild<QLineEdit*>(QStringLiteral("TextmV"))->setText(QStringLiteral("7.86"));
-
-    orderTabsVisually();
-    layoutFrame();
+    setImageReport({recoloured_, {}, &RessortCompression::printCaption});
 }
 
 QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, const char* label,
@@ -204,18 +207,9 @@ void RessortCompression::addResult(QGroupBox* group, const char* name, const cha
 }
 
 void RessortCompression::calculate() {
-    auto text = [this](const char* name) {
-        return findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
-    };
-    const std::array<std::string, 9> texts{
-        text("Textd"),  text("Textdm"), text("TextG"),
-        text("TextmV"), text("TextF1"), text("TextL1"),
-        text("TextF2"), text("TextL2"), endType_->currentText().toStdString()};
-    const torvel::springs::SpringEntries entries{texts[0], texts[1], texts[2], texts[3], texts[4],
-                                                 texts[5], texts[6], texts[7], texts[8]};
-    play(torvel::springs::calculateSpringWithChecks(state_, entries,
+    const torvel::Fields fields = readFields();
+    play(torvel::springs::calculateSpringWithChecks(state_, torvel::springs::springEntries(fields),
                                                     torvel::engineDecimalSeparator()));
-    if (inPrintAppearance()) restoreScreenAppearance(recoloured_, {});
 }
 
 QPixmap RessortCompression::storedDrawing() {
@@ -235,6 +229,3 @@ QString RessortCompression::printCaption() {
         .arg(torvel::shortDate(), torvel::shortTime());
 }
 
-void RessortCompression::print() {
-    printWindowImage({recoloured_, {}, &RessortCompression::printCaption});
-}

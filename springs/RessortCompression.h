@@ -20,7 +20,6 @@ class RessortCompression : public torvel::StudyWindow {
     explicit RessortCompression(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
-    void print() override;      // BtImprimer_Click
 
     // The sketch of the group "Géométrie", compiled into the program.
     static QPixmap storedDrawing();

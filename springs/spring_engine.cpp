@@ -168,4 +168,9 @@ Outcome calculateSpringWithChecks(SpringState& state, const SpringEntries& entri
     return out;
 }
 
+SpringEntries springEntries(const Fields& f) {
+    return {f["Textd"],  f["Textdm"], f["TextG"],  f["TextmV"],     f["TextF1"],
+            f["TextL1"], f["TextF2"], f["TextL2"], f["ComboSpires"]};
+}
+
 }  // namespace torvel::springs

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "fields.h"
 #include "outcome.h"
 
 namespace torvel::springs {
@@ -69,6 +70,15 @@ struct SpringInputs {
 struct SpringEntries {
     std::string_view d, Dm, G, mV, F1, L1, F2, L2, endType;
 };
+
+// The entries as the window's fields hold them (views into `fields`).
+SpringEntries springEntries(const Fields& fields);
+
+// Every control the calculation writes.
+inline constexpr const char* kSpringTargets[] = {
+    "TextDd", "TextDe", "TextDi", "Textni", "Textnt", "TextLb", "TextL0",  "Textp2",
+    "Textp0", "TextDemax", "TextR", "TextFb", "TextT2", "TextTb", "Textz", "TextW",
+    "TextLd", "TextM", "Textfe", "Textk", "TextTk2", "Textsk", "LabelFlambage", "LabelDomaine"};
 
 // The EN 13906-1 checks of a computed spring. They are results, never refusals.
 struct SpringChecks {

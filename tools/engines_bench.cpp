@@ -27,7 +27,7 @@ void DimensionChains(benchmark::State& state) {
     torvel::Chain chain;
     chain.outer[0] = {50, 0.1, 0};
     chain.inner[0] = {49.8, 0, -0.05};
-    for (auto _ : state) benchmark::DoNotOptimize(torvel::computeChains(chain, chain));
+    for (auto _ : state) benchmark::DoNotOptimize(torvel::calculateChains(chain, chain, ','));
 }
 BENCHMARK(DimensionChains);
 

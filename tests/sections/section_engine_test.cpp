@@ -203,7 +203,7 @@ TEST(SectionEngine, TwiceCIsComparedAsAStoredSingle) {
     // 2·c overflows a single: the flanges cannot fit inside b.
     SectionResults r;
     EXPECT_EQ(computeSection(Shape::ProfileU, 3e38f, 3.4e38f, 2e38f, 0, r),
-              SectionStatus::Impossible);
+              kMsgImpossible);
 }
 
 TEST(SectionEngine, TrapezeHasNoMomentAboutY) {
@@ -305,7 +305,7 @@ TEST(SectionEngine, SweepEndsInAMessageOrFiniteResults) {
                 for (float c : values)
                     for (float d : values) {
                         SectionResults r;
-                        if (computeSection(shape, a, b, c, d, r) != SectionStatus::Ok) continue;
+                        if (computeSection(shape, a, b, c, d, r) != nullptr) continue;
                         ++computed;
                         for (float v :
                              {r.yG, r.zG, r.S, r.IGy, r.IGz, r.IG, r.IGyv, r.IGzv, r.ry, r.rz})

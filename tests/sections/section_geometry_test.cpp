@@ -155,7 +155,7 @@ TEST(SectionGeometry, FormulasMatchTheIntegratedOutline) {
         for (const auto& [polygon, sign] : c.parts) integrate(m, polygon, sign);
         const Expected e = fromOutline(m, c.yRef, c.zRef);
         SectionResults r;
-        ASSERT_EQ(computeSection(c.shape, c.a, c.b, c.c, c.d, r), SectionStatus::Ok) << c.name;
+        ASSERT_EQ(computeSection(c.shape, c.a, c.b, c.c, c.d, r), nullptr) << c.name;
         expectNear(r.S, e.S, c.rel, "S", c.name);
         expectNear(r.IGz, e.IGz, c.rel, "IGz", c.name);
         expectNear(r.rz, std::sqrt(e.IGz / e.S), c.rel, "rz", c.name);
@@ -186,7 +186,7 @@ TEST(SectionGeometry, TriangleBaseMomentAboutTheBase) {
     integrate(m, {{0, 0}, {30, -10}, {30, 10}}, 1);
     const double aboutBase = m.izz - 2 * 30 * m.sy + 30.0 * 30.0 * m.area;  // ∫(y − a)²
     SectionResults r;
-    ASSERT_EQ(computeSection(Shape::TriangleBase, 30, 20, 0, 0, r), SectionStatus::Ok);
+    ASSERT_EQ(computeSection(Shape::TriangleBase, 30, 20, 0, 0, r), nullptr);
     expectNear(r.IGz, aboutBase, 2e-6, "IGz", "Triangle Base");
     expectNear(r.IGzv, aboutBase / 30, 2e-6, "IGz/v", "Triangle Base");
     expectNear(r.yG, m.sy / m.area, 2e-6, "yG", "Triangle Base");
@@ -208,7 +208,7 @@ TEST(SectionGeometry, HexagonCoefficientsAreCloseToTheRegularHexagon) {
     const Expected e = fromOutline(m, 0, 0);
     SectionResults r;
     ASSERT_EQ(computeSection(Shape::HexagoneRegulier, float(side), float(flats), 0, 0, r),
-              SectionStatus::Ok);
+              nullptr);
     EXPECT_NEAR(flats / 2, m.zmax, 1e-9);
     expectNear(r.S, e.S, 2e-6, "S", "Hexagone");
     expectNear(r.IGy, e.IGy, 1e-4, "IGy", "Hexagone");

@@ -451,7 +451,9 @@ TEST(RessortCompression, CalculerRestoresAWindowLeftInPrintAppearance) {
     }
     child<QWidget>(&w, "BtImprimer")->hide();
     child<QWidget>(&w, "BtCalculer")->hide();
-    EXPECT_EQ(catchMessages([&] { w.calculate(); }).size(), 1);  // no wire diameter yet
+    // The button itself, hidden as the print left it.
+    EXPECT_EQ(catchMessages([&] { child<QPushButton>(&w, "BtCalculer")->click(); }).size(),
+              1);  // no wire diameter yet
     const QColor face = QApplication::palette().color(QPalette::Button);
     for (QWidget* c : all) EXPECT_EQ(background(c), face) << c->objectName().toStdString();
     EXPECT_TRUE(child<QWidget>(&w, "BtImprimer")->isVisible());
