@@ -231,6 +231,7 @@ CasVariables::CasVariables(QWidget* parent)
 
     addCalculer(frame(), 1100, 6350, 1800, 450);
     addImprimer(frame(), 3400, 6350, 1800, 450);
+    declareInputs({"MSFlexGrid1", "Combo1", "TextC", "ComboFiabilité"});
 }
 
 engine::DutyGrid CasVariables::readGrid() const {

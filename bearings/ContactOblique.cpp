@@ -82,6 +82,8 @@ ContactOblique::ContactOblique(QWidget* parent)
 
     addCalculer(frame(), 5950, 5700, 1800, 450);
     addImprimer(frame(), 8650, 5700, 1800, 450);
+    // The mounting changes the drawing and the report, not the calculation.
+    declareInputs({"TextFaE", "TextFrA", "TextFrB", "TexteA", "TexteB", "TextYA", "TextYB"});
 }
 
 // One bearing's four groups, numbered from `number`: applied radial load,

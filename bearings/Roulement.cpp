@@ -177,6 +177,9 @@ Roulement::Roulement(QWidget* parent)
 
     connect(element, &QComboBox::activated, this, [this] { ComboElement_Click(); });
     connect(calcul, &QComboBox::activated, this, [this] { ComboCalcul_Click(); });
+    declareInputs({"TextFr", "TextFa", "TextCo", "TextC", "TextN", "ComboElement", "ComboType",
+                   "ComboAngle", "ComboRangées", "ComboFonctionnement", "ComboFiabilité",
+                   "ComboCalcul", "Texte", "TextX", "TextY", "TextXo", "TextYo"});
 
 }
 

@@ -49,6 +49,12 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent)
                     {findChild<QWidget*>(QStringLiteral("BT_RAZ1")),
                      findChild<QWidget*>(QStringLiteral("BT_RAZ2"))},
                     &ChainesDeCotes::printCaption});
+    QStringList inputs;
+    for (int chain = 1; chain <= 2; ++chain)
+        for (bool outer : {true, false})
+            for (const char* part : {"", "Max", "min"})
+                for (int row = 0; row < 6; ++row) inputs << boxName(outer, chain, part, row);
+    declareInputs(inputs);
 }
 
 void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {

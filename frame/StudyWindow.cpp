@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QTableWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -256,6 +258,7 @@ bool StudyWindow::event(QEvent* event) {
         designed_ = true;
         orderTabsVisually();
         layoutFrame();
+        placeOutOfDateLabel();
     }
     return QWidget::event(event);
 }
@@ -289,7 +292,9 @@ QPushButton* StudyWindow::addCalculer(QWidget* parent, int left, int top, int wi
 QPushButton* StudyWindow::addImprimer(QWidget* parent, int left, int top, int width, int height) {
     imprimer_ = addButton(parent, QStringLiteral("BtImprimer"), QStringLiteral("Imprimer"), left,
                           top, width, height);
-    connect(imprimer_, &QPushButton::clicked, this, [this] { print(); });
+    connect(imprimer_, &QPushButton::clicked, this, [this] {
+        if (confirmOutOfDatePrint()) print();
+    });
     return imprimer_;
 }
 
@@ -318,8 +323,11 @@ void StudyWindow::orderTabsVisually() {
 void StudyWindow::attention(const QString& text) { showAttention(this, text); }
 
 void StudyWindow::play(const Outcome& outcome) {
+    playing_ = true;
+    bool wrote = false, stopped = false;
     for (const Step& step : outcome.steps()) {
         if (step.kind == Step::Kind::Warning || step.kind == Step::Kind::Stop) {
+            stopped = stopped || step.kind == Step::Kind::Stop;
             attention(fromStd(step.text));
             continue;
         }
@@ -329,6 +337,10 @@ void StudyWindow::play(const Outcome& outcome) {
             // the tests fail on this message; the user keeps a working window.
             qCritical("%s: no control named %s", qPrintable(objectName()), step.target.c_str());
             continue;
+        }
+        if (step.kind == Step::Kind::Write) {
+            wrote = true;
+            if (!results_.contains(target)) results_.append(target);
         }
         if (step.kind == Step::Kind::Focus) {
             target->setFocus(Qt::OtherFocusReason);
@@ -347,6 +359,98 @@ void StudyWindow::play(const Outcome& outcome) {
             target->setProperty("text", fromStd(step.text));
         }
     }
+    playing_ = false;
+    // A run stopped by a message leaves the results and their mark as they were.
+    if (wrote && !stopped) {
+        computed_ = true;
+        setOutOfDate(false);
+    }
+}
+
+// ---- results out of date ----
+
+void StudyWindow::declareInputs(const QStringList& names) {
+    for (const QString& name : names) {
+        QWidget* input = findChild<QWidget*>(name);
+        if (auto* combo = qobject_cast<QComboBox*>(input))
+            connect(combo, &QComboBox::currentTextChanged, this, &StudyWindow::inputChanged);
+        else if (auto* edit = qobject_cast<QLineEdit*>(input))
+            connect(edit, &QLineEdit::textChanged, this, &StudyWindow::inputChanged);
+        else if (auto* grid = qobject_cast<QTableWidget*>(input))
+            connect(grid, &QTableWidget::itemChanged, this, &StudyWindow::inputChanged);
+        else
+            qCritical("%s: no input named %s", qPrintable(objectName()), qPrintable(name));
+    }
+    if (!outOfDateLabel_ && calculer_) {
+        outOfDateLabel_ = new QLabel(QStringLiteral("Résultats à recalculer"), calculer_->parentWidget());
+        outOfDateLabel_->setObjectName(QStringLiteral("LabelPerime"));
+        outOfDateLabel_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+        outOfDateLabel_->setAlignment(Qt::AlignCenter);
+        outOfDateLabel_->hide();
+    }
+}
+
+void StudyWindow::inputChanged() {
+    if (computed_ && !playing_) setOutOfDate(true);
+}
+
+void StudyWindow::setOutOfDate(bool outOfDate) {
+    if (outOfDate == outOfDate_) return;
+    outOfDate_ = outOfDate;
+    showResultsGrey(outOfDate);
+    if (outOfDateLabel_) outOfDateLabel_->setVisible(outOfDate);
+}
+
+void StudyWindow::showResultsGrey(bool grey) {
+    static const char* const kSaved = "torvelTextColours";
+    for (QWidget* w : results_) {
+        QPalette pal = w->palette();
+        if (grey) {
+            w->setProperty(kSaved, QVariantList{pal.color(QPalette::Text), pal.color(QPalette::WindowText)});
+            pal.setColor(QPalette::Text, Qt::gray);
+            pal.setColor(QPalette::WindowText, Qt::gray);
+        } else {
+            const QVariantList saved = w->property(kSaved).toList();
+            if (saved.size() != 2) continue;
+            pal.setColor(QPalette::Text, saved[0].value<QColor>());
+            pal.setColor(QPalette::WindowText, saved[1].value<QColor>());
+            w->setProperty(kSaved, QVariant());
+        }
+        w->setPalette(pal);
+    }
+}
+
+// Under the buttons where Frame1 leaves room, else above them.
+void StudyWindow::placeOutOfDateLabel() {
+    if (!outOfDateLabel_) return;
+    QRect buttons = calculer_->geometry();
+    if (imprimer_ && imprimer_->parentWidget() == calculer_->parentWidget())
+        buttons = buttons.united(imprimer_->geometry());
+    const int height = px(255);
+    const QWidget* parent = calculer_->parentWidget();
+    auto isFree = [&](const QRect& r) {
+        if (!parent->rect().contains(r)) return false;
+        for (QObject* o : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && w != outOfDateLabel_ && !w->isWindow() && w->geometry().intersects(r)) return false;
+        }
+        return true;
+    };
+    const QRect below(buttons.left(), buttons.bottom() + px(15), buttons.width(), height);
+    const QRect above(buttons.left(), buttons.top() - px(15) - height, buttons.width(), height);
+    outOfDateLabel_->setGeometry(isFree(below) || !isFree(above) ? below : above);
+}
+
+bool StudyWindow::confirmOutOfDatePrint() {
+    if (!outOfDate_) return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Attention"),
+                    QStringLiteral("Les résultats affichés ne correspondent plus aux données saisies.\n"
+                                   "Imprimer quand même ?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void StudyWindow::playWithReruns(const std::function<Outcome()>& run) {
@@ -416,6 +520,11 @@ void StudyWindow::printWindowImage(const ImageReport& report) {
     hidden << calculer_ << imprimer_ << coin_;
     hidden.removeAll(nullptr);
 
+    // The grey of out-of-date results is a screen aid; the print asked first.
+    if (outOfDate_) {
+        showResultsGrey(false);
+        outOfDateLabel_->hide();
+    }
     QPainter painter;
     if (painter.begin(printer.get())) {
         for (int copy = 1; copy <= copies; ++copy) {
@@ -430,6 +539,10 @@ void StudyWindow::printWindowImage(const ImageReport& report) {
             paintWidgetPage(painter, *printer, frame_);
         }
         painter.end();
+    }
+    if (outOfDate_) {
+        showResultsGrey(true);
+        outOfDateLabel_->show();
     }
     restoreScreenAppearance(report.recoloured, report.hidden);
 }

@@ -117,6 +117,14 @@ protected:
     void play(const Outcome& outcome);
     // Runs and plays `run` again while its outcome asks for a rerun (bounded).
     void playWithReruns(const std::function<Outcome()>& run);
+
+    // The controls the calculation reads. Once a run has written its results, a
+    // change to one of them (typed, pasted, chosen, or written by the window
+    // itself) greys the results and shows LabelPerime until the next run that
+    // writes its results; "Imprimer" then asks first. Writes made while an
+    // outcome is played back do not count.
+    void declareInputs(const QStringList& names);
+    bool resultsOutOfDate() const { return outOfDate_; }
     void attention(const QString& text);
 
     // Window-image report: for each copy chosen in the print dialog, recolour
@@ -149,6 +157,11 @@ protected:
 
 private:
     void updateCaption();
+    void inputChanged();
+    void setOutOfDate(bool outOfDate);
+    void showResultsGrey(bool grey);
+    void placeOutOfDateLabel();
+    bool confirmOutOfDatePrint();
     QPrinter* choosePrinter(int* copies);
 
     Design design_;
@@ -161,6 +174,12 @@ private:
     QPushButton* calculer_ = nullptr;
     QPushButton* imprimer_ = nullptr;
     bool designed_ = false;
+    // Results out of date: the controls the runs wrote, and their text colours.
+    bool playing_ = false;
+    bool computed_ = false;
+    bool outOfDate_ = false;
+    QList<QWidget*> results_;
+    QLabel* outOfDateLabel_ = nullptr;
     std::optional<ImageReport> imageReport_;
 };
 

@@ -184,6 +184,7 @@ Section::Section(QWidget* parent)
         comboType_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     comboType_->setEditText(QStringLiteral("Rectangle Plein"));
     setImageReport({recoloured_, {}, &Section::printCaption});
+    declareInputs({"ComboType", "Texta", "Textb", "Textc", "Textd"});
 }
 
 QString Section::imagesFolder() {

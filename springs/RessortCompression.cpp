@@ -171,6 +171,8 @@ RessortCompression::RessortCompression(QWidget* parent)
     findChild<QLineEdit*>(QStringLiteral("TextG"))->setText(QStringLiteral("7000"));
     findChild<QLineEdit*>(QStringLiteral("TextmV"))->setText(QStringLiteral("7.86"));
     setImageReport({recoloured_, {}, &RessortCompression::printCaption});
+    declareInputs({"Textd", "Textdm", "TextG", "TextmV", "TextF1", "TextL1", "TextF2", "TextL2",
+                   "ComboSpires"});
 }
 
 QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, const char* label,
