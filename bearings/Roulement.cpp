@@ -59,7 +59,6 @@ QColor windowColour() { return QApplication::palette().color(QPalette::Base); }
 const QString kOperatingDefault =
     QStringLiteral("Conditions normales, mouvements doux et précis ( x 1 )");
 
-
 }  // namespace
 
 Roulement::Roulement(QWidget* parent)
@@ -180,7 +179,6 @@ Roulement::Roulement(QWidget* parent)
     declareInputs({"TextFr", "TextFa", "TextCo", "TextC", "TextN", "ComboElement", "ComboType",
                    "ComboAngle", "ComboRangées", "ComboFonctionnement", "ComboFiabilité",
                    "ComboCalcul", "Texte", "TextX", "TextY", "TextXo", "TextYo"});
-
 }
 
 QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, int top, int width) {
@@ -242,16 +240,15 @@ void Roulement::ComboCalcul_Click() {
 }
 
 void Roulement::calculate() {
-    playWithReruns([this] {
-        return calculateBearing(state_, entries(), torvel::engineDecimalSeparator());
-    });
+    playWithReruns(
+        [this] { return calculateBearing(state_, entries(), torvel::engineDecimalSeparator()); });
 }
 
 void Roulement::print() {
     bool unreadableSpeed = false;
     const bool printed = printTextReport([&]() -> std::optional<torvel::ReportLines> {
-        auto lines =
-            bearingReportLines(reportFields(), toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
+        auto lines = bearingReportLines(reportFields(), toStd(torvel::shortDate()),
+                                        torvel::engineDecimalSeparator());
         unreadableSpeed = !lines;
         return lines;
     });

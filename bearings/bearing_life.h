@@ -95,7 +95,7 @@ BearingEntries bearingEntries(const Fields& fields);
 
 // Every control the calculation writes or corrects.
 inline constexpr const char* kBearingTargets[] = {
-    "Texte", "TextX",  "TextY",  "TextXo", "TextYo", "TextFaFr",   "TextL10",
+    "Texte", "TextX",  "TextY",    "TextXo", "TextYo", "TextFaFr",  "TextL10",
     "TextP", "TextPo", "TextL10H", "TextFa", "TextFr", "ComboAngle"};
 
 // The window's working values, kept from one calculation to the next (a

@@ -10,7 +10,7 @@
 namespace torvel {
 
 class Fields {
-public:
+  public:
     void set(std::string name, std::string text) { texts_[std::move(name)] = std::move(text); }
     const std::string& operator[](std::string_view name) const {
         static const std::string none;
@@ -19,7 +19,7 @@ public:
     }
     bool has(std::string_view name) const { return texts_.find(name) != texts_.end(); }
 
-private:
+  private:
     std::map<std::string, std::string, std::less<>> texts_;
 };
 

@@ -1,10 +1,11 @@
 #include "numbers.h"
 
+#include <locale.h>
+
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <vector>
 
 namespace torvel {
@@ -169,7 +170,8 @@ std::string formatNumber(double value, std::string_view pattern, char decimalSep
             ++slotIndex;
             if (slotIndex == slots && remaining > 1) {
                 // Leftmost position takes every surplus digit.
-                for (int k = remaining - 1; k >= 0; --k) reversed.push_back(intDigits[static_cast<size_t>(k)]);
+                for (int k = remaining - 1; k >= 0; --k)
+                    reversed.push_back(intDigits[static_cast<size_t>(k)]);
                 remaining = 0;
             } else if (remaining > 0) {
                 reversed.push_back(intDigits[static_cast<size_t>(--remaining)]);

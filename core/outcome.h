@@ -25,8 +25,10 @@ struct Step {
 };
 
 class Outcome {
-public:
-    void write(std::string field, std::string text) { add(Step::Kind::Write, std::move(field), std::move(text)); }
+  public:
+    void write(std::string field, std::string text) {
+        add(Step::Kind::Write, std::move(field), std::move(text));
+    }
     void setInput(std::string field, std::string text) {
         add(Step::Kind::SetInput, std::move(field), std::move(text));
     }
@@ -56,7 +58,7 @@ public:
         return found;
     }
 
-private:
+  private:
     void add(Step::Kind kind, std::string target, std::string text) {
         steps_.push_back({kind, std::move(target), std::move(text)});
     }

@@ -8,13 +8,14 @@
 
 #include "ui_text.h"
 
-
 namespace {
 
 const char* const kRows = "ABCDEF";
 const char* const kInnerLabels = "MNOPQR";
 
-QString resultName(int chain, int index) { return torvel::fromStd(torvel::chainResultName(chain, index)); }
+QString resultName(int chain, int index) {
+    return torvel::fromStd(torvel::chainResultName(chain, index));
+}
 
 QString boxName(bool outer, int chain, const char* part, int row) {
     return torvel::fromStd(torvel::chainBoxName(outer, chain, part, row));
@@ -33,10 +34,10 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent)
                    .frameCaption = QStringLiteral("Chaîne de cotes")},
                   parent) {
     groups_ << frame();
-    QGroupBox* frame2 =
-        addGroup(frame(), QStringLiteral("Frame2"), QStringLiteral("Calcul du Jeu 1"), 150, 300, 6250, 7400);
-    QGroupBox* frame3 =
-        addGroup(frame(), QStringLiteral("Frame3"), QStringLiteral("Calcul du Jeu 2"), 6600, 300, 6250, 7400);
+    QGroupBox* frame2 = addGroup(frame(), QStringLiteral("Frame2"),
+                                 QStringLiteral("Calcul du Jeu 1"), 150, 300, 6250, 7400);
+    QGroupBox* frame3 = addGroup(frame(), QStringLiteral("Frame3"),
+                                 QStringLiteral("Calcul du Jeu 2"), 6600, 300, 6250, 7400);
     groups_ << frame2 << frame3;
     buildChain(1, frame2);
     buildChain(2, frame3);
@@ -59,14 +60,14 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent)
 
 void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
     const QString n = QString::number(chain);
-    QGroupBox* ref = addGroup(group, QStringLiteral("FrameRef%1").arg(chain), QStringLiteral("Référence"),
-                              120, 240, 4600, 720);
+    QGroupBox* ref = addGroup(group, QStringLiteral("FrameRef%1").arg(chain),
+                              QStringLiteral("Référence"), 120, 240, 4600, 720);
     if (chain == 1)
         addReference(ref, 120, 300, 4360, 315);
     else
         addEdit(ref, QStringLiteral("Text1"), QString(), 120, 300, 4360, 315);
-    QPushButton* raz = addButton(group, QStringLiteral("BT_RAZ%1").arg(chain), QStringLiteral("RAZ"),
-                                 4900, 380, 1200, 420);
+    QPushButton* raz = addButton(group, QStringLiteral("BT_RAZ%1").arg(chain),
+                                 QStringLiteral("RAZ"), 4900, 380, 1200, 420);
     connect(raz, &QPushButton::clicked, this, [this, chain] { reset(chain); });
 
     const QString prime = chain == 2 ? QStringLiteral("'") : QString();
@@ -79,28 +80,37 @@ void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
         for (int row = 0; row < 6; ++row) {
             const int y = 600 + 840 * row;
             const QChar letter = QChar::fromLatin1(outer ? kRows[row] : kInnerLabels[row]);
-            QLabel* label = addLabel(side, QStringLiteral("Label%1%2%3").arg(outer ? "e" : "i").arg(n).arg(QChar::fromLatin1(kRows[row])),
-                                     QStringLiteral("%1%2 =").arg(letter).arg(prime), 100, y + 30, 480, 255);
+            QLabel* label =
+                addLabel(side,
+                         QStringLiteral("Label%1%2%3")
+                             .arg(outer ? "e" : "i")
+                             .arg(n)
+                             .arg(QChar::fromLatin1(kRows[row])),
+                         QStringLiteral("%1%2 =").arg(letter).arg(prime), 100, y + 30, 480, 255);
             QLineEdit* nominal = addEdit(side, boxName(outer, chain, "", row), QStringLiteral("0"),
                                          580, y, 1150, 315);
-            addEdit(side, boxName(outer, chain, "Max", row), QStringLiteral("0"), 1820, y - 240, 1000, 315);
-            addEdit(side, boxName(outer, chain, "min", row), QStringLiteral("0"), 1820, y + 120, 1000, 315);
+            addEdit(side, boxName(outer, chain, "Max", row), QStringLiteral("0"), 1820, y - 240,
+                    1000, 315);
+            addEdit(side, boxName(outer, chain, "min", row), QStringLiteral("0"), 1820, y + 120,
+                    1000, 315);
             label->setBuddy(nominal);
         }
     }
 
-    QLabel* jeu = addLabel(group, QStringLiteral("LabelJeu%1").arg(chain), QStringLiteral("Jeu %1 =").arg(chain),
-                           120, 6880, 900, 255);
+    QLabel* jeu = addLabel(group, QStringLiteral("LabelJeu%1").arg(chain),
+                           QStringLiteral("Jeu %1 =").arg(chain), 120, 6880, 900, 255);
     const int x[] = {1000, 2500, 2500, 4250, 4250};
     const int y[] = {6880, 6640, 7000, 6640, 7000};
     for (int i = 0; i < 5; ++i) {
-        QLabel* result = addLabel(group, resultName(chain, i), QString::fromUtf8(torvel::kChainIdle[i]),
-                                  x[i], y[i], 1450, 255);
+        QLabel* result = addLabel(group, resultName(chain, i),
+                                  QString::fromUtf8(torvel::kChainIdle[i]), x[i], y[i], 1450, 255);
         result->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (i == 0) jeu->setBuddy(result);
     }
-    addLabel(group, QStringLiteral("LabelEgal%1Max").arg(chain), QStringLiteral("="), 3980, 6640, 200, 255);
-    addLabel(group, QStringLiteral("LabelEgal%1min").arg(chain), QStringLiteral("="), 3980, 7000, 200, 255);
+    addLabel(group, QStringLiteral("LabelEgal%1Max").arg(chain), QStringLiteral("="), 3980, 6640,
+             200, 255);
+    addLabel(group, QStringLiteral("LabelEgal%1min").arg(chain), QStringLiteral("="), 3980, 7000,
+             200, 255);
     // Design captions differ from the idle ones by a trailing space.
     if (chain == 2) findChild<QLabel*>(resultName(2, 3))->setText(QStringLiteral(" Jeu Maxi "));
     findChild<QLabel*>(resultName(chain, 4))->setText(QStringLiteral(" Jeu mini "));
@@ -136,7 +146,8 @@ void ChainesDeCotes::showIdle(int chain) {
 
 void ChainesDeCotes::calculate() {
     const torvel::Fields fields = readFields();
-    play(torvel::calculateChains(torvel::chainFromFields(fields, 1), torvel::chainFromFields(fields, 2),
+    play(torvel::calculateChains(torvel::chainFromFields(fields, 1),
+                                 torvel::chainFromFields(fields, 2),
                                  torvel::engineDecimalSeparator()));
 }
 
@@ -151,6 +162,6 @@ void ChainesDeCotes::reset(int chain) {
 }
 
 QString ChainesDeCotes::printCaption() {
-    return QStringLiteral("Chaîne de cotes établie le %1 à %2").arg(torvel::shortDate(), torvel::shortTime());
+    return QStringLiteral("Chaîne de cotes établie le %1 à %2")
+        .arg(torvel::shortDate(), torvel::shortTime());
 }
-

@@ -15,7 +15,7 @@ class QLineEdit;
 
 class ChainesDeCotes : public torvel::StudyWindow {
     Q_OBJECT
-public:
+  public:
     explicit ChainesDeCotes(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
@@ -23,7 +23,7 @@ public:
 
     static QString printCaption();
 
-private:
+  private:
     void buildChain(int chain, QGroupBox* group);
     void buildStatistical(int chain, int left);
     void showIdle(int chain);

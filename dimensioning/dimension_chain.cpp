@@ -52,7 +52,7 @@ ChainResult computeChain(const Chain& chain, bool* inRange) {
 const char* const kChainIdle[5] = {"Jeu Nominal", "Tol Maxi", "Tol mini", " Jeu Maxi", " Jeu mini"};
 
 std::string chainResultName(int chain, int index) {
-    static const char* const kNames[] = {"TextJeu%Max", "TextJeu%min", "TextCote%Max",
+    static const char* const kNames[] = {"TextJeu%Max",  "TextJeu%min",    "TextCote%Max",
                                          "TextCote%min", "TextJeu%MaxRSS", "TextJeu%minRSS"};
     const std::string n = std::to_string(chain);
     if (index == 0) return "TextJeu" + n;

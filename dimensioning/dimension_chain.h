@@ -26,11 +26,11 @@ struct Chain {
 };
 
 struct ChainResult {
-    double nominal = 0;         // J
-    double upper = 0;           // Jmax
-    double lower = 0;           // Jmin
-    double maxClearance = 0;    // Jmax + J
-    double minClearance = 0;    // Jmin + J
+    double nominal = 0;       // J
+    double upper = 0;         // Jmax
+    double lower = 0;         // Jmin
+    double maxClearance = 0;  // Jmax + J
+    double minClearance = 0;  // Jmin + J
     // Statistical clearances: independent dimensions, each normally spread over
     // its tolerance and centred, add their half-ranges quadratically.
     double rssMax = 0;  // mean clearance + √Σ((upper − lower)/2)²

@@ -117,7 +117,8 @@ std::optional<HalfMicrons> shaftLimits(std::string_view letter, int grade, Range
     return HalfMicrons{2 * es, 2 * ei};
 }
 
-std::optional<HalfMicrons> holeLimits(std::string_view key, std::string_view letter, int grade, Ranges r) {
+std::optional<HalfMicrons> holeLimits(std::string_view key, std::string_view letter, int grade,
+                                      Ranges r) {
     const int tol = it(grade, r.main);
     const std::string shaft = lower(letter);
     int es = 0;
@@ -151,7 +152,8 @@ std::optional<HalfMicrons> holeLimits(std::string_view key, std::string_view let
         ei = es - tol;
     }
     for (const auto& sc : kHoleSpecialCases) {
-        if (sc.key == key && r.fine >= 0 && inBand(kFineRangeUpTo[static_cast<std::size_t>(r.fine)], sc.over, sc.upTo)) {
+        if (sc.key == key && r.fine >= 0 &&
+            inBand(kFineRangeUpTo[static_cast<std::size_t>(r.fine)], sc.over, sc.upTo)) {
             es = sc.upper;
             ei = es - tol;
         }
@@ -172,7 +174,8 @@ std::vector<Band> coverageFor(Side side, const std::string& key) {
         if (p.key == key) {
             std::vector<Band> bands;
             for (int i = 0; i < p.bandCount; ++i)
-                bands.push_back({p.bands[static_cast<std::size_t>(i)][0], p.bands[static_cast<std::size_t>(i)][1]});
+                bands.push_back({p.bands[static_cast<std::size_t>(i)][0],
+                                 p.bands[static_cast<std::size_t>(i)][1]});
             return bands;
         }
     return {{1, 500}};
@@ -258,7 +261,8 @@ std::optional<GradeOffer> offeredGrades(Side side, std::string_view letter, doub
 
 bool isOffered(Side side, std::string_view letter, int grade, double diameter) {
     const auto offer = offeredGrades(side, letter, diameter);
-    return offer && std::find(offer->grades.begin(), offer->grades.end(), grade) != offer->grades.end();
+    return offer &&
+           std::find(offer->grades.begin(), offer->grades.end(), grade) != offer->grades.end();
 }
 
 bool letterTileEnabled(Side side, std::string_view letter, double diameter) {
@@ -269,8 +273,9 @@ bool letterTileEnabled(Side side, std::string_view letter, double diameter) {
 std::string classKey(Side side, std::string_view letter, int grade) {
     std::string key(letter);
     key += std::to_string(grade);
-    const bool starred = side == Side::Hole ? (key == "E11" || key == "E12")
-                                            : (key == "c12" || key == "e10" || key == "e11" || key == "e12");
+    const bool starred = side == Side::Hole
+                             ? (key == "E11" || key == "E12")
+                             : (key == "c12" || key == "e10" || key == "e11" || key == "e12");
     if (starred) key += '*';
     return key;
 }

@@ -75,7 +75,7 @@ struct AvailabilityBand {
     bool anyDiameter = false;  // the letter has no bands: this row applies everywhere
     int over = 0;              // band: over < D <= upTo (mm), when !anyDiameter
     int upTo = 0;
-    std::vector<int> grades;   // ascending
+    std::vector<int> grades;  // ascending
 };
 std::vector<AvailabilityBand> availabilityBands(Side side, std::string_view letter);
 

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QTableWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -17,7 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-
+#include <QTableWidget>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -31,8 +30,8 @@ namespace torvel {
 
 namespace {
 
-constexpr int kBar = 255;         // thickness of both scroll bars and side of Coin, twips
-constexpr int kFrameTop = 200;    // Frame1 margins before any scrolling
+constexpr int kBar = 255;       // thickness of both scroll bars and side of Coin, twips
+constexpr int kFrameTop = 200;  // Frame1 margins before any scrolling
 constexpr int kFrameLeft = 300;
 
 // Conversion of a layout value to the bars' 16-bit integers, rounding halves
@@ -45,16 +44,15 @@ std::optional<int> toInt16(double value) {
 }
 
 bool isNumericKey(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c == u'.' || c == u',' || (c >= u'0' && c <= u'9');
-    });
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c == u'.' || c == u',' || (c >= u'0' && c <= u'9'); });
 }
 
 class NumericFilter : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -209,8 +207,8 @@ QLabel* StudyWindow::addLabel(QWidget* parent, const QString& name, const QStrin
     return label;
 }
 
-QLineEdit* StudyWindow::addEdit(QWidget* parent, const QString& name, const QString& text,
-                                int left, int top, int width, int height) {
+QLineEdit* StudyWindow::addEdit(QWidget* parent, const QString& name, const QString& text, int left,
+                                int top, int width, int height) {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
     edit->setGeometry(pxRect(left, top, width, height));
@@ -222,8 +220,8 @@ QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& spec)
         spec.labelName.isEmpty() ? QStringLiteral("Label") + spec.name.mid(4) : spec.labelName;
     QLabel* label = addLabel(parent, labelName, spec.caption, spec.labelLeft, spec.top + 30,
                              spec.labelWidth, spec.labelHeight);
-    QLineEdit* box =
-        addEdit(parent, spec.name, spec.text, spec.boxLeft, spec.top, spec.boxWidth, spec.boxHeight);
+    QLineEdit* box = addEdit(parent, spec.name, spec.text, spec.boxLeft, spec.top, spec.boxWidth,
+                             spec.boxHeight);
     label->setBuddy(box);
     if (!spec.tip.isEmpty()) {
         if (spec.tipOn != LabelledBox::Tip::Box) label->setToolTip(spec.tip);
@@ -279,8 +277,8 @@ QLineEdit* StudyWindow::addReference(QWidget* parent, int left, int top, int wid
 }
 
 QPushButton* StudyWindow::addCalculer(QWidget* parent, int left, int top, int width, int height) {
-    calculer_ = addButton(parent, QStringLiteral("BtCalculer"), QStringLiteral("Calculer"), left, top,
-                          width, height);
+    calculer_ = addButton(parent, QStringLiteral("BtCalculer"), QStringLiteral("Calculer"), left,
+                          top, width, height);
     connect(calculer_, &QPushButton::clicked, this, [this] {
         calculate();
         if (imageReport_ && inPrintAppearance())
@@ -382,7 +380,8 @@ void StudyWindow::declareInputs(const QStringList& names) {
             qCritical("%s: no input named %s", qPrintable(objectName()), qPrintable(name));
     }
     if (!outOfDateLabel_ && calculer_) {
-        outOfDateLabel_ = new QLabel(QStringLiteral("Résultats à recalculer"), calculer_->parentWidget());
+        outOfDateLabel_ =
+            new QLabel(QStringLiteral("Résultats à recalculer"), calculer_->parentWidget());
         outOfDateLabel_->setObjectName(QStringLiteral("LabelPerime"));
         outOfDateLabel_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
         outOfDateLabel_->setAlignment(Qt::AlignCenter);
@@ -406,7 +405,8 @@ void StudyWindow::showResultsGrey(bool grey) {
     for (QWidget* w : results_) {
         QPalette pal = w->palette();
         if (grey) {
-            w->setProperty(kSaved, QVariantList{pal.color(QPalette::Text), pal.color(QPalette::WindowText)});
+            w->setProperty(
+                kSaved, QVariantList{pal.color(QPalette::Text), pal.color(QPalette::WindowText)});
             pal.setColor(QPalette::Text, Qt::gray);
             pal.setColor(QPalette::WindowText, Qt::gray);
         } else {
@@ -432,7 +432,8 @@ void StudyWindow::placeOutOfDateLabel() {
         if (!parent->rect().contains(r)) return false;
         for (QObject* o : parent->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w && w != outOfDateLabel_ && !w->isWindow() && w->geometry().intersects(r)) return false;
+            if (w && w != outOfDateLabel_ && !w->isWindow() && w->geometry().intersects(r))
+                return false;
         }
         return true;
     };
@@ -443,10 +444,11 @@ void StudyWindow::placeOutOfDateLabel() {
 
 bool StudyWindow::confirmOutOfDatePrint() {
     if (!outOfDate_) return true;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Attention"),
-                    QStringLiteral("Les résultats affichés ne correspondent plus aux données saisies.\n"
-                                   "Imprimer quand même ?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Attention"),
+        QStringLiteral("Les résultats affichés ne correspondent plus aux données saisies.\n"
+                       "Imprimer quand même ?"),
+        QMessageBox::Yes | QMessageBox::No, this);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
     box.setDefaultButton(QMessageBox::No);

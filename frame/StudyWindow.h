@@ -12,7 +12,6 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 
@@ -31,14 +30,14 @@ namespace torvel {
 
 class StudyWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Design {
         QString typeName;            // objectName of the window, e.g. "ChainesDeCotes"
         QString caption;             // caption at opening
         QString captionPrefix = {};  // caption before " : " and the reference; empty: no reference
-        int clientWidth = 0;    // design client area, twips
+        int clientWidth = 0;         // design client area, twips
         int clientHeight = 0;
-        int frameWidth = 0;     // Frame1, twips
+        int frameWidth = 0;  // Frame1, twips
         int frameHeight = 0;
         QString frameCaption = {};  // caption of Frame1
     };
@@ -70,14 +69,14 @@ public:
     // order: group by group, top to bottom, left to right.
     void orderTabsVisually();
 
-protected:
+  protected:
     // Controls at twip positions relative to their parent.
     QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& title, int left,
                         int top, int width, int height);
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                      int width, int height);
-    QLineEdit* addEdit(QWidget* parent, const QString& name, const QString& text, int left,
-                       int top, int width, int height);
+    QLineEdit* addEdit(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                       int width, int height);
     QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, int left,
                            int top, int width, int height);
     // A caption and its box: the label is the box's buddy, named "Label" and
@@ -155,7 +154,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void updateCaption();
     void inputChanged();
     void setOutOfDate(bool outOfDate);

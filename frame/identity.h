@@ -17,8 +17,8 @@ struct Identity {
 };
 
 inline const Identity& identity() {
-    static const Identity id{QStringLiteral("Torvel"), kVersionMajor, kVersionMinor,
-                             kVersionPatch, QString()};
+    static const Identity id{QStringLiteral("Torvel"), kVersionMajor, kVersionMinor, kVersionPatch,
+                             QString()};
     return id;
 }
 

@@ -52,8 +52,7 @@ void paintWidgetPage(QPainter& painter, QPrinter& printer, QWidget* widget) {
     // sizes come out as on screen and the one scale below fits the page.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSize size = widget->size();
-    const double scale =
-        std::min(page.width() / size.width(), page.height() / size.height());
+    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
     painter.save();
     painter.resetTransform();
     painter.translate((page.width() - size.width() * scale) / 2, 0);

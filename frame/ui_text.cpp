@@ -37,7 +37,8 @@ QString shortTime() {
 }
 
 void showAttention(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), text, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 

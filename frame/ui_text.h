@@ -4,7 +4,6 @@
 // separator, dates and times, and the message boxes every window uses.
 
 #include <QString>
-
 #include <string>
 
 class QWidget;

@@ -1,7 +1,7 @@
 // Duty cycle: any grid and entries end in a message or finite results.
+#include "bearing_life.h"
 #include "duty_cycle.h"
 #include "fuzz_common.h"
-#include "bearing_life.h"
 
 using namespace torvel::bearings;
 

@@ -29,13 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!(diameter > 1 && diameter <= 500)) fuzz::fail("deviation outside 1..500", key);
     }
 
-    const std::string letter = in.ConsumeBool() && !letters(side).empty()
-                                   ? letters(side)[in.ConsumeIntegralInRange<size_t>(0, letters(side).size() - 1)]
-                                   : in.ConsumeRandomLengthString(3);
+    const std::string letter =
+        in.ConsumeBool() && !letters(side).empty()
+            ? letters(side)[in.ConsumeIntegralInRange<size_t>(0, letters(side).size() - 1)]
+            : in.ConsumeRandomLengthString(3);
     if (const auto offer = offeredGrades(side, letter, diameter)) {
         for (int grade : offer->grades) {
             // Every grade offered has its table entry: the window never shows an empty class.
-            if (checkDiameter(diameter).accepted && !deviations(side, classKey(side, letter, grade), diameter))
+            if (checkDiameter(diameter).accepted &&
+                !deviations(side, classKey(side, letter, grade), diameter))
                 fuzz::fail("offered grade without table entry", classKey(side, letter, grade));
         }
     }

@@ -18,9 +18,9 @@ namespace fuzz {
 // A text as found in an entry box: often a plausible number, sometimes garbage.
 inline std::string entryText(FuzzedDataProvider& in) {
     static const char* const kSamples[] = {
-        "0",    "0.0",   "",      "1",      "12.5",   "3,5",     "-4",    "1E38",  "3.5E38", "1E39",
-        "1e-45", "1D300", "1e400", "abc",   " 12 5 ", "1.2.3",   ".",     "-",     "99%",    "2E-38",
-        "100",  "5000",  "1500",  "0.001", "1e-30",  "-1e-30", "7e37",  "65535", "32768",  "0.5"};
+        "0",     "0.0",   "",      "1",     "12.5",   "3,5",    "-4",   "1E38",  "3.5E38", "1E39",
+        "1e-45", "1D300", "1e400", "abc",   " 12 5 ", "1.2.3",  ".",    "-",     "99%",    "2E-38",
+        "100",   "5000",  "1500",  "0.001", "1e-30",  "-1e-30", "7e37", "65535", "32768",  "0.5"};
     switch (in.ConsumeIntegralInRange(0, 3)) {
         case 0:
             return kSamples[in.ConsumeIntegralInRange<size_t>(0, std::size(kSamples) - 1)];
@@ -38,7 +38,8 @@ inline std::string entryText(FuzzedDataProvider& in) {
 
 // One of the list's own texts, or now and then something else.
 inline std::string choice(FuzzedDataProvider& in, const std::vector<std::string_view>& items) {
-    if (items.empty() || in.ConsumeIntegralInRange(0, 7) == 0) return in.ConsumeRandomLengthString(30);
+    if (items.empty() || in.ConsumeIntegralInRange(0, 7) == 0)
+        return in.ConsumeRandomLengthString(30);
     return std::string(items[in.ConsumeIntegralInRange<size_t>(0, items.size() - 1)]);
 }
 

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string shape = fuzz::choice(in, names);
         const std::string a = fuzz::entryText(in), b = fuzz::entryText(in), c = fuzz::entryText(in),
                           d = fuzz::entryText(in);
-        fuzz::checkOutcome(calculateSection(results, {shape, a, b, c, d}, in.ConsumeBool() ? ',' : '.'));
+        fuzz::checkOutcome(
+            calculateSection(results, {shape, a, b, c, d}, in.ConsumeBool() ? ',' : '.'));
     }
     return 0;
 }

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string t[8];
         for (auto& s : t) s = fuzz::entryText(in);
         const std::string end = fuzz::choice(in, ends);
-        fuzz::checkOutcome(calculateSpring(state, {t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], end},
+        fuzz::checkOutcome(calculateSpring(state,
+                                           {t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], end},
                                            in.ConsumeBool() ? ',' : '.'));
     }
     return 0;

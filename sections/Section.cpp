@@ -231,4 +231,3 @@ QString Section::printCaption() {
     return QStringLiteral("Calcul de Section établi le %1 à %2")
         .arg(torvel::shortDate(), torvel::shortTime());
 }
-

@@ -14,7 +14,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-
 bool anyZero(std::initializer_list<float> values) {
     for (float v : values)
         if (v == 0.0f) return true;

@@ -14,7 +14,6 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
-
 #include <functional>
 
 #include "StudyWindow.h"
@@ -72,7 +71,6 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     }
 }
 
-
 QAction* MDIForm1::addItem(QMenu* menu, const QString& name, const QString& caption,
                            const QKeySequence& shortcut) {
     QAction* action = menu->addAction(caption);
@@ -115,9 +113,11 @@ void MDIForm1::buildMenus() {
     }
     addSeparator(divers, QStringLiteral("Séparateur2"));
     connect(addItem(divers, "MNU_BlocNotes", "Bloc Notes", QKeySequence(Qt::Key_F11)),
-            &QAction::triggered, this, [] { torvel::launchAccessory(torvel::textEditorCandidates()); });
+            &QAction::triggered, this,
+            [] { torvel::launchAccessory(torvel::textEditorCandidates()); });
     connect(addItem(divers, "MNU_Calculatrice", "Calculatrice", QKeySequence(Qt::Key_F12)),
-            &QAction::triggered, this, [] { torvel::launchAccessory(torvel::calculatorCandidates()); });
+            &QAction::triggered, this,
+            [] { torvel::launchAccessory(torvel::calculatorCandidates()); });
 
     windowMenu_ = menuBar()->addMenu(QStringLiteral("&Fenêtre"));
     windowMenu_->setObjectName(QStringLiteral("Fenêtre"));
@@ -197,8 +197,8 @@ void MDIForm1::buildToolbar() {
                     [] { torvel::launchAccessory(torvel::calculatorCandidates()); }});
     buttons.append({QStringLiteral("BT_BlocNotes"), QStringLiteral("Bloc Notes"), "blocnotes.svg",
                     [] { torvel::launchAccessory(torvel::textEditorCandidates()); }});
-    buttons.append(
-        {QStringLiteral("BT_Quitter"), QStringLiteral("Quitter"), "quitter.svg", [this] { quit(); }});
+    buttons.append({QStringLiteral("BT_Quitter"), QStringLiteral("Quitter"), "quitter.svg",
+                    [this] { quit(); }});
 
     // The buttons sit at fixed places on a strip as tall as the toolbar.
     auto* strip = new QWidget(toolbar_);
@@ -339,7 +339,8 @@ void MDIForm1::refreshWindowList() {
     QMdiSubWindow* active = activeChild();
     int n = 1;
     for (QMdiSubWindow* sub : windows) {
-        QAction* a = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(n++).arg(sub->windowTitle()));
+        QAction* a =
+            windowMenu_->addAction(QStringLiteral("&%1 %2").arg(n++).arg(sub->windowTitle()));
         a->setCheckable(true);
         a->setChecked(sub == active);
         connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });

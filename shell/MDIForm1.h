@@ -22,7 +22,7 @@ class frmAbout;
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MDIForm1(QWidget* parent = nullptr);
     ~MDIForm1() override;
 
@@ -43,7 +43,7 @@ public:
     // "A Propos": the About window, one instance, shown again if open.
     frmAbout* showAbout();
 
-private:
+  private:
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      const QKeySequence& shortcut = {});
     void addSeparator(QMenu* menu, const QString& name);

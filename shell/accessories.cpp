@@ -12,11 +12,16 @@ QStringList calculatorCandidates() {
 }
 
 QStringList textEditorCandidates() {
-    return {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),
-            QStringLiteral("kate"),              QStringLiteral("kwrite"),
-            QStringLiteral("mousepad"),          QStringLiteral("pluma"),
-            QStringLiteral("xed"),               QStringLiteral("featherpad"),
-            QStringLiteral("leafpad"),           QStringLiteral("xedit")};
+    return {QStringLiteral("gnome-text-editor"),
+            QStringLiteral("gedit"),
+            QStringLiteral("kate"),
+            QStringLiteral("kwrite"),
+            QStringLiteral("mousepad"),
+            QStringLiteral("pluma"),
+            QStringLiteral("xed"),
+            QStringLiteral("featherpad"),
+            QStringLiteral("leafpad"),
+            QStringLiteral("xedit")};
 }
 
 QString findAccessory(const QStringList& candidates) {

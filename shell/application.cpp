@@ -14,10 +14,11 @@ void initApplication(QApplication& app) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // The windows were designed with MS Sans Serif, which Linux does not have.
     for (const char* family : {"MS Sans Serif", "Arial"})
-        QFont::insertSubstitutions(QString::fromLatin1(family),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QString::fromLatin1(family), {QStringLiteral("Liberation Sans"),
+                                                                 QStringLiteral("DejaVu Sans")});
     auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
 

@@ -91,8 +91,8 @@ QString frmAbout::unavailableMessage() {
 
 void frmAbout::StartSysInfo() {
     QString tool;
-    torvel::KeyValue v =
-        torvel::GetKeyValue(QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), QStringLiteral("PATH"));
+    torvel::KeyValue v = torvel::GetKeyValue(
+        QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), QStringLiteral("PATH"));
     if (v.found) {
         tool = v.value;
     } else {

@@ -10,14 +10,14 @@ class QTimer;
 
 class frmAbout : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(QWidget* parent = nullptr);
 
     void StartSysInfo();  // cmdSysInfo_Click
 
     static QString unavailableMessage();
 
-private:
+  private:
     void tick();  // Timer1_Timer
 
     QLabel* time_ = nullptr;

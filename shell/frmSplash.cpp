@@ -56,7 +56,8 @@ frmSplash::frmSplash(QWidget* parent)
           pxRect(2900, 2200, 4000, 330));
     label(frame_, "lblCompanyProduct", id.company, 8.25, false, pxRect(240, 3600, 6600, 255));
     // Clicks on the labels and the picture count as clicks on the frame.
-    for (QLabel* l : frame_->findChildren<QLabel*>()) l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QLabel* l : frame_->findChildren<QLabel*>())
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     countdown_ = new QLineEdit(QStringLiteral("2"), this);
     countdown_->setObjectName(QStringLiteral("Text1"));

@@ -5,7 +5,6 @@
 // when clicked.
 
 #include <QWidget>
-
 #include <memory>
 
 class QFrame;
@@ -15,17 +14,17 @@ class MDIForm1;
 
 class frmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSplash(QWidget* parent = nullptr);
     ~frmSplash() override;
 
     MDIForm1* mainWindow() const { return main_.get(); }
     QTimer* timer() const { return timer_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void tick();      // Timer1_Timer
     void handOver();  // hide the splash, show the main window
 

@@ -5,7 +5,6 @@
 // Adding a study is its own folder and one line in studies.cpp.
 
 #include <Qt>
-
 #include <span>
 #include <utility>
 #include <vector>
@@ -28,7 +27,7 @@ struct StudyEntry {
     const char* button = nullptr;  // toolbar button objectName; none when null
     const char* buttonTooltip = nullptr;
     const char* buttonIcon = nullptr;  // file under :/icons
-    const char* captionPrefix = "";  // before " : " and the reference; empty: no reference
+    const char* captionPrefix = "";    // before " : " and the reference; empty: no reference
     // Values that compute without a message, for the tools: control, text.
     std::vector<std::pair<const char*, const char*>> example = {};
     const char* screenshot = "";  // file name under docs/screenshots

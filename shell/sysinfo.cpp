@@ -5,9 +5,12 @@
 namespace torvel {
 
 QStringList systemInfoCandidates() {
-    return {QStringLiteral("hardinfo"),     QStringLiteral("hardinfo2"),
-            QStringLiteral("kinfocenter"),  QStringLiteral("gnome-system-monitor"),
-            QStringLiteral("mate-system-monitor"), QStringLiteral("xfce4-taskmanager"),
+    return {QStringLiteral("hardinfo"),
+            QStringLiteral("hardinfo2"),
+            QStringLiteral("kinfocenter"),
+            QStringLiteral("gnome-system-monitor"),
+            QStringLiteral("mate-system-monitor"),
+            QStringLiteral("xfce4-taskmanager"),
             QStringLiteral("lxtask")};
 }
 

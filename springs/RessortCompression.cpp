@@ -230,4 +230,3 @@ QString RessortCompression::printCaption() {
     return QStringLiteral("Calcul de Ressort de Compression établi le %1 à %2")
         .arg(torvel::shortDate(), torvel::shortTime());
 }
-

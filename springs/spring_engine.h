@@ -76,9 +76,10 @@ SpringEntries springEntries(const Fields& fields);
 
 // Every control the calculation writes.
 inline constexpr const char* kSpringTargets[] = {
-    "TextDd", "TextDe", "TextDi", "Textni", "Textnt", "TextLb", "TextL0",  "Textp2",
-    "Textp0", "TextDemax", "TextR", "TextFb", "TextT2", "TextTb", "Textz", "TextW",
-    "TextLd", "TextM", "Textfe", "Textk", "TextTk2", "Textsk", "LabelFlambage", "LabelDomaine"};
+    "TextDd", "TextDe", "TextDi",  "Textni",    "Textnt",        "TextLb",
+    "TextL0", "Textp2", "Textp0",  "TextDemax", "TextR",         "TextFb",
+    "TextT2", "TextTb", "Textz",   "TextW",     "TextLd",        "TextM",
+    "Textfe", "Textk",  "TextTk2", "Textsk",    "LabelFlambage", "LabelDomaine"};
 
 // The EN 13906-1 checks of a computed spring. They are results, never refusals.
 struct SpringChecks {

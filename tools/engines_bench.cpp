@@ -19,7 +19,8 @@ void LeadingNumber(benchmark::State& state) {
 BENCHMARK(LeadingNumber);
 
 void FormatNumber(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(torvel::formatNumber(1234.56789, "### ##0.000#", ','));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(torvel::formatNumber(1234.56789, "### ##0.000#", ','));
 }
 BENCHMARK(FormatNumber);
 
@@ -60,7 +61,8 @@ BENCHMARK(ContactOblique);
 void DutyCycle(benchmark::State& state) {
     using namespace torvel::bearings;
     DutyEntries e;
-    for (int i = 0; i < kDutyCases; ++i) e.grid[static_cast<size_t>(i)] = {"10", "1500", std::to_string(1000 + 10 * i)};
+    for (int i = 0; i < kDutyCases; ++i)
+        e.grid[static_cast<size_t>(i)] = {"10", "1500", std::to_string(1000 + 10 * i)};
     e.c = "30000";
     DutyState s;
     for (auto _ : state) benchmark::DoNotOptimize(calculateDuty(s, e, ','));

@@ -27,7 +27,8 @@ inline void fillExample(QWidget* window, const torvel::StudyEntry& example) {
         }
     }
     if (auto* grid = window->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"))) {
-        const char* phases[3][3] = {{"3600", "1500", "2000"}, {"1800", "1000", "3500"}, {"600", "500", "5000"}};
+        const char* phases[3][3] = {
+            {"3600", "1500", "2000"}, {"1800", "1000", "3500"}, {"600", "500", "5000"}};
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 3; ++c) {
                 auto* item = grid->item(r + 1, c + 1);

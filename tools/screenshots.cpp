@@ -8,7 +8,6 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <cstdio>
 
 #include "MDIForm1.h"
@@ -16,8 +15,6 @@
 #include "application.h"
 #include "examples.h"
 #include "studies.h"
-
-
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -29,7 +26,8 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
     });
     answer.start(0);
 

@@ -1,6 +1,9 @@
 // Timing of the program as a user meets it: start-up to the splash painted and
 // to the main window shown, opening each study, one "Calculer" (or tile click)
 // per study with its repaint, and the peak memory with every study open.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -9,15 +12,11 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
-
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
-#include <functional>
 #include <string>
 
 #include "MDIForm1.h"
@@ -44,13 +43,13 @@ double sinceProcessStart() {
 }
 
 class Watch : public QObject {
-public:
+  public:
     Watch(QObject* target, QEvent::Type type, std::function<void()> seen)
         : type_(type), seen_(std::move(seen)) {
         target->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == type_ && seen_) {
             auto f = std::move(seen_);
@@ -60,7 +59,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     QEvent::Type type_;
     std::function<void()> seen_;
 };
@@ -86,7 +85,8 @@ int main(int argc, char** argv) {
 
     frmSplash splash;
     double splashPainted = -1, mainShown = -1;
-    Watch paint(&splash, QEvent::Paint, [&] { splashPainted = beforeMain + clock.nsecsElapsed() / 1e6; });
+    Watch paint(&splash, QEvent::Paint,
+                [&] { splashPainted = beforeMain + clock.nsecsElapsed() / 1e6; });
     Watch show(splash.mainWindow(), QEvent::Show, [&] {
         mainShown = beforeMain + clock.nsecsElapsed() / 1e6;
         QTimer::singleShot(0, &app, &QApplication::quit);
@@ -114,10 +114,10 @@ int main(int argc, char** argv) {
         if (go) {
             go->click();
         } else if (tile) {
-            QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                                Qt::NoButton, Qt::NoModifier);
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(tile, &press);
             QApplication::sendEvent(tile, &release);
         }

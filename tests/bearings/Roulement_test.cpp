@@ -398,7 +398,12 @@ TEST(Roulement, TypedCommasAndTwoRowDeepGrooveBearings) {
     };
     const Case cases[] = {
         // The comma passes the keystroke filter: the run uses 12.5 N.
-        {"une rangée ou T", "12,5", "0", "1000", "1000", {"0,19", "0,00", "12,50", "512000,000 000"}},
+        {"une rangée ou T",
+         "12,5",
+         "0",
+         "1000",
+         "1000",
+         {"0,19", "0,00", "12,50", "512000,000 000"}},
         // Two rows at 0°: Fa/Co, not 2·Fa/Co, enters the curve of e.
         {"deux rangées, X ou O",
          "2000",
@@ -411,8 +416,11 @@ TEST(Roulement, TypedCommasAndTwoRowDeepGrooveBearings) {
         Roulement w;
         showActive(&w);
         choose(&w, "ComboRangées", q(c.rows));
-        for (const auto& [name, value] : {std::pair{"TextFr", c.fr}, {"TextFa", c.fa},
-                                          {"TextCo", c.co}, {"TextC", c.c}, {"TextN", "1000"}})
+        for (const auto& [name, value] : {std::pair{"TextFr", c.fr},
+                                          {"TextFa", c.fa},
+                                          {"TextCo", c.co},
+                                          {"TextC", c.c},
+                                          {"TextN", "1000"}})
             type(child<QLineEdit>(&w, name), q(value));
         calculer(&w);
         EXPECT_EQ(texts(&w, {"Texte", "TextY", "TextP", "TextL10"}), c.shown) << c.fr;

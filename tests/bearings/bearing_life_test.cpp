@@ -33,8 +33,10 @@ std::map<std::string, std::string> writes(const Outcome& out) {
 std::vector<std::string> requests(const Outcome& out) {
     std::vector<std::string> v;
     for (const auto& s : out.steps())
-        if (s.kind == Step::Kind::SetInput) v.push_back(s.target + "=" + s.text);
-        else if (s.kind == Step::Kind::Focus) v.push_back("focus " + s.target);
+        if (s.kind == Step::Kind::SetInput)
+            v.push_back(s.target + "=" + s.text);
+        else if (s.kind == Step::Kind::Focus)
+            v.push_back("focus " + s.target);
     if (out.rerunRequested()) v.push_back("rerun");
     return v;
 }

@@ -1,16 +1,17 @@
+#include "ChainesDeCotes.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QDate>
-#include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "ChainesDeCotes.h"
 #include "ui_helpers.h"
 
 using namespace testing_ui;
@@ -19,7 +20,8 @@ namespace {
 
 QStringList results(QWidget* w, int chain) {
     QStringList out;
-    for (const char* n : {"TextJeu%1", "TextJeu%1Max", "TextJeu%1min", "TextCote%1Max", "TextCote%1min"})
+    for (const char* n :
+         {"TextJeu%1", "TextJeu%1Max", "TextJeu%1min", "TextCote%1Max", "TextCote%1min"})
         out << text(w, QString::fromLatin1(n).arg(chain));
     return out;
 }
@@ -37,13 +39,16 @@ TEST(ChainesDeCotes, OpensWithItsDesignContents) {
         for (const char* side : {"TextJe", "TextJi"})
             for (const char* part : {"", "Max", "min"})
                 for (char row : QByteArray("ABCDEF")) {
-                    const QString name = QStringLiteral("%1%2%3%4").arg(side).arg(chain).arg(part).arg(row);
+                    const QString name =
+                        QStringLiteral("%1%2%3%4").arg(side).arg(chain).arg(part).arg(row);
                     EXPECT_EQ(text(&w, name), "0") << name.toStdString();
                     ++boxes;
                 }
     EXPECT_EQ(boxes, 72);
-    EXPECT_EQ(results(&w, 1), QStringList({"Jeu Nominal", "Tol Maxi", "Tol mini", " Jeu Maxi", " Jeu mini "}));
-    EXPECT_EQ(results(&w, 2), QStringList({"Jeu Nominal", "Tol Maxi", "Tol mini", " Jeu Maxi ", " Jeu mini "}));
+    EXPECT_EQ(results(&w, 1),
+              QStringList({"Jeu Nominal", "Tol Maxi", "Tol mini", " Jeu Maxi", " Jeu mini "}));
+    EXPECT_EQ(results(&w, 2),
+              QStringList({"Jeu Nominal", "Tol Maxi", "Tol mini", " Jeu Maxi ", " Jeu mini "}));
     EXPECT_EQ(text(&w, "TextRef"), "");
     EXPECT_EQ(text(&w, "Text1"), "");
     EXPECT_EQ(child<QGroupBox>(&w, "Frame1")->title(), "Chaîne de cotes");
@@ -97,17 +102,30 @@ TEST(ChainesDeCotes, ShowsIdleCaptionsOnlyWhenAllThreeSumsAreZero) {
         {"only deviations",
          {{"TextJe1MaxB", "0.02"}, {"TextJi1minC", "-0.01"}},
          {" 0,000", " 0,030", " 0,000", "  0,030", "  0,000"}},
-        {"decimal comma", {{"TextJe1A", "12,5"}, {"TextJe1MaxA", "0,05"}, {"TextJi1minA", "-0,05"}},
+        {"decimal comma",
+         {{"TextJe1A", "12,5"}, {"TextJe1MaxA", "0,05"}, {"TextJi1minA", "-0,05"}},
          {" 12,500", " 0,100", " 0,000", "  12,600", "  12,500"}},
-        {"point decimal", {{"TextJe1A", "12.5"}}, {" 12,500", " 0,000", " 0,000", "  12,500", "  12,500"}},
-        {"thousands", {{"TextJe1A", "1234.5"}}, {"1 234,500", " 0,000", " 0,000", " 1 234,500", " 1 234,500"}},
-        {"interference", {{"TextJe1A", "20"}, {"TextJi1A", "25"}, {"TextJi1MaxA", "0.1"}},
+        {"point decimal",
+         {{"TextJe1A", "12.5"}},
+         {" 12,500", " 0,000", " 0,000", "  12,500", "  12,500"}},
+        {"thousands",
+         {{"TextJe1A", "1234.5"}},
+         {"1 234,500", " 0,000", " 0,000", " 1 234,500", " 1 234,500"}},
+        {"interference",
+         {{"TextJe1A", "20"}, {"TextJi1A", "25"}, {"TextJi1MaxA", "0.1"}},
          {"- 5,000", " 0,000", "- 0,100", "-  5,000", "-  5,100"}},
-        {"fourth decimal", {{"TextJe1A", "1.2345"}}, {" 1,2345", " 0,000", " 0,000", "  1,2345", "  1,2345"}},
+        {"fourth decimal",
+         {{"TextJe1A", "1.2345"}},
+         {" 1,2345", " 0,000", " 0,000", "  1,2345", "  1,2345"}},
         {"a long chain keeps its thousandths",
-         {{"TextJe1A", "379.25"}, {"TextJe1MaxA", "0.05"}, {"TextJe1B", "2367.41"},
-          {"TextJe1MaxB", "0.05"}, {"TextJi1A", "1719.61"}, {"TextJi1minA", "-0.05"},
-          {"TextJi1B", "1026.66"}, {"TextJi1minB", "-0.05"}},
+         {{"TextJe1A", "379.25"},
+          {"TextJe1MaxA", "0.05"},
+          {"TextJe1B", "2367.41"},
+          {"TextJe1MaxB", "0.05"},
+          {"TextJi1A", "1719.61"},
+          {"TextJi1minA", "-0.05"},
+          {"TextJi1B", "1026.66"},
+          {"TextJi1minB", "-0.05"}},
          {" 0,390", " 0,200", " 0,000", "  0,590", "  0,390"}},
         {"letters read as zero", {{"TextJe1A", "abc"}, {"TextJe1B", ""}}, kIdle},
     };
@@ -197,7 +215,9 @@ TEST(ChainesDeCotes, OutOfRangeEntryShowsOneMessageAndKeepsResults) {
 TEST(ChainesDeCotes, PrintsOnePagePerCopyAndComesBackToScreen) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF") ? qEnvironmentVariable("TORVEL_KEEP_PDF") : dir.filePath("chaines.pdf");
+    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
+                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
+                            : dir.filePath("chaines.pdf");
     ChainesDeCotes w;
     w.show();
     set(&w, "TextJe1A", "50");

@@ -6,9 +6,9 @@
 #include "dimension_chain.h"
 #include "numbers.h"
 
+using torvel::calculateChains;
 using torvel::Chain;
 using torvel::computeChain;
-using torvel::calculateChains;
 
 namespace {
 
@@ -44,8 +44,9 @@ TEST(DimensionChain, WorkedExampleAndALongChainShowTheirExactThousandths) {
         EXPECT_FALSE(r.idle());
         const double values[] = {r.nominal, r.upper, r.lower, r.maxClearance, r.minClearance};
         for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(torvel::formatNumber(values[i], i < 3 ? "### ##0.000#" : " ### ##0.000#", ','),
-                      c.shown[i])
+            EXPECT_EQ(
+                torvel::formatNumber(values[i], i < 3 ? "### ##0.000#" : " ### ##0.000#", ','),
+                c.shown[i])
                 << c.what << " " << i;
     }
 }

@@ -54,21 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
         OfferCase{Side::Hole, "H", 2, {6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, 6},
         OfferCase{Side::Hole, "JS", 500, {9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, 9},
         OfferCase{Side::Hole, "S", 130, {7, 8, 9}, 7},
-        OfferCase{Side::Hole, "ZB", 150, {10, 11}, 10},
-        OfferCase{Side::Hole, "ZB", 300, {11}, 11},
-        OfferCase{Side::Hole, "T", 24, {}, -1},
-        OfferCase{Side::Hole, "T", 24.5, {6, 7}, 6},
+        OfferCase{Side::Hole, "ZB", 150, {10, 11}, 10}, OfferCase{Side::Hole, "ZB", 300, {11}, 11},
+        OfferCase{Side::Hole, "T", 24, {}, -1}, OfferCase{Side::Hole, "T", 24.5, {6, 7}, 6},
         OfferCase{Side::Hole, "T", 180, {7, 8}, 7},
         OfferCase{Side::Hole, "T", 190, {7, 8}, 7},  // no T9 below 200
-        OfferCase{Side::Hole, "T", 200.001, {7, 8, 9}, 7},
-        OfferCase{Side::Hole, "M", 3, {6, 7}, 6},
-        OfferCase{Side::Hole, "M", 3.001, {6, 7, 8}, 6},
-        OfferCase{Side::Hole, "U", 20, {6, 7}, 6},
-        OfferCase{Side::Hole, "ZA", 5, {7}, 7},
-        OfferCase{Side::Shaft, "g", 2, {5, 6}, 5},
+        OfferCase{Side::Hole, "T", 200.001, {7, 8, 9}, 7}, OfferCase{Side::Hole, "M", 3, {6, 7}, 6},
+        OfferCase{Side::Hole, "M", 3.001, {6, 7, 8}, 6}, OfferCase{Side::Hole, "U", 20, {6, 7}, 6},
+        OfferCase{Side::Hole, "ZA", 5, {7}, 7}, OfferCase{Side::Shaft, "g", 2, {5, 6}, 5},
         OfferCase{Side::Shaft, "s", 200, {6, 7, 8, 9, 10}, 6},
-        OfferCase{Side::Shaft, "za", 5, {6, 7}, 6},
-        OfferCase{Side::Shaft, "t", 20, {}, -1},
+        OfferCase{Side::Shaft, "za", 5, {6, 7}, 6}, OfferCase{Side::Shaft, "t", 20, {}, -1},
         OfferCase{Side::Shaft, "t", 190, {6, 7, 8}, 6},
         OfferCase{Side::Shaft, "t", 250, {6, 7, 8, 9}, 6},
         OfferCase{Side::Shaft, "js", 6, {8, 9, 10, 11, 12, 13, 14, 15, 16}, 8},
@@ -155,15 +149,17 @@ TEST(Catalogue, DiameterRangeCheck) {
         const char* corrected;
     };
     const double inf = std::numeric_limits<double>::infinity();
-    for (const Case& c : {Case{1, false, "2"}, Case{0, false, "2"}, Case{-3, false, "2"},
-                          Case{1.0000001, true, ""}, Case{2, true, ""}, Case{500, true, ""},
-                          Case{500.1, false, "500"}, Case{600, false, "500"}, Case{inf, false, "500"},
-                          Case{-inf, false, "2"}, Case{std::nan(""), false, "2"}}) {
+    for (const Case& c :
+         {Case{1, false, "2"}, Case{0, false, "2"}, Case{-3, false, "2"}, Case{1.0000001, true, ""},
+          Case{2, true, ""}, Case{500, true, ""}, Case{500.1, false, "500"},
+          Case{600, false, "500"}, Case{inf, false, "500"}, Case{-inf, false, "2"},
+          Case{std::nan(""), false, "2"}}) {
         const auto check = checkDiameter(c.d);
         EXPECT_EQ(check.accepted, c.accepted) << c.d;
         EXPECT_EQ(check.correctedText, c.corrected) << c.d;
     }
-    EXPECT_STREQ(kDiameterMessage, "Le diamètre doit être supérieur à 1 et inférieur ou égal à 500");
+    EXPECT_STREQ(kDiameterMessage,
+                 "Le diamètre doit être supérieur à 1 et inférieur ou égal à 500");
 }
 
 // Points that sample every size range inside a band: just over each range's
@@ -187,7 +183,8 @@ TEST(CatalogueInvariant, EveryOfferedGradeHasATableEntry) {
             const auto bands = availabilityBands(side, letter);
             ASSERT_FALSE(bands.empty()) << letter;
             for (const auto& band : bands) {
-                const auto points = band.anyDiameter ? samplePoints(1, 500) : samplePoints(band.over, band.upTo);
+                const auto points =
+                    band.anyDiameter ? samplePoints(1, 500) : samplePoints(band.over, band.upTo);
                 for (double d : points)
                     for (int g : band.grades) {
                         const std::string key = classKey(side, letter, g);
@@ -242,11 +239,12 @@ TEST(CatalogueInvariant, SpecificCoverages) {
         const char* key;
         std::vector<std::pair<int, int>> bands;
     };
-    for (const Case& c : {Case{Side::Hole, "U10", {{3, 18}, {40, 500}}}, Case{Side::Hole, "T9", {{200, 500}}},
-                          Case{Side::Hole, "H18", {{10, 500}}}, Case{Side::Hole, "H7", {{1, 500}}},
-                          Case{Side::Shaft, "u9", {{3, 18}, {24, 500}}}, Case{Side::Shaft, "t5", {{24, 120}}},
-                          Case{Side::Shaft, "zb11", {{6, 500}}}, Case{Side::Shaft, "e11*", {{1, 500}}},
-                          Case{Side::Shaft, "e11", {}}}) {
+    for (const Case& c :
+         {Case{Side::Hole, "U10", {{3, 18}, {40, 500}}}, Case{Side::Hole, "T9", {{200, 500}}},
+          Case{Side::Hole, "H18", {{10, 500}}}, Case{Side::Hole, "H7", {{1, 500}}},
+          Case{Side::Shaft, "u9", {{3, 18}, {24, 500}}}, Case{Side::Shaft, "t5", {{24, 120}}},
+          Case{Side::Shaft, "zb11", {{6, 500}}}, Case{Side::Shaft, "e11*", {{1, 500}}},
+          Case{Side::Shaft, "e11", {}}}) {
         std::vector<std::pair<int, int>> got;
         for (const Band& b : classCoverage(c.side, c.key)) got.emplace_back(b.over, b.upTo);
         EXPECT_EQ(got, c.bands) << c.key;

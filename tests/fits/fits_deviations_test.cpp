@@ -40,42 +40,44 @@ constexpr Side S = Side::Shaft;
 
 INSTANTIATE_TEST_SUITE_P(
     Holes, WorkedValues,
-    ::testing::Values(Expected{H, "H7", 2, 0.01, 0}, Expected{H, "H7", 18, 0.018, 0},
-                      Expected{H, "H7", 18.001, 0.021, 0}, Expected{H, "P7", 20, -0.014, -0.035},
-                      Expected{H, "A9", 90, 0.467, 0.380}, Expected{H, "A9", 100, 0.467, 0.380},
-                      Expected{H, "JS9", 2, 0.0125, -0.0125}, Expected{H, "JS10", 200, 0.0925, -0.0925},
-                      Expected{H, "K7", 40, 0.007, -0.018}, Expected{H, "N9", 40, 0, -0.062},
-                      Expected{H, "P7", 25, -0.014, -0.035}, Expected{H, "P8", 25, -0.022, -0.055},
-                      Expected{H, "U7", 300, -0.330, -0.382}, Expected{H, "M6", 300, -0.009, -0.041},
-                      Expected{H, "M6", 250, -0.008, -0.037}, Expected{H, "M6", 315.001, -0.010, -0.046},
-                      Expected{H, "M7", 300, 0, -0.052}, Expected{H, "E11*", 50, 0.210, 0.050},
-                      // band edges 6 / 10 / 18 and the sub-range split of the letters R to ZC
-                      Expected{H, "H17", 6.001, 1.5, 0}, Expected{H, "H18", 10.001, 2.7, 0},
-                      Expected{H, "JS17", 10, 0.75, -0.75}, Expected{H, "F7", 6, 0.022, 0.010},
-                      Expected{H, "F7", 6.001, 0.028, 0.013}, Expected{H, "X7", 14, -0.033, -0.051},
-                      Expected{H, "X7", 14.001, -0.038, -0.056}, Expected{H, "T7", 24.5, -0.033, -0.054},
-                      Expected{H, "T7", 30, -0.033, -0.054}, Expected{H, "ZC11", 500, -2.6, -3.0},
-                      Expected{H, "N7", 2, -0.004, -0.014}, Expected{H, "K8", 3, 0, -0.014},
-                      Expected{H, "S7", 1.5, -0.014, -0.024}, Expected{H, "J6", 2, 0.002, -0.004},
-                      Expected{H, "J8", 400, 0.060, -0.029}, Expected{H, "N11", 2, -0.004, -0.064},
-                      Expected{H, "N11", 4, 0, -0.075}, Expected{H, "A13", 340, 2.090, 1.200},
-                      Expected{H, "E8", 100, 0.126, 0.072}));
+    ::testing::Values(
+        Expected{H, "H7", 2, 0.01, 0}, Expected{H, "H7", 18, 0.018, 0},
+        Expected{H, "H7", 18.001, 0.021, 0}, Expected{H, "P7", 20, -0.014, -0.035},
+        Expected{H, "A9", 90, 0.467, 0.380}, Expected{H, "A9", 100, 0.467, 0.380},
+        Expected{H, "JS9", 2, 0.0125, -0.0125}, Expected{H, "JS10", 200, 0.0925, -0.0925},
+        Expected{H, "K7", 40, 0.007, -0.018}, Expected{H, "N9", 40, 0, -0.062},
+        Expected{H, "P7", 25, -0.014, -0.035}, Expected{H, "P8", 25, -0.022, -0.055},
+        Expected{H, "U7", 300, -0.330, -0.382}, Expected{H, "M6", 300, -0.009, -0.041},
+        Expected{H, "M6", 250, -0.008, -0.037}, Expected{H, "M6", 315.001, -0.010, -0.046},
+        Expected{H, "M7", 300, 0, -0.052}, Expected{H, "E11*", 50, 0.210, 0.050},
+        // band edges 6 / 10 / 18 and the sub-range split of the letters R to ZC
+        Expected{H, "H17", 6.001, 1.5, 0}, Expected{H, "H18", 10.001, 2.7, 0},
+        Expected{H, "JS17", 10, 0.75, -0.75}, Expected{H, "F7", 6, 0.022, 0.010},
+        Expected{H, "F7", 6.001, 0.028, 0.013}, Expected{H, "X7", 14, -0.033, -0.051},
+        Expected{H, "X7", 14.001, -0.038, -0.056}, Expected{H, "T7", 24.5, -0.033, -0.054},
+        Expected{H, "T7", 30, -0.033, -0.054}, Expected{H, "ZC11", 500, -2.6, -3.0},
+        Expected{H, "N7", 2, -0.004, -0.014}, Expected{H, "K8", 3, 0, -0.014},
+        Expected{H, "S7", 1.5, -0.014, -0.024}, Expected{H, "J6", 2, 0.002, -0.004},
+        Expected{H, "J8", 400, 0.060, -0.029}, Expected{H, "N11", 2, -0.004, -0.064},
+        Expected{H, "N11", 4, 0, -0.075}, Expected{H, "A13", 340, 2.090, 1.200},
+        Expected{H, "E8", 100, 0.126, 0.072}));
 
 INSTANTIATE_TEST_SUITE_P(
     Shafts, WorkedValues,
-    ::testing::Values(Expected{S, "g6", 2, -0.002, -0.008}, Expected{S, "g6", 25, -0.007, -0.020},
-                      Expected{S, "h7", 2, 0, -0.010}, Expected{S, "k6", 40, 0.018, 0.002},
-                      Expected{S, "k9", 40, 0.062, 0}, Expected{S, "p6", 25, 0.035, 0.022},
-                      Expected{S, "d8", 15, -0.050, -0.077}, Expected{S, "x10", 150, 0.440, 0.280},
-                      Expected{S, "a10", 460, -1.650, -1.900}, Expected{S, "js8", 350, 0.0445, -0.0445},
-                      Expected{S, "js8", 15, 0.0135, -0.0135}, Expected{S, "js9", 2, 0.0125, -0.0125},
-                      Expected{S, "e10*", 40, -0.050, -0.150}, Expected{S, "c12*", 35, -0.120, -0.370},
-                      Expected{S, "k6", 2, 0.006, 0}, Expected{S, "k7", 450, 0.068, 0.005},
-                      Expected{S, "j5", 2, 0.002, -0.002}, Expected{S, "j7", 300, 0.026, -0.026},
-                      Expected{S, "m5", 2, 0.006, 0.002}, Expected{S, "n7", 100, 0.058, 0.023},
-                      Expected{S, "r6", 65, 0.060, 0.041}, Expected{S, "r6", 65.001, 0.062, 0.043},
-                      Expected{S, "u8", 24, 0.074, 0.041}, Expected{S, "u8", 24.001, 0.081, 0.048},
-                      Expected{S, "t6", 24.5, 0.054, 0.041}, Expected{S, "zc11", 140, 1.050, 0.800}));
+    ::testing::Values(
+        Expected{S, "g6", 2, -0.002, -0.008}, Expected{S, "g6", 25, -0.007, -0.020},
+        Expected{S, "h7", 2, 0, -0.010}, Expected{S, "k6", 40, 0.018, 0.002},
+        Expected{S, "k9", 40, 0.062, 0}, Expected{S, "p6", 25, 0.035, 0.022},
+        Expected{S, "d8", 15, -0.050, -0.077}, Expected{S, "x10", 150, 0.440, 0.280},
+        Expected{S, "a10", 460, -1.650, -1.900}, Expected{S, "js8", 350, 0.0445, -0.0445},
+        Expected{S, "js8", 15, 0.0135, -0.0135}, Expected{S, "js9", 2, 0.0125, -0.0125},
+        Expected{S, "e10*", 40, -0.050, -0.150}, Expected{S, "c12*", 35, -0.120, -0.370},
+        Expected{S, "k6", 2, 0.006, 0}, Expected{S, "k7", 450, 0.068, 0.005},
+        Expected{S, "j5", 2, 0.002, -0.002}, Expected{S, "j7", 300, 0.026, -0.026},
+        Expected{S, "m5", 2, 0.006, 0.002}, Expected{S, "n7", 100, 0.058, 0.023},
+        Expected{S, "r6", 65, 0.060, 0.041}, Expected{S, "r6", 65.001, 0.062, 0.043},
+        Expected{S, "u8", 24, 0.074, 0.041}, Expected{S, "u8", 24.001, 0.081, 0.048},
+        Expected{S, "t6", 24.5, 0.054, 0.041}, Expected{S, "zc11", 140, 1.050, 0.800}));
 
 TEST(Deviations, KeysAreExactAndCaseSensitive) {
     EXPECT_FALSE(holeDeviations("E11", 50).has_value());
@@ -160,7 +162,8 @@ std::string decimalMm(int halfMicrons) {
     const long tenthMicrons = std::labs(static_cast<long>(halfMicrons)) * 5;  // 0.0001 mm units
     std::string digits = std::to_string(tenthMicrons);
     while (digits.size() < 5) digits.insert(0, "0");
-    return (negative ? "-" : "") + digits.substr(0, digits.size() - 4) + "." + digits.substr(digits.size() - 4);
+    return (negative ? "-" : "") + digits.substr(0, digits.size() - 4) + "." +
+           digits.substr(digits.size() - 4);
 }
 
 // Over every class and every size range it covers.
@@ -181,8 +184,10 @@ TEST(DeviationRules, HoldForEveryClassAndRange) {
                     // upper - lower = IT of the grade
                     EXPECT_EQ(half->upper - half->lower, 2 * itOf(grade, d)) << where;
                     // the doubles are the nearest doubles of the decimal values
-                    EXPECT_EQ(mm->upper, std::strtod(decimalMm(half->upper).c_str(), nullptr)) << where;
-                    EXPECT_EQ(mm->lower, std::strtod(decimalMm(half->lower).c_str(), nullptr)) << where;
+                    EXPECT_EQ(mm->upper, std::strtod(decimalMm(half->upper).c_str(), nullptr))
+                        << where;
+                    EXPECT_EQ(mm->lower, std::strtod(decimalMm(half->lower).c_str(), nullptr))
+                        << where;
                     // half micrometres occur only in JS / js
                     if (letter != "JS" && letter != "js") {
                         EXPECT_EQ(half->upper % 2, 0) << where;
@@ -222,12 +227,14 @@ TEST(DeviationRules, HoldForEveryClassAndRange) {
 // at all up to 3 mm: the rule restated independently of the engine.
 std::optional<int> shaftLower(const std::string& letter, double d) {
     for (int g = 5; g <= 11; ++g)
-        if (const auto s = deviationsHalfMicrons(Side::Shaft, letter + std::to_string(g), d)) return s->lower;
+        if (const auto s = deviationsHalfMicrons(Side::Shaft, letter + std::to_string(g), d))
+            return s->lower;
     return std::nullopt;
 }
 
 TEST(DeviationRules, HolesMirrorShaftsWithDelta) {
-    const char* pairs[][2] = {{"R", "r"}, {"S", "s"}, {"T", "t"}, {"U", "u"}, {"X", "x"}, {"Z", "z"}, {"ZA", "za"}};
+    const char* pairs[][2] = {{"R", "r"}, {"S", "s"}, {"T", "t"},  {"U", "u"},
+                              {"X", "x"}, {"Z", "z"}, {"ZA", "za"}};
     int compared = 0;
     for (const auto& p : pairs)
         for (int g : {6, 7, 8, 9})

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "StudyWindow.h"
@@ -21,9 +21,8 @@ namespace {
 
 // A bare study on the frame: a reference and two numeric boxes.
 class Probe : public torvel::StudyWindow {
-public:
-    Probe()
-        : StudyWindow({"Probe", "Probe", "Probe - Etude ", 6000, 4000, 9000, 6000, "Cadre"}) {
+  public:
+    Probe() : StudyWindow({"Probe", "Probe", "Probe - Etude ", 6000, 4000, 9000, 6000, "Cadre"}) {
         addReference(frame(), 300, 300, 3000, 315);
         numeric = addEdit(frame(), "TextN", "", 300, 900, 1500, 315);
         attachNumericFilter(numeric);
@@ -156,12 +155,13 @@ TEST(StudyFrame, TextReportPrintsItsLinesOnOnePortraitJob) {
     lines.push_back({"Charge radiale : 1 200,5 N", false});
     for (int i = 0; i < 60; ++i) lines.push_back({"Ligne " + std::to_string(i), false});
     bool printed = false;
-    answerPrintDialog([&] { printed = w.printTextReport([&] { return std::optional(lines); }); }, pdf, 3);
+    answerPrintDialog([&] { printed = w.printTextReport([&] { return std::optional(lines); }); },
+                      pdf, 3);
     EXPECT_TRUE(printed);
     const QString text = pdfText(pdf);
     EXPECT_EQ(pdfPages(pdf), 2);  // one job whatever the copy count, a second page for the overflow
-    for (const char* expected : {"Titre du rapport", "Référence : Réf 7", "Date : 08/12/2026", "> Données",
-                                 "Charge radiale : 1 200,5 N", "Ligne 0", "Ligne 59"})
+    for (const char* expected : {"Titre du rapport", "Référence : Réf 7", "Date : 08/12/2026",
+                                 "> Données", "Charge radiale : 1 200,5 N", "Ligne 0", "Ligne 59"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     EXPECT_TRUE(text.contains(QString(67, '_')));
 }
@@ -180,9 +180,15 @@ TEST(StudyFrame, TextReportThatCannotBeBuiltPrintsNothing) {
 TEST(ReportHeader, LinesInOrderWithTheirWeight) {
     const auto lines = torvel::textReportHeader("T", "R", "D", "> S");
     ASSERT_EQ(lines.size(), 9u);
-    const std::vector<std::pair<std::string, bool>> expected = {
-        {"T", true},  {std::string(67, '_'), true}, {"", true},       {"", false}, {"Référence : R", true},
-        {"Date : D", true}, {"", false},            {"", false}, {"> S", true}};
+    const std::vector<std::pair<std::string, bool>> expected = {{"T", true},
+                                                                {std::string(67, '_'), true},
+                                                                {"", true},
+                                                                {"", false},
+                                                                {"Référence : R", true},
+                                                                {"Date : D", true},
+                                                                {"", false},
+                                                                {"", false},
+                                                                {"> S", true}};
     for (size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].text, expected[i].first) << i;
         EXPECT_EQ(lines[i].bold, expected[i].second) << i;

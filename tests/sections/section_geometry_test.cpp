@@ -207,8 +207,7 @@ TEST(SectionGeometry, HexagonCoefficientsAreCloseToTheRegularHexagon) {
     integrate(m, hex, 1);
     const Expected e = fromOutline(m, 0, 0);
     SectionResults r;
-    ASSERT_EQ(computeSection(Shape::HexagoneRegulier, float(side), float(flats), 0, 0, r),
-              nullptr);
+    ASSERT_EQ(computeSection(Shape::HexagoneRegulier, float(side), float(flats), 0, 0, r), nullptr);
     EXPECT_NEAR(flats / 2, m.zmax, 1e-9);
     expectNear(r.S, e.S, 2e-6, "S", "Hexagone");
     expectNear(r.IGy, e.IGy, 1e-4, "IGy", "Hexagone");

@@ -1,3 +1,5 @@
+#include "MDIForm1.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -17,7 +19,6 @@
 #include <QToolButton>
 
 #include "ChainesDeCotes.h"
-#include "MDIForm1.h"
 #include "accessories.h"
 #include "studies.h"
 #include "twips.h"
@@ -42,8 +43,9 @@ TEST(MDIForm1, MenusAndItemsAsDesigned) {
     EXPECT_EQ(m.windowTitle(), "TORVEL");
     QStringList menus;
     for (QAction* a : m.menuBar()->actions()) menus << a->menu()->objectName() + "|" + a->text();
-    EXPECT_EQ(menus, QStringList({"MNUEdition|&Edition", "MNU_Roulements|&Roulements", "MNU_Cotation|Cotation",
-                                  "MNU_Divers|Divers", "Fenêtre|&Fenêtre", "MNU_Outils|?"}));
+    EXPECT_EQ(menus, QStringList({"MNUEdition|&Edition", "MNU_Roulements|&Roulements",
+                                  "MNU_Cotation|Cotation", "MNU_Divers|Divers", "Fenêtre|&Fenêtre",
+                                  "MNU_Outils|?"}));
     struct Item {
         const char* name;
         const char* caption;
@@ -104,7 +106,8 @@ TEST(MDIForm1, ToolbarButtonsWithTooltipsAndPlaces) {
         EXPECT_EQ(button->toolTip(), QString::fromUtf8(b.tooltip));
         EXPECT_EQ(button->geometry(), torvel::pxRect(b.left, 30, 580, 580)) << b.name;
         EXPECT_FALSE(button->icon().isNull()) << b.name;
-        EXPECT_TRUE(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly);
+        EXPECT_TRUE(button->text().isEmpty() ||
+                    button->toolButtonStyle() == Qt::ToolButtonIconOnly);
     }
 }
 

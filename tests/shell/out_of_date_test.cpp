@@ -11,7 +11,6 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTimer>
-
 #include <memory>
 
 #include "StudyWindow.h"
@@ -47,8 +46,9 @@ bool printAnswering(QWidget* w, QMessageBox::StandardButton answer, QString* que
     QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            *question = box->windowTitle() + "|" + box->text() + "|" + box->button(QMessageBox::Yes)->text() +
-                        "|" + box->button(QMessageBox::No)->text();
+            *question = box->windowTitle() + "|" + box->text() + "|" +
+                        box->button(QMessageBox::Yes)->text() + "|" +
+                        box->button(QMessageBox::No)->text();
             box->button(answer)->click();
         } else if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
             dialog = true;
@@ -112,8 +112,9 @@ TEST(OutOfDate, AStoppedRunKeepsTheMarkAndPrintingAsksFirst) {
     EXPECT_TRUE(marked(w.get()));
 
     EXPECT_FALSE(printAnswering(w.get(), QMessageBox::No, &question));
-    EXPECT_EQ(question, "Attention|Les résultats affichés ne correspondent plus aux données saisies.\n"
-                        "Imprimer quand même ?|Oui|Non");
+    EXPECT_EQ(question,
+              "Attention|Les résultats affichés ne correspondent plus aux données saisies.\n"
+              "Imprimer quand même ?|Oui|Non");
     EXPECT_TRUE(marked(w.get()));
     EXPECT_TRUE(printAnswering(w.get(), QMessageBox::Yes, &question));
     EXPECT_TRUE(marked(w.get()));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QDate>
 #include <QTimer>
 
 #include "MDIForm1.h"
@@ -24,7 +24,8 @@ TEST(Splash, ShowsIdentityThenTheMainWindowAfterTwoTicks) {
     frmSplash splash;
     splash.show();
     EXPECT_EQ(child<QLabel>(&splash, "lblTitle")->text(), "Torvel");
-    EXPECT_EQ(child<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Version ") + torvel::kVersion);
+    EXPECT_EQ(child<QLabel>(&splash, "lblVersion")->text(),
+              QStringLiteral("Version ") + torvel::kVersion);
     EXPECT_EQ(child<QLabel>(&splash, "lblResume")->text(), "Utilitaire de Bureau d'études");
     EXPECT_EQ(child<QLabel>(&splash, "lblCompanyProduct")->text(), "");
     EXPECT_FALSE(child<QLabel>(&splash, "Picture1")->pixmap().isNull());
@@ -65,7 +66,8 @@ TEST(About, TextsAndLiveClock) {
     EXPECT_EQ(m.showAbout(), about);  // one instance
     EXPECT_EQ(about->windowTitle(), "A propos de Torvel");
     EXPECT_EQ(child<QLabel>(about, "lblTitle")->text(), "Torvel");
-    EXPECT_EQ(child<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version ") + torvel::kVersion);
+    EXPECT_EQ(child<QLabel>(about, "lblVersion")->text(),
+              QStringLiteral("Version ") + torvel::kVersion);
     EXPECT_EQ(child<QLabel>(about, "Label2")->text(), "Utillitaire de Bureau d'études");
     EXPECT_EQ(child<QPushButton>(about, "cmdOK")->text(), "Fermer");
     EXPECT_EQ(child<QPushButton>(about, "cmdSysInfo")->text(), "&Info. Système");
@@ -89,7 +91,8 @@ TEST(About, SystemInformationToolOrTheMessage) {
     EXPECT_FALSE(torvel::GetKeyValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH").found);
     const QStringList messages =
         catchMessages([&] { child<QPushButton>(&about, "cmdSysInfo")->click(); });
-    EXPECT_EQ(messages, QStringList({"Les informations du Système n'est pas disponible pour le moment"}));
+    EXPECT_EQ(messages,
+              QStringList({"Les informations du Système n'est pas disponible pour le moment"}));
     EXPECT_EQ(lastBoxLook().title, "Torvel");
     EXPECT_EQ(lastBoxLook().buttons, 1);
 
@@ -102,7 +105,8 @@ TEST(About, SystemInformationToolOrTheMessage) {
     const auto key = torvel::GetKeyValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH");
     EXPECT_TRUE(key.found);
     EXPECT_EQ(key.value, dir.filePath("hardinfo"));
-    EXPECT_TRUE(catchMessages([&] { child<QPushButton>(&about, "cmdSysInfo")->click(); }).isEmpty());
+    EXPECT_TRUE(
+        catchMessages([&] { child<QPushButton>(&about, "cmdSysInfo")->click(); }).isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 3000));
     qputenv("PATH", oldPath);
 }

@@ -47,8 +47,8 @@ void expectNoNonFinite(QWidget* window) {
                                         QRegularExpression::CaseInsensitiveOption);
     for (auto* label : window->findChildren<QLabel*>())
         EXPECT_FALSE(bad.match(label->text()).hasMatch())
-            << window->objectName().toStdString() << "/" << label->objectName().toStdString() << ": "
-            << label->text().toStdString();
+            << window->objectName().toStdString() << "/" << label->objectName().toStdString()
+            << ": " << label->text().toStdString();
     for (auto* edit : window->findChildren<QLineEdit*>()) {
         if (!edit->isReadOnly()) continue;
         EXPECT_FALSE(bad.match(edit->text()).hasMatch())
@@ -64,7 +64,8 @@ void pressEverything(QWidget* window) {
     }
     // The fits window computes on its tiles.
     int clicks = 0;
-    for (auto* tile : window->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Lbl_TB_"))))
+    for (auto* tile :
+         window->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Lbl_TB_"))))
         if (tile->isEnabled() && clicks++ % 3 == 0)
             catchMessages([&] { QTest::mouseClick(tile, Qt::LeftButton); });
 }
@@ -81,7 +82,8 @@ TEST(Stress, OpenArrangeResizeTypeComputeAndCloseManyTimes) {
             torvel::StudyWindow* study = m.openStudy(QString::fromLatin1(entry.type));
             ASSERT_NE(study, nullptr);
             auto* sub = qobject_cast<QMdiSubWindow*>(study->parentWidget());
-            for (const QSize size : {QSize(1, 1), QSize(12000, 9000), QSize(40, 4000), QSize(640, 480)}) {
+            for (const QSize size :
+                 {QSize(1, 1), QSize(12000, 9000), QSize(40, 4000), QSize(640, 480)}) {
                 sub->resize(size);
                 QApplication::processEvents();
                 for (QScrollBar* bar : {study->vScroll(), study->hScroll()}) {
@@ -90,8 +92,9 @@ TEST(Stress, OpenArrangeResizeTypeComputeAndCloseManyTimes) {
                     bar->setValue(bar->minimum());
                 }
             }
-            const QString text = texts[(round * 7 + static_cast<int>(&entry - torvel::studyEntries().data())) %
-                                       texts.size()];
+            const QString text =
+                texts[(round * 7 + static_cast<int>(&entry - torvel::studyEntries().data())) %
+                      texts.size()];
             for (auto* edit : study->findChildren<QLineEdit*>()) {
                 if (edit->isReadOnly() || !edit->isVisible()) continue;
                 edit->setFocus();

@@ -42,7 +42,8 @@ class ModalWatchdog : public QObject {
         }
         if (++ticks_ < kLimit) return;
         QString text = modal->windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) text += QStringLiteral(": ") + box->text();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            text += QStringLiteral(": ") + box->text();
         ADD_FAILURE() << "a modal box stayed open: " << text.toStdString();
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();

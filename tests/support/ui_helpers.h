@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <ostream>
 
@@ -63,18 +62,19 @@ int pdfPages(const QString& pdfPath);
 
 // Sets QLocale's default (what the windows read) for the life of the object.
 class LocaleScope {
-public:
+  public:
     explicit LocaleScope(const char* name);
     ~LocaleScope();
 
-private:
+  private:
     QString previous_;
 };
 
 }  // namespace testing_ui
 
-#include <QWidget>
 #include <gtest/gtest.h>
+
+#include <QWidget>
 
 template <class T>
 T* testing_ui::child(QWidget* parent, const QString& name) {
