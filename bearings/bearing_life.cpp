@@ -498,25 +498,23 @@ Outcome calculateBearing(BearingState& state, const BearingEntries& entries,
 }
 
 BearingEntries bearingEntries(const Fields& f) {
-    BearingEntries in;
-    in.fr = f["TextFr"];
-    in.fa = f["TextFa"];
-    in.co = f["TextCo"];
-    in.c = f["TextC"];
-    in.n = f["TextN"];
-    in.element = f["ComboElement"];
-    in.type = f["ComboType"];
-    in.angle = f["ComboAngle"];
-    in.rows = f["ComboRangées"];
-    in.operating = f["ComboFonctionnement"];
-    in.reliability = f["ComboFiabilité"];
-    in.mode = f["ComboCalcul"];
-    in.e = f["Texte"];
-    in.x = f["TextX"];
-    in.y = f["TextY"];
-    in.xo = f["TextXo"];
-    in.yo = f["TextYo"];
-    return in;
+    return {.fr = f["TextFr"],
+            .fa = f["TextFa"],
+            .co = f["TextCo"],
+            .c = f["TextC"],
+            .n = f["TextN"],
+            .element = f["ComboElement"],
+            .type = f["ComboType"],
+            .angle = f["ComboAngle"],
+            .rows = f["ComboRangées"],
+            .operating = f["ComboFonctionnement"],
+            .reliability = f["ComboFiabilité"],
+            .mode = f["ComboCalcul"],
+            .e = f["Texte"],
+            .x = f["TextX"],
+            .y = f["TextY"],
+            .xo = f["TextXo"],
+            .yo = f["TextYo"]};
 }
 
 }  // namespace torvel::bearings

@@ -108,31 +108,29 @@ std::optional<ReportLines> bearingReportLines(const BearingReportFields& f, cons
 }
 
 BearingReportFields bearingReportFields(const Fields& f) {
-    BearingReportFields r;
-    r.reference = f["TextRef"];
-    r.element = f["ComboElement"];
-    r.type = f["ComboType"];
-    r.rows = f["ComboRangées"];
-    r.angle = f["ComboAngle"];
-    r.operating = f["ComboFonctionnement"];
-    r.reliability = f["ComboFiabilité"];
-    r.mode = f["ComboCalcul"];
-    r.fr = f["TextFr"];
-    r.fa = f["TextFa"];
-    r.co = f["TextCo"];
-    r.c = f["TextC"];
-    r.n = f["TextN"];
-    r.faFr = f["TextFaFr"];
-    r.e = f["Texte"];
-    r.xo = f["TextXo"];
-    r.yo = f["TextYo"];
-    r.x = f["TextX"];
-    r.y = f["TextY"];
-    r.poSo = f["TextPo"];
-    r.p = f["TextP"];
-    r.l10 = f["TextL10"];
-    r.l10h = f["TextL10H"];
-    return r;
+    return {.reference = f["TextRef"],
+            .element = f["ComboElement"],
+            .type = f["ComboType"],
+            .rows = f["ComboRangées"],
+            .angle = f["ComboAngle"],
+            .operating = f["ComboFonctionnement"],
+            .reliability = f["ComboFiabilité"],
+            .mode = f["ComboCalcul"],
+            .fr = f["TextFr"],
+            .fa = f["TextFa"],
+            .co = f["TextCo"],
+            .c = f["TextC"],
+            .n = f["TextN"],
+            .faFr = f["TextFaFr"],
+            .e = f["Texte"],
+            .xo = f["TextXo"],
+            .yo = f["TextYo"],
+            .x = f["TextX"],
+            .y = f["TextY"],
+            .poSo = f["TextPo"],
+            .p = f["TextP"],
+            .l10 = f["TextL10"],
+            .l10h = f["TextL10H"]};
 }
 
 }  // namespace torvel::bearings

@@ -52,12 +52,6 @@ QFont signFont(const QFont& base) {
     return f;
 }
 
-bool isDiameterKey(const QString& text) {
-    for (QChar c : text)
-        if (!(c == u'.' || c == u',' || (c >= u'0' && c <= u'9'))) return false;
-    return true;
-}
-
 // Key filter of Diametre: digits, ".", "," and Backspace pass; every other typed
 // character (Enter included, Tab excepted) is dropped, after which the diameter is read
 // again from the box text.
@@ -77,13 +71,13 @@ class DiameterFilter : public QObject {
             const QString text = key->text();
             if (text.isEmpty() || key->key() == Qt::Key_Backspace) return false;
             if (text.at(0).unicode() == 0x7f) return false;  // Delete types nothing
-            if (isDiameterKey(text)) return false;
+            if (torvel::isNumericText(text)) return false;
             onDiscard_();
             return true;
         }
         if (event->type() == QEvent::InputMethod) {
             const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-            if (commit.isEmpty() || isDiameterKey(commit)) return false;
+            if (commit.isEmpty() || torvel::isNumericText(commit)) return false;
             onDiscard_();
             return true;
         }

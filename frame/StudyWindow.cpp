@@ -43,11 +43,6 @@ std::optional<int> toInt16(double value) {
     return static_cast<int>(r);
 }
 
-bool isNumericKey(const QString& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c == u'.' || c == u',' || (c >= u'0' && c <= u'9'); });
-}
-
 class NumericFilter : public QObject {
   public:
     using QObject::QObject;
@@ -64,11 +59,11 @@ class NumericFilter : public QObject {
             if (key->key() == Qt::Key_Backspace) return false;
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return false;
             if (text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f) return false;
-            return !isNumericKey(text);
+            return !torvel::isNumericText(text);
         }
         if (event->type() == QEvent::InputMethod) {
             auto* im = static_cast<QInputMethodEvent*>(event);
-            return !im->commitString().isEmpty() && !isNumericKey(im->commitString());
+            return !im->commitString().isEmpty() && !torvel::isNumericText(im->commitString());
         }
         return QObject::eventFilter(watched, event);
     }

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTime>
+#include <algorithm>
 
 #include "numbers.h"
 
@@ -27,6 +28,11 @@ QString displayNumber(double value, const char* pattern) {
 }
 
 double readNumber(const QString& text) { return leadingNumber(text.toStdString()); }
+
+bool isNumericText(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c == u'.' || c == u',' || (c >= u'0' && c <= u'9'); });
+}
 
 QString shortDate() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
 QString shortTime() {

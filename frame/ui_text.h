@@ -24,6 +24,9 @@ QString displayNumber(double value, const char* pattern);
 // The leading-number rule applied to a Qt text.
 double readNumber(const QString& text);
 
+// True when every character is one the numeric boxes accept: a digit, "." or ",".
+bool isNumericText(const QString& text);
+
 // Today's date and the time now in the locale's short forms.
 QString shortDate();
 QString shortTime();

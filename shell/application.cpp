@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -20,6 +21,18 @@ void initApplication(QApplication& app) {
     if (translator->load(QStringLiteral("qtbase_fr"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+}
+
+QLabel* identityLabel(QWidget* parent, const char* name, const QString& text, double points,
+                      bool bold, const QRect& geometry) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("Arial"));
+    if (points > 0) font.setPointSizeF(points);
+    font.setBold(bold);
+    l->setFont(font);
+    l->setGeometry(geometry);
+    return l;
 }
 
 }  // namespace torvel

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "application.h"
 #include "identity.h"
 #include "pictures.h"
 #include "sysinfo.h"
@@ -17,22 +18,6 @@
 #include "ui_text.h"
 
 using torvel::pxRect;
-
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, double points, bool bold,
-              const QRect& geometry) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("Arial"));
-    if (points > 0) font.setPointSizeF(points);
-    font.setBold(bold);
-    l->setFont(font);
-    l->setGeometry(geometry);
-    return l;
-}
-
-}  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -46,13 +31,17 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     icon->setGeometry(pxRect(240, 240, 720, 720));
     icon->setPixmap(torvel::applicationIcon().pixmap(icon->size()));
 
-    label(this, "lblTitle", id.title, 21.75, true, pxRect(1200, 180, 4200, 600));
-    label(this, "lblVersion", torvel::versionText(), 11.25, true, pxRect(1200, 800, 4200, 330));
-    label(this, "Label2", QStringLiteral("Utillitaire de Bureau d'études"), 9.75, false,
-          pxRect(1200, 1200, 4200, 300));
-    label(this, "lblCompanyProduct", id.company, 0, false, pxRect(1200, 1560, 4200, 255));
-    label(this, "LblDate", torvel::shortDate(), 0, false, pxRect(1200, 1920, 1800, 255));
-    time_ = label(this, "LblHeure", torvel::shortTime(), 0, false, pxRect(3120, 1920, 1800, 255));
+    torvel::identityLabel(this, "lblTitle", id.title, 21.75, true, pxRect(1200, 180, 4200, 600));
+    torvel::identityLabel(this, "lblVersion", torvel::versionText(), 11.25, true,
+                          pxRect(1200, 800, 4200, 330));
+    torvel::identityLabel(this, "Label2", QStringLiteral("Utillitaire de Bureau d'études"), 9.75,
+                          false, pxRect(1200, 1200, 4200, 300));
+    torvel::identityLabel(this, "lblCompanyProduct", id.company, 0, false,
+                          pxRect(1200, 1560, 4200, 255));
+    torvel::identityLabel(this, "LblDate", torvel::shortDate(), 0, false,
+                          pxRect(1200, 1920, 1800, 255));
+    time_ = torvel::identityLabel(this, "LblHeure", torvel::shortTime(), 0, false,
+                                  pxRect(3120, 1920, 1800, 255));
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));

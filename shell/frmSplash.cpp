@@ -9,28 +9,13 @@
 #include <QTimer>
 
 #include "MDIForm1.h"
+#include "application.h"
 #include "identity.h"
 #include "numbers.h"
 #include "pictures.h"
 #include "twips.h"
 
 using torvel::pxRect;
-
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, double points, bool bold,
-              const QRect& geometry) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    l->setFont(font);
-    l->setGeometry(geometry);
-    return l;
-}
-
-}  // namespace
 
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -50,11 +35,13 @@ frmSplash::frmSplash(QWidget* parent)
     picture->setPixmap(torvel::splashPicture(picture->size(), devicePixelRatioF()));
 
     const torvel::Identity& id = torvel::identity();
-    label(frame_, "lblTitle", id.title, 32.25, true, pxRect(2900, 700, 4000, 900));
-    label(frame_, "lblVersion", torvel::versionText(), 12, true, pxRect(2900, 1700, 4000, 400));
-    label(frame_, "lblResume", QStringLiteral("Utilitaire de Bureau d'études"), 9.75, true,
-          pxRect(2900, 2200, 4000, 330));
-    label(frame_, "lblCompanyProduct", id.company, 8.25, false, pxRect(240, 3600, 6600, 255));
+    torvel::identityLabel(frame_, "lblTitle", id.title, 32.25, true, pxRect(2900, 700, 4000, 900));
+    torvel::identityLabel(frame_, "lblVersion", torvel::versionText(), 12, true,
+                          pxRect(2900, 1700, 4000, 400));
+    torvel::identityLabel(frame_, "lblResume", QStringLiteral("Utilitaire de Bureau d'études"),
+                          9.75, true, pxRect(2900, 2200, 4000, 330));
+    torvel::identityLabel(frame_, "lblCompanyProduct", id.company, 8.25, false,
+                          pxRect(240, 3600, 6600, 255));
     // Clicks on the labels and the picture count as clicks on the frame.
     for (QLabel* l : frame_->findChildren<QLabel*>())
         l->setAttribute(Qt::WA_TransparentForMouseEvents);

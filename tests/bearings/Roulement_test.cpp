@@ -628,9 +628,7 @@ TEST(Roulement, ReportLinesComeFromTheFieldsAsShown) {
 TEST(Roulement, PrintsTheReportReadBackFromPdf) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
-                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
-                            : dir.filePath("roulement.pdf");
+    const QString pdf = reportPdfPath(dir, "roulement.pdf");
     Roulement w;
     w.show();
     enterWorkedExample(&w);

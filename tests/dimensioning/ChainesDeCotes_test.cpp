@@ -215,9 +215,7 @@ TEST(ChainesDeCotes, OutOfRangeEntryShowsOneMessageAndKeepsResults) {
 TEST(ChainesDeCotes, PrintsOnePagePerCopyAndComesBackToScreen) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
-                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
-                            : dir.filePath("chaines.pdf");
+    const QString pdf = reportPdfPath(dir, "chaines.pdf");
     ChainesDeCotes w;
     w.show();
     set(&w, "TextJe1A", "50");

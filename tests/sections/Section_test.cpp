@@ -456,9 +456,7 @@ TEST(Section, MissingOrUnreadableDrawingKeepsThePreviousOne) {
 TEST(Section, PrintsTheWindowImageAndComesBackToScreen) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
-                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
-                            : dir.filePath("section.pdf");
+    const QString pdf = reportPdfPath(dir, "section.pdf");
     Section w;
     w.show();
     choose(&w, "Trapèze");

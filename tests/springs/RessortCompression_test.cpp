@@ -373,9 +373,7 @@ TEST(RessortCompression, DecimalSeparatorOfTheEngine) {
 TEST(RessortCompression, PrintsTheWindowOnePagePerCopyAndRestores) {
     LocaleScope locale("fr_FR");
     QTemporaryDir dir;
-    const QString pdf = qEnvironmentVariableIsSet("TORVEL_KEEP_PDF")
-                            ? qEnvironmentVariable("TORVEL_KEEP_PDF")
-                            : dir.filePath("ressort.pdf");
+    const QString pdf = reportPdfPath(dir, "ressort.pdf");
     RessortCompression w;
     w.show();
     enterExample(&w);

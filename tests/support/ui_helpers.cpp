@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -111,6 +112,11 @@ QStringList answerPrintDialog(const std::function<void()>& action, const QString
     action();
     timer.stop();
     return texts;
+}
+
+QString reportPdfPath(const QTemporaryDir& dir, const QString& name) {
+    return qEnvironmentVariableIsSet("TORVEL_KEEP_PDF") ? qEnvironmentVariable("TORVEL_KEEP_PDF")
+                                                        : dir.filePath(name);
 }
 
 QString pdfText(const QString& pdfPath) {

@@ -10,6 +10,7 @@
 
 class QWidget;
 class QLineEdit;
+class QTemporaryDir;
 
 // Lets GoogleTest print Qt texts in its failure messages.
 QT_BEGIN_NAMESPACE
@@ -55,6 +56,9 @@ BoxLook lastBoxLook();
 // Message boxes raised meanwhile are caught and returned.
 QStringList answerPrintDialog(const std::function<void()>& action, const QString& pdfPath,
                               int copies = 1);
+
+// Where a test prints its report: in `dir`, or at $TORVEL_KEEP_PDF to look at it.
+QString reportPdfPath(const QTemporaryDir& dir, const QString& name);
 
 // Text of a PDF read back with pdftotext (ligatures folded), and its page count.
 QString pdfText(const QString& pdfPath);
