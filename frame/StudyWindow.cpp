@@ -210,7 +210,8 @@ QLineEdit* StudyWindow::addEdit(QWidget* parent, const QString& name, const QStr
     return edit;
 }
 
-QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& spec) {
+QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& spec,
+                                       QLabel** labelOut) {
     const QString labelName =
         spec.labelName.isEmpty() ? QStringLiteral("Label") + spec.name.mid(4) : spec.labelName;
     QLabel* label = addLabel(parent, labelName, spec.caption, spec.labelLeft, spec.top + 30,
@@ -224,6 +225,7 @@ QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& spec)
     }
     if (spec.role == LabelledBox::Role::Entry) attachNumericFilter(box);
     if (spec.role == LabelledBox::Role::Result) box->setReadOnly(true);
+    if (labelOut) *labelOut = label;
     return box;
 }
 

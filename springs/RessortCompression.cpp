@@ -178,13 +178,20 @@ RessortCompression::RessortCompression(QWidget* parent)
 QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, const char* label,
                                         const char* tip, const char* value, int labelLeft,
                                         int labelWidth, int top, int boxLeft) {
-    const QString field = QString::fromLatin1(name);
-    QLabel* caption = addLabel(group, QStringLiteral("Label") + field.mid(4),
-                               QString::fromUtf8(label), labelLeft, top + 30, labelWidth, 255);
-    QLineEdit* box = addEdit(group, field, QString::fromUtf8(value), boxLeft, top, 1100, 315);
-    box->setToolTip(QString::fromUtf8(tip));
-    caption->setBuddy(box);
-    attachNumericFilter(box);
+    QLabel* caption = nullptr;
+    QLineEdit* box = addLabelledBox(group,
+                                    {.name = QString::fromLatin1(name),
+                                     .caption = QString::fromUtf8(label),
+                                     .labelLeft = labelLeft,
+                                     .labelWidth = labelWidth,
+                                     .boxLeft = boxLeft,
+                                     .boxWidth = 1100,
+                                     .top = top,
+                                     .tip = QString::fromUtf8(tip),
+                                     .tipOn = LabelledBox::Tip::Box,
+                                     .role = LabelledBox::Role::Entry,
+                                     .text = QString::fromUtf8(value)},
+                                    &caption);
     recoloured_ << caption;
     return box;
 }
@@ -192,19 +199,25 @@ QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, cons
 void RessortCompression::addResult(QGroupBox* group, const char* name, const char* label,
                                    const char* tip, int left, int top, const char* value,
                                    int boxWidth) {
-    const QString field = QString::fromLatin1(name);
-    QLabel* caption = addLabel(group, QStringLiteral("Label") + field.mid(4),
-                               QString::fromUtf8(label), left, top + 30, 1950, 255);
-    QLineEdit* box =
-        addEdit(group, field, QString::fromLatin1(value), left + 2000, top, boxWidth, 315);
-    box->setToolTip(QString::fromUtf8(tip));
-    // Results are read and copied, not typed.
-    box->setReadOnly(true);
+    QLabel* caption = nullptr;
+    QLineEdit* box = addLabelledBox(group,
+                                    {.name = QString::fromLatin1(name),
+                                     .caption = QString::fromUtf8(label),
+                                     .labelLeft = left,
+                                     .labelWidth = 1950,
+                                     .boxLeft = left + 2000,
+                                     .boxWidth = boxWidth,
+                                     .top = top,
+                                     .tip = QString::fromUtf8(tip),
+                                     .tipOn = LabelledBox::Tip::Box,
+                                     .role = LabelledBox::Role::Result,
+                                     .text = QString::fromLatin1(value)},
+                                    &caption);
+    // Results are read and copied, not typed; their background is the window's.
     box->installEventFilter(new BaseFollowsWindow(box));
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Window));
     box->setPalette(pal);
-    caption->setBuddy(box);
     recoloured_ << caption << box;
 }
 
