@@ -23,16 +23,13 @@ constexpr int kBoxHeight = 315;
 }  // namespace
 
 ContactOblique::ContactOblique(QWidget* parent)
-    : StudyWindow({.typeName = QStringLiteral("ContactOblique"),
-                   .caption = QStringLiteral("Contacts Obliques"),
+    // clang-format off
+    : StudyWindow({.typeName = QStringLiteral("ContactOblique"), .caption = QStringLiteral("Contacts Obliques"),
                    .captionPrefix = QStringLiteral("Contacts Obliques - Etude "),
-                   .clientWidth = 11600,
-                   .clientHeight = 6900,
-                   .frameWidth = 11000,
-                   .frameHeight = 6400,
-                   .frameCaption = QStringLiteral("Charges Axiales Induites")},
-                  parent),
+                   .clientWidth = 11600, .clientHeight = 6900, .frameWidth = 11000, .frameHeight = 6400,
+                   .frameCaption = QStringLiteral("Charges Axiales Induites")}, parent),
       drawingFolder_(QCoreApplication::applicationDirPath()) {
+    // clang-format on
     QGroupBox* mounting = addGroup(frame(), QStringLiteral("Frame2"),
                                    QStringLiteral("Type de Montage"), 150, 300, 5100, 3950);
     combo_ = new QComboBox(mounting);

@@ -126,6 +126,10 @@ class Run {
     Flow thrustRoller();
     Flow axialWithRadialLoad(const char* message, bool ball);
     bool ratioAboveE(bool& above);
+    // The static factors of the row count, then the dynamic ones that
+    // `dynamic(above)` sets for the side of e that Fa/Fr lies on.
+    template <class Row, class Dynamic>
+    Flow rowFactors(const Row& row, bool oneRow, bool twoRows, Dynamic dynamic);
     Flow manualFactors();
     void common();
 
@@ -176,27 +180,15 @@ Flow Run::radialBall() {
         auto power = [&](const PowerLaw& law, float& dst) {
             return law.c == 0 ? (dst = 0, true) : set(dst, law.c * std::pow(x, law.k));
         };
-        bool above = false;
-        if (oneRow || twoRows) {
-            if (!ratioAboveE(above)) return impossible();
-        }
-        if (oneRow) {
-            s_.Xo = row.xo1;
-            s_.Yo = row.yo1;
-            if (above) {
-                s_.X = row.x1gt;
-                if (!power(row.y1gt, s_.Y)) return impossible();
-            } else {
+        return rowFactors(row, oneRow, twoRows, [&](bool above) {
+            if (oneRow && !above) {
                 s_.X = 1.0f;
                 s_.Y = 0.0f;
+                return true;
             }
-        } else if (twoRows) {
-            s_.Xo = row.xo2;
-            s_.Yo = row.yo2;
-            s_.X = above ? row.x2gt : row.x2le;
-            if (!power(above ? row.y2gt : row.y2le, s_.Y)) return impossible();
-        }
-        return Flow::Go;
+            s_.X = oneRow ? row.x1gt : above ? row.x2gt : row.x2le;
+            return power(oneRow ? row.y1gt : above ? row.y2gt : row.y2le, s_.Y);
+        });
     }
 
     for (const auto& row : largeAngleBallTable()) {
@@ -204,24 +196,24 @@ Flow Run::radialBall() {
         setAngle(leadingNumber(row.angle));
         if (!set(s_.x, i * l_.fa / l_.co)) return impossible();
         s_.e = row.e;
-        bool above = false;
-        if (oneRow || twoRows) {
-            if (!ratioAboveE(above)) return impossible();
-        }
-        if (oneRow) {
-            s_.Xo = row.xo1;
-            s_.Yo = row.yo1;
-            s_.X = above ? row.x1gt : 1.0f;
-            s_.Y = above ? row.y1gt : 0.0f;
-        } else if (twoRows) {
-            s_.Xo = row.xo2;
-            s_.Yo = row.yo2;
-            s_.X = above ? row.x2gt : row.x2le;
-            s_.Y = above ? row.y2gt : row.y2le;
-        }
-        return Flow::Go;
+        return rowFactors(row, oneRow, twoRows, [&](bool above) {
+            s_.X = oneRow ? (above ? row.x1gt : 1.0f) : (above ? row.x2gt : row.x2le);
+            s_.Y = oneRow ? (above ? row.y1gt : 0.0f) : (above ? row.y2gt : row.y2le);
+            return true;
+        });
     }
     return Flow::Go;  // no angle matched: factors unchanged
+}
+
+template <class Row, class Dynamic>
+Flow Run::rowFactors(const Row& row, bool oneRow, bool twoRows, Dynamic dynamic) {
+    if (!oneRow && !twoRows) return Flow::Go;
+    bool above = false;
+    if (!ratioAboveE(above)) return impossible();
+    s_.Xo = oneRow ? row.xo1 : row.xo2;
+    s_.Yo = oneRow ? row.yo1 : row.yo2;
+    if (!dynamic(above)) return impossible();
+    return Flow::Go;
 }
 
 // Radial roller and self-aligning bearings at 5° to 45° (Table of cot α factors).
@@ -498,23 +490,13 @@ Outcome calculateBearing(BearingState& state, const BearingEntries& entries,
 }
 
 BearingEntries bearingEntries(const Fields& f) {
-    return {.fr = f["TextFr"],
-            .fa = f["TextFa"],
-            .co = f["TextCo"],
-            .c = f["TextC"],
-            .n = f["TextN"],
-            .element = f["ComboElement"],
-            .type = f["ComboType"],
-            .angle = f["ComboAngle"],
-            .rows = f["ComboRangées"],
-            .operating = f["ComboFonctionnement"],
-            .reliability = f["ComboFiabilité"],
-            .mode = f["ComboCalcul"],
-            .e = f["Texte"],
-            .x = f["TextX"],
-            .y = f["TextY"],
-            .xo = f["TextXo"],
-            .yo = f["TextYo"]};
+    // clang-format off
+    return {.fr = f["TextFr"], .fa = f["TextFa"], .co = f["TextCo"], .c = f["TextC"], .n = f["TextN"],
+            .element = f["ComboElement"], .type = f["ComboType"], .angle = f["ComboAngle"],
+            .rows = f["ComboRangées"], .operating = f["ComboFonctionnement"],
+            .reliability = f["ComboFiabilité"], .mode = f["ComboCalcul"], .e = f["Texte"],
+            .x = f["TextX"], .y = f["TextY"], .xo = f["TextXo"], .yo = f["TextYo"]};
+    // clang-format on
 }
 
 }  // namespace torvel::bearings

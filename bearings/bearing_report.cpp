@@ -108,29 +108,15 @@ std::optional<ReportLines> bearingReportLines(const BearingReportFields& f, cons
 }
 
 BearingReportFields bearingReportFields(const Fields& f) {
-    return {.reference = f["TextRef"],
-            .element = f["ComboElement"],
-            .type = f["ComboType"],
-            .rows = f["ComboRangées"],
-            .angle = f["ComboAngle"],
-            .operating = f["ComboFonctionnement"],
-            .reliability = f["ComboFiabilité"],
-            .mode = f["ComboCalcul"],
-            .fr = f["TextFr"],
-            .fa = f["TextFa"],
-            .co = f["TextCo"],
-            .c = f["TextC"],
-            .n = f["TextN"],
-            .faFr = f["TextFaFr"],
-            .e = f["Texte"],
-            .xo = f["TextXo"],
-            .yo = f["TextYo"],
-            .x = f["TextX"],
-            .y = f["TextY"],
-            .poSo = f["TextPo"],
-            .p = f["TextP"],
-            .l10 = f["TextL10"],
+    // clang-format off
+    return {.reference = f["TextRef"], .element = f["ComboElement"], .type = f["ComboType"],
+            .rows = f["ComboRangées"], .angle = f["ComboAngle"], .operating = f["ComboFonctionnement"],
+            .reliability = f["ComboFiabilité"], .mode = f["ComboCalcul"], .fr = f["TextFr"],
+            .fa = f["TextFa"], .co = f["TextCo"], .c = f["TextC"], .n = f["TextN"],
+            .faFr = f["TextFaFr"], .e = f["Texte"], .xo = f["TextXo"], .yo = f["TextYo"],
+            .x = f["TextX"], .y = f["TextY"], .poSo = f["TextPo"], .p = f["TextP"], .l10 = f["TextL10"],
             .l10h = f["TextL10H"]};
+    // clang-format on
 }
 
 }  // namespace torvel::bearings

@@ -107,29 +107,19 @@ ReportLines obliqueReportLines(const ObliqueReportFields& f, const std::string& 
 }
 
 ObliqueEntries obliqueEntries(const Fields& f) {
-    return {.faE = f["TextFaE"],
-            .frA = f["TextFrA"],
-            .frB = f["TextFrB"],
-            .eA = f["TexteA"],
-            .eB = f["TexteB"],
-            .yA = f["TextYA"],
-            .yB = f["TextYB"]};
+    // clang-format off
+    return {.faE = f["TextFaE"], .frA = f["TextFrA"], .frB = f["TextFrB"], .eA = f["TexteA"],
+            .eB = f["TexteB"], .yA = f["TextYA"], .yB = f["TextYB"]};
+    // clang-format on
 }
 
 ObliqueReportFields obliqueReportFields(const Fields& f) {
-    return {.reference = f["TextRef"],
-            .mounting = f["Combo1"],
-            .eA = f["TexteA"],
-            .yA = f["TextYA"],
-            .frA = f["TextFrA"],
-            .faE = f["TextFaE"],
-            .eB = f["TexteB"],
-            .yB = f["TextYB"],
-            .frB = f["TextFrB"],
-            .faA = f["TextFaA"],
-            .pA = f["TextPA"],
-            .faB = f["TextFaB"],
+    // clang-format off
+    return {.reference = f["TextRef"], .mounting = f["Combo1"], .eA = f["TexteA"], .yA = f["TextYA"],
+            .frA = f["TextFrA"], .faE = f["TextFaE"], .eB = f["TexteB"], .yB = f["TextYB"],
+            .frB = f["TextFrB"], .faA = f["TextFaA"], .pA = f["TextPA"], .faB = f["TextFaB"],
             .pB = f["TextPB"]};
+    // clang-format on
 }
 
 }  // namespace torvel::bearings

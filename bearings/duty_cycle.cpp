@@ -180,20 +180,17 @@ ReportLines dutyReportLines(const DutyReportFields& f, const DutyState& state,
 }
 
 DutyEntries dutyEntries(const Fields& f, const DutyGrid& grid) {
-    return {
-        .grid = grid, .element = f["Combo1"], .c = f["TextC"], .reliability = f["ComboFiabilité"]};
+    // clang-format off
+    return {.grid = grid, .element = f["Combo1"], .c = f["TextC"], .reliability = f["ComboFiabilité"]};
+    // clang-format on
 }
 
 DutyReportFields dutyReportFields(const Fields& f, const DutyGrid& grid) {
-    return {.reference = f["TextRef"],
-            .element = f["Combo1"],
-            .reliability = f["ComboFiabilité"],
-            .grid = grid,
-            .t = f["TextT"],
-            .n = f["TextN"],
-            .p = f["TextP"],
-            .l10 = f["TextL10"],
+    // clang-format off
+    return {.reference = f["TextRef"], .element = f["Combo1"], .reliability = f["ComboFiabilité"],
+            .grid = grid, .t = f["TextT"], .n = f["TextN"], .p = f["TextP"], .l10 = f["TextL10"],
             .l10h = f["TextL10H"]};
+    // clang-format on
 }
 
 }  // namespace torvel::bearings

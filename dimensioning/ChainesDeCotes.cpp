@@ -24,15 +24,12 @@ QString boxName(bool outer, int chain, const char* part, int row) {
 }  // namespace
 
 ChainesDeCotes::ChainesDeCotes(QWidget* parent)
-    : StudyWindow({.typeName = QStringLiteral("ChainesDeCotes"),
-                   .caption = QStringLiteral("Cotation Fonctionnelle"),
+    // clang-format off
+    : StudyWindow({.typeName = QStringLiteral("ChainesDeCotes"), .caption = QStringLiteral("Cotation Fonctionnelle"),
                    .captionPrefix = QStringLiteral("Cotation Fonctionnelle - Etude "),
-                   .clientWidth = 11370,
-                   .clientHeight = 7605,
-                   .frameWidth = 13000,
-                   .frameHeight = 9700,
-                   .frameCaption = QStringLiteral("Chaîne de cotes")},
-                  parent) {
+                   .clientWidth = 11370, .clientHeight = 7605, .frameWidth = 13000, .frameHeight = 9700,
+                   .frameCaption = QStringLiteral("Chaîne de cotes")}, parent) {
+    // clang-format on
     groups_ << frame();
     QGroupBox* frame2 = addGroup(frame(), QStringLiteral("Frame2"),
                                  QStringLiteral("Calcul du Jeu 1"), 150, 300, 6250, 7400);

@@ -71,15 +71,12 @@ const QList<ResultGroup>& resultGroups() {
 }  // namespace
 
 Section::Section(QWidget* parent)
-    : StudyWindow({.typeName = QStringLiteral("Section"),
-                   .caption = QStringLiteral("Section"),
+    // clang-format off
+    : StudyWindow({.typeName = QStringLiteral("Section"), .caption = QStringLiteral("Section"),
                    .captionPrefix = QStringLiteral("Section - Etude "),
-                   .clientWidth = 11280,
-                   .clientHeight = 8700,
-                   .frameWidth = 10400,
-                   .frameHeight = 9540,
-                   .frameCaption = QStringLiteral("Calcul de Section")},
-                  parent) {
+                   .clientWidth = 11280, .clientHeight = 8700, .frameWidth = 10400, .frameHeight = 9540,
+                   .frameCaption = QStringLiteral("Calcul de Section")}, parent) {
+    // clang-format on
     QList<QWidget*> groups, boxes, labels;
 
     QGroupBox* frame10 = addGroup(frame(), QStringLiteral("Frame10"), QStringLiteral("Référence"),
