@@ -228,6 +228,8 @@ CasVariables::CasVariables(QWidget* parent)
 
     addCalculer(frame(), 1100, 6350, 1800, 450);
     addImprimer(frame(), 3400, 6350, 1800, 450);
+    setTextReport({[this] { return std::optional(reportLines()); },
+                   QString::fromUtf8(torvel::bearings::kMsgPrintFailed)});
     declareInputs({"MSFlexGrid1", "Combo1", "TextC", "ComboFiabilité"});
 }
 
@@ -248,9 +250,4 @@ void CasVariables::calculate() {
 torvel::ReportLines CasVariables::reportLines() const {
     return engine::dutyReportLines(engine::dutyReportFields(readFields(), readGrid()), state_,
                                    toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
-}
-
-void CasVariables::print() {
-    if (!printTextReport([this] { return std::optional(reportLines()); }))
-        attention(QString::fromUtf8(torvel::bearings::kMsgPrintFailed));
 }

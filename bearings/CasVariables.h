@@ -36,7 +36,6 @@ class CasVariables : public torvel::StudyWindow {
     explicit CasVariables(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
-    void print() override;      // BtImprimer_Click
 
     // The report as printed: the grid read again, the boxes' texts, today's date.
     torvel::ReportLines reportLines() const;

@@ -80,6 +80,8 @@ ContactOblique::ContactOblique(QWidget* parent)
     addCalculer(frame(), 5950, 5700, 1800, 450);
     addImprimer(frame(), 8650, 5700, 1800, 450);
     // The mounting changes the drawing and the report, not the calculation.
+    setTextReport({[this] { return std::optional(reportLines()); },
+                   QString::fromUtf8(torvel::bearings::kMsgPrintFailed)});
     declareInputs({"TextFaE", "TextFrA", "TextFrB", "TexteA", "TexteB", "TextYA", "TextYB"});
 }
 
@@ -145,9 +147,4 @@ void ContactOblique::calculate() {
 torvel::ReportLines ContactOblique::reportLines() const {
     return engine::obliqueReportLines(engine::obliqueReportFields(readFields()),
                                       toStd(torvel::shortDate()));
-}
-
-void ContactOblique::print() {
-    if (!printTextReport([this] { return std::optional(reportLines()); }))
-        attention(QString::fromUtf8(torvel::bearings::kMsgPrintFailed));
 }

@@ -18,7 +18,6 @@ class ContactOblique : public torvel::StudyWindow {
     explicit ContactOblique(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
-    void print() override;      // BtImprimer_Click
     void Combo1_Click(const QString& mounting);
 
     // The report as printed: the boxes' texts as they stand, today's date.

@@ -173,6 +173,11 @@ Roulement::Roulement(QWidget* parent)
 
     connect(element, &QComboBox::activated, this, [this] { ComboElement_Click(); });
     connect(calcul, &QComboBox::activated, this, [this] { ComboCalcul_Click(); });
+    setTextReport({[this] {
+                       return bearingReportLines(reportFields(), toStd(torvel::shortDate()),
+                                                 torvel::engineDecimalSeparator());
+                   },
+                   QString::fromUtf8(kMsgPrintFailed), QString::fromUtf8(kMsgReportSpeed)});
     declareInputs({"TextFr", "TextFa", "TextCo", "TextC", "TextN", "ComboElement", "ComboType",
                    "ComboAngle", "ComboRangées", "ComboFonctionnement", "ComboFiabilité",
                    "ComboCalcul", "Texte", "TextX", "TextY", "TextXo", "TextYo"});
@@ -239,18 +244,4 @@ void Roulement::ComboCalcul_Click() {
 void Roulement::calculate() {
     playWithReruns(
         [this] { return calculateBearing(state_, entries(), torvel::engineDecimalSeparator()); });
-}
-
-void Roulement::print() {
-    bool unreadableSpeed = false;
-    const bool printed = printTextReport([&]() -> std::optional<torvel::ReportLines> {
-        auto lines = bearingReportLines(reportFields(), toStd(torvel::shortDate()),
-                                        torvel::engineDecimalSeparator());
-        unreadableSpeed = !lines;
-        return lines;
-    });
-    if (unreadableSpeed)
-        attention(QString::fromUtf8(kMsgReportSpeed));
-    else if (!printed)
-        attention(QString::fromUtf8(kMsgPrintFailed));
 }

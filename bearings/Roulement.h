@@ -17,7 +17,6 @@ class Roulement : public torvel::StudyWindow {
     explicit Roulement(QWidget* parent = nullptr);
 
     void calculate() override;  // BtCalculer_Click
-    void print() override;      // BtImprimer_Click
 
     void ComboElement_Click();
     void ComboCalcul_Click();

@@ -500,6 +500,17 @@ void StudyWindow::restoreScreenAppearance(const QList<QWidget*>& recoloured,
 
 void StudyWindow::print() {
     if (imageReport_) printWindowImage(*imageReport_);
+    if (!textReport_) return;
+    bool built = true;
+    const bool printed = printTextReport([&] {
+        auto lines = textReport_->build();
+        built = lines.has_value();
+        return lines;
+    });
+    if (!built && !textReport_->unbuiltMessage.isEmpty())
+        attention(textReport_->unbuiltMessage);
+    else if (!printed)
+        attention(textReport_->failureMessage);
 }
 
 void StudyWindow::printWindowImage(const ImageReport& report) {

@@ -107,8 +107,7 @@ class StudyWindow : public QWidget {
     QPushButton* addImprimer(QWidget* parent, int left, int top, int width, int height);
 
     virtual void calculate() {}
-    // Prints the window image declared with setImageReport(), if any; text
-    // reports override it.
+    // Prints the report declared with setImageReport() or setTextReport().
     virtual void print();
 
     // Plays an engine outcome back in order: writes results and corrected
@@ -148,6 +147,16 @@ class StudyWindow : public QWidget {
     // nothing, no page is printed and false is returned.
     bool printTextReport(const std::function<std::optional<ReportLines>()>& build);
 
+    // A window printed as a text report declares it once: `build` runs after the
+    // print dialog; when it gives nothing, `unbuiltMessage` is shown (if any) and
+    // nothing prints; when the printer fails, `failureMessage`.
+    struct TextReport {
+        std::function<std::optional<ReportLines>()> build;
+        QString failureMessage;
+        QString unbuiltMessage = {};
+    };
+    void setTextReport(TextReport report) { textReport_ = std::move(report); }
+
     void resizeEvent(QResizeEvent* event) override;
     // Before the window is first shown: the tab order follows the visual order
     // and Frame1 takes its place, without each window asking.
@@ -180,6 +189,7 @@ class StudyWindow : public QWidget {
     QList<QWidget*> results_;
     QLabel* outOfDateLabel_ = nullptr;
     std::optional<ImageReport> imageReport_;
+    std::optional<TextReport> textReport_;
 };
 
 }  // namespace torvel
