@@ -141,12 +141,11 @@ QModelIndex CasVariablesGrid::moveCursor(CursorAction action, Qt::KeyboardModifi
 
 // ---- the window ----
 
-CasVariables::CasVariables(QWidget* parent)
-    // clang-format off
-    : StudyWindow({.typeName = QStringLiteral("CasVariables"), .caption = QStringLiteral("Cas Variables"),
-                   .captionPrefix = QStringLiteral("Cas Variables - Etude "),
-                   .clientWidth = 11550, .clientHeight = 7500, .frameWidth = 10950, .frameHeight = 7000,
-                   .frameCaption = QStringLiteral(
+// clang-format off
+CasVariables::CasVariables(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("CasVariables"),
+        .caption = QStringLiteral("Cas Variables"), .captionPrefix = QStringLiteral("Cas Variables - Etude "),
+        .clientWidth = 11550, .clientHeight = 7500, .frameWidth = 10950, .frameHeight = 7000,
+        .frameCaption = QStringLiteral(
                        "Durée de Vie d'un Element Roulant soumis à des Cas Variables")}, parent) {
     // clang-format on
     const int gridHeight = kRows * kRowHeight + 60;

@@ -22,12 +22,11 @@ constexpr int kBoxHeight = 315;
 
 }  // namespace
 
-ContactOblique::ContactOblique(QWidget* parent)
-    // clang-format off
-    : StudyWindow({.typeName = QStringLiteral("ContactOblique"), .caption = QStringLiteral("Contacts Obliques"),
-                   .captionPrefix = QStringLiteral("Contacts Obliques - Etude "),
-                   .clientWidth = 11600, .clientHeight = 6900, .frameWidth = 11000, .frameHeight = 6400,
-                   .frameCaption = QStringLiteral("Charges Axiales Induites")}, parent),
+// clang-format off
+ContactOblique::ContactOblique(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("ContactOblique"),
+        .caption = QStringLiteral("Contacts Obliques"), .captionPrefix = QStringLiteral("Contacts Obliques - Etude "),
+        .clientWidth = 11600, .clientHeight = 6900, .frameWidth = 11000, .frameHeight = 6400,
+        .frameCaption = QStringLiteral("Charges Axiales Induites")}, parent),
       drawingFolder_(QCoreApplication::applicationDirPath()) {
     // clang-format on
     QGroupBox* mounting = addGroup(frame(), QStringLiteral("Frame2"),

@@ -61,12 +61,11 @@ const QString kOperatingDefault =
 
 }  // namespace
 
-Roulement::Roulement(QWidget* parent)
-    // clang-format off
-    : StudyWindow({.typeName = QStringLiteral("Roulement"), .caption = QStringLiteral("Elément Roulant"),
-                   .captionPrefix = QStringLiteral("Elément Roulant - Etude "),
-                   .clientWidth = 11100, .clientHeight = 9100, .frameWidth = 10500, .frameHeight = 8650,
-                   .frameCaption = QStringLiteral("Durée de Vie")}, parent) {
+// clang-format off
+Roulement::Roulement(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Roulement"),
+        .caption = QStringLiteral("Elément Roulant"), .captionPrefix = QStringLiteral("Elément Roulant - Etude "),
+        .clientWidth = 11100, .clientHeight = 9100, .frameWidth = 10500, .frameHeight = 8650,
+        .frameCaption = QStringLiteral("Durée de Vie")}, parent) {
     // clang-format on
     QWidget* f = frame();
     const QString roulement = qs(kRoulement);

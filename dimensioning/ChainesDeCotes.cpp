@@ -23,12 +23,11 @@ QString boxName(bool outer, int chain, const char* part, int row) {
 
 }  // namespace
 
-ChainesDeCotes::ChainesDeCotes(QWidget* parent)
-    // clang-format off
-    : StudyWindow({.typeName = QStringLiteral("ChainesDeCotes"), .caption = QStringLiteral("Cotation Fonctionnelle"),
-                   .captionPrefix = QStringLiteral("Cotation Fonctionnelle - Etude "),
-                   .clientWidth = 11370, .clientHeight = 7605, .frameWidth = 13000, .frameHeight = 9700,
-                   .frameCaption = QStringLiteral("Chaîne de cotes")}, parent) {
+// clang-format off
+ChainesDeCotes::ChainesDeCotes(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("ChainesDeCotes"),
+        .caption = QStringLiteral("Cotation Fonctionnelle"), .captionPrefix = QStringLiteral("Cotation Fonctionnelle - Etude "),
+        .clientWidth = 11370, .clientHeight = 7605, .frameWidth = 13000, .frameHeight = 9700,
+        .frameCaption = QStringLiteral("Chaîne de cotes")}, parent) {
     // clang-format on
     groups_ << frame();
     QGroupBox* frame2 = addGroup(frame(), QStringLiteral("Frame2"),

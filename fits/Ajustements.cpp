@@ -90,11 +90,11 @@ class DiameterFilter : public QObject {
 
 }  // namespace
 
-Ajustements::Ajustements(QWidget* parent)
-    // clang-format off
-    : StudyWindow({.typeName = QStringLiteral("Ajustements"), .caption = QStringLiteral("Ajustements"),
-                   .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 8000,
-                   .frameCaption = QStringLiteral("Ajustements")}, parent) {
+// clang-format off
+Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Ajustements"),
+        .caption = QStringLiteral("Ajustements"),
+        .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 8000,
+        .frameCaption = QStringLiteral("Ajustements")}, parent) {
     // clang-format on
     buildPopup();
     buildFrame2();

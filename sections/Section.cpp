@@ -70,12 +70,11 @@ const QList<ResultGroup>& resultGroups() {
 
 }  // namespace
 
-Section::Section(QWidget* parent)
-    // clang-format off
-    : StudyWindow({.typeName = QStringLiteral("Section"), .caption = QStringLiteral("Section"),
-                   .captionPrefix = QStringLiteral("Section - Etude "),
-                   .clientWidth = 11280, .clientHeight = 8700, .frameWidth = 10400, .frameHeight = 9540,
-                   .frameCaption = QStringLiteral("Calcul de Section")}, parent) {
+// clang-format off
+Section::Section(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Section"),
+        .caption = QStringLiteral("Section"), .captionPrefix = QStringLiteral("Section - Etude "),
+        .clientWidth = 11280, .clientHeight = 8700, .frameWidth = 10400, .frameHeight = 9540,
+        .frameCaption = QStringLiteral("Calcul de Section")}, parent) {
     // clang-format on
     QList<QWidget*> groups, boxes, labels;
 

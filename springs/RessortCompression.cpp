@@ -48,12 +48,11 @@ class BaseFollowsWindow : public QObject {
 
 }  // namespace
 
-RessortCompression::RessortCompression(QWidget* parent)
-    // clang-format off
-    : StudyWindow({.typeName = QStringLiteral("RessortCompression"), .caption = QStringLiteral("Ressort de Compression"),
-                   .captionPrefix = QStringLiteral("RessortCompression - Etude "),
-                   .clientWidth = 11650, .clientHeight = 9400, .frameWidth = 11050, .frameHeight = 10650,
-                   .frameCaption = kFrameCaption}, parent) {
+// clang-format off
+RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("RessortCompression"),
+        .caption = QStringLiteral("Ressort de Compression"), .captionPrefix = QStringLiteral("RessortCompression - Etude "),
+        .clientWidth = 11650, .clientHeight = 9400, .frameWidth = 11050, .frameHeight = 10650,
+        .frameCaption = kFrameCaption}, parent) {
     // clang-format on
     // ---- Données ----
     QGroupBox* frame5 = addGroup(frame(), QStringLiteral("Frame5"), QStringLiteral("Données"), 150,
