@@ -34,4 +34,14 @@ QPixmap splashPicture(const QSize& size, qreal devicePixelRatio) {
     return pixmap;
 }
 
+QPixmap svgPicture(const QString& resource, const QSize& size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return pixmap;
+}
+
 }  // namespace torvel

@@ -15,4 +15,7 @@ QIcon applicationIcon();
 QIcon toolbarIcon(const char* name);  // name of a file under :/icons
 QPixmap splashPicture(const QSize& size, qreal devicePixelRatio);
 
+// An SVG resource drawn on white at `size` pixels.
+QPixmap svgPicture(const QString& resource, const QSize& size);
+
 }  // namespace torvel

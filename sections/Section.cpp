@@ -8,10 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 
+#include "pictures.h"
 #include "twips.h"
 #include "ui_text.h"
 
@@ -190,13 +189,8 @@ QString Section::imagesFolder() {
 QPixmap Section::storedDrawing() {
     static const bool ready = (initSectionResources(), true);
     (void)ready;
-    QPixmap pixmap(torvel::px(kPictureWidth), torvel::px(kPictureHeight));
-    pixmap.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/sections/stored-drawing.svg"));
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    return pixmap;
+    return torvel::svgPicture(QStringLiteral(":/sections/stored-drawing.svg"),
+                              QSize(torvel::px(kPictureWidth), torvel::px(kPictureHeight)));
 }
 
 void Section::applyLayout(const sections::ShapeLayout& layout) {

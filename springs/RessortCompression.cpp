@@ -6,12 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <array>
 #include <string>
 
+#include "pictures.h"
 #include "twips.h"
 #include "ui_text.h"
 
@@ -226,13 +225,8 @@ void RessortCompression::calculate() {
 QPixmap RessortCompression::storedDrawing() {
     static const bool ready = (initSpringResources(), true);
     (void)ready;
-    QPixmap pixmap(torvel::px(kPictureWidth), torvel::px(kPictureHeight));
-    pixmap.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/springs/ressort.svg"));
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    return pixmap;
+    return torvel::svgPicture(QStringLiteral(":/springs/ressort.svg"),
+                              QSize(torvel::px(kPictureWidth), torvel::px(kPictureHeight)));
 }
 
 QString RessortCompression::printCaption() {
