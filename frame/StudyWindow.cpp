@@ -136,27 +136,23 @@ void StudyWindow::layoutFrame() {
     if (W - B < frameW) hScroll_->show();
     coin_->show();
 
+    // Page and line steps, then the maximum; a value outside 16 bits ends the layout.
+    auto setBar = [](QScrollBar* bar, double large, double small, double maximum) {
+        const auto page = toInt16(large);
+        if (!page) return false;
+        const auto line = toInt16(small);
+        if (!line) return false;
+        bar->setPageStep(*page);
+        bar->setSingleStep(*line);
+        const auto max = toInt16(maximum);
+        if (!max) return false;
+        bar->setMaximum(std::max(0, *max));
+        return true;
+    };
     vScroll_->setGeometry(px(W - V), 0, px(V), px(H - V));
-    const auto vLarge = toInt16(outerH * 2.0);
-    if (!vLarge) return;
-    const auto vSmall = toInt16(H);
-    if (!vSmall) return;
-    vScroll_->setPageStep(*vLarge);
-    vScroll_->setSingleStep(*vSmall);
-    const auto vMax = toInt16(frameH - H + 1.4 * B);
-    if (!vMax) return;
-    vScroll_->setMaximum(std::max(0, *vMax));
-
+    if (!setBar(vScroll_, outerH * 2.0, H, frameH - H + 1.4 * B)) return;
     hScroll_->setGeometry(0, px(H - B), px(W - B), px(B));
-    const auto hLarge = toInt16(outerW * 2.0);
-    if (!hLarge) return;
-    const auto hSmall = toInt16(W);
-    if (!hSmall) return;
-    hScroll_->setPageStep(*hLarge);
-    hScroll_->setSingleStep(*hSmall);
-    const auto hMax = toInt16(frameW - W + 1.4 * V);
-    if (!hMax) return;
-    hScroll_->setMaximum(std::max(0, *hMax));
+    if (!setBar(hScroll_, outerW * 2.0, W, frameW - W + 1.4 * V)) return;
 
     coin_->move(px(W - kBar), px(H - kBar));
     coin_->raise();

@@ -261,28 +261,20 @@ QMdiSubWindow* MDIForm1::activeChild() const {
     return windows.isEmpty() ? nullptr : windows.last();
 }
 
-void MDIForm1::cut() {
-    QWidget* w = focusedControl();
-    if (QLineEdit* edit = lineEditOf(w)) {
-        QGuiApplication::clipboard()->clear();
-        QGuiApplication::clipboard()->setText(edit->selectedText());
-        if (!edit->isReadOnly()) edit->insert(QString());
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
-        text->cut();
-    } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
-        rich->cut();
-    }
-}
+void MDIForm1::cut() { transferSelection(true); }
 
-void MDIForm1::copy() {
+void MDIForm1::copy() { transferSelection(false); }
+
+void MDIForm1::transferSelection(bool cut) {
     QWidget* w = focusedControl();
     if (QLineEdit* edit = lineEditOf(w)) {
         QGuiApplication::clipboard()->clear();
         QGuiApplication::clipboard()->setText(edit->selectedText());
+        if (cut && !edit->isReadOnly()) edit->insert(QString());
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
-        text->copy();
+        cut ? text->cut() : text->copy();
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
-        rich->copy();
+        cut ? rich->cut() : rich->copy();
     }
 }
 

@@ -49,6 +49,8 @@ class MDIForm1 : public QMainWindow {
     void addSeparator(QMenu* menu, const QString& name);
     void buildMenus();
     void buildToolbar();
+    // Cut or Copy on the focused field.
+    void transferSelection(bool cut);
     void refreshWindowList();
     void applyToolbarItem();
     QMdiSubWindow* activeChild() const;
