@@ -82,17 +82,23 @@ Roulement::Roulement(QWidget* parent) : StudyWindow({.typeName = QStringLiteral(
 
     QGroupBox* applied = addGroup(f, QStringLiteral("Frame4"), QStringLiteral("Charges Appliquées"),
                                   150, 1700, 5000, 1250);
-    QLineEdit* fr = addField(applied, QStringLiteral("TextFr"), QStringLiteral("Fr (N) ="),
-                             QStringLiteral("ChargeRadiale (N)"), 150, 330, 1400, 2000);
-    QLineEdit* fa = addField(applied, QStringLiteral("TextFa"), QStringLiteral("Fa (N) ="),
-                             QStringLiteral("Charge Axiale (N)"), 150, 780, 1400, 2000);
-
     QGroupBox* ratings = addGroup(f, QStringLiteral("Frame5"), QStringLiteral("Charges de Base"),
                                   5350, 1700, 5000, 1250);
-    QLineEdit* co = addField(ratings, QStringLiteral("TextCo"), QStringLiteral("Co (N) ="),
-                             QStringLiteral("Charge Statique de Base (N)"), 150, 330, 1400, 2000);
-    QLineEdit* c = addField(ratings, QStringLiteral("TextC"), QStringLiteral("C (N) ="),
-                            QStringLiteral("Charge Dynamique de Base (N)"), 150, 780, 1400, 2000);
+    // The four loads are the only boxes that filter keystrokes.
+    const struct {
+        QGroupBox* group;
+        const char *name, *label, *tip;
+        int top;
+    } loads[] = {
+        {applied, "TextFr", "Fr (N) =", "ChargeRadiale (N)", 330},
+        {applied, "TextFa", "Fa (N) =", "Charge Axiale (N)", 780},
+        {ratings, "TextCo", "Co (N) =", "Charge Statique de Base (N)", 330},
+        {ratings, "TextC", "C (N) =", "Charge Dynamique de Base (N)", 780},
+    };
+    for (const auto& load : loads)
+        attachNumericFilter(addField(load.group, QString::fromLatin1(load.name),
+                                     QString::fromUtf8(load.label), QString::fromUtf8(load.tip),
+                                     150, load.top, 1400, 2000));
 
     QGroupBox* speed =
         addGroup(f, QStringLiteral("Frame6"), QStringLiteral("Vitesse"), 150, 3100, 3500, 800);
@@ -153,8 +159,6 @@ Roulement::Roulement(QWidget* parent) : StudyWindow({.typeName = QStringLiteral(
     addReference(ref, 150, 300, 4700, 315);
     addCalculer(f, 5900, 7900, 1800, 500);
     addImprimer(f, 8100, 7900, 1800, 500);
-
-    for (QLineEdit* box : {fr, fa, co, c}) attachNumericFilter(box);
 
     // Texts first, then the lists, as at opening.
     fill(element, toList(elementItems()), roulement);
