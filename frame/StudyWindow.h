@@ -6,8 +6,9 @@
 // keystrokes; reports print on one of two frames (window image or text lines).
 //
 // A study window derives from StudyWindow, builds its controls into frame()
-// with the add* helpers (geometry in twips, relative to the parent), overrides
-// calculate() and print(), and plays its engine's outcome back with play().
+// with the add* helpers (geometry in twips, relative to the parent), declares
+// its inputs and its report, overrides calculate() to read its fields once and
+// play its engine's outcome back. Tab order and first layout come on polish.
 
 #include <QList>
 #include <QString>
@@ -58,7 +59,7 @@ class StudyWindow : public QWidget {
     // resize; a step whose value leaves the 16-bit range of the bars ends it silently.
     void layoutFrame();
 
-    // The numeric keystroke filter: "0123456789." and Backspace pass, Enter keeps
+    // The numeric keystroke filter: "0123456789.," and Backspace pass, Enter keeps
     // the focus, every other typed character is dropped. Pasting is not filtered.
     static void attachNumericFilter(QLineEdit* box);
 
