@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
 
@@ -118,4 +119,19 @@ TEST(OutOfDate, AStoppedRunKeepsTheMarkAndPrintingAsksFirst) {
     EXPECT_TRUE(marked(w.get()));
     EXPECT_TRUE(printAnswering(w.get(), QMessageBox::Yes, &question));
     EXPECT_TRUE(marked(w.get()));
+}
+
+TEST(OutOfDate, AWindowImagePrintsWithoutTheMark) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("section.pdf");
+    auto w = computedStudy("Section");
+    set(w.get(), "Texta", "45");
+    ASSERT_TRUE(marked(w.get()));
+    const QStringList asked = answerPrintDialog([&] { click(w.get(), "BtImprimer"); }, pdf);
+    EXPECT_EQ(asked.size(), 1);  // the question, answered "Oui"
+    const QString printed = pdfText(pdf);
+    EXPECT_TRUE(printed.contains("Calcul de Section")) << printed.toStdString();
+    EXPECT_FALSE(printed.contains("Résultats à recalculer"));
+    EXPECT_TRUE(marked(w.get()));
+    EXPECT_TRUE(grey(w.get(), "TextS"));
 }

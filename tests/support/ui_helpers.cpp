@@ -105,7 +105,11 @@ QStringList answerPrintDialog(const std::function<void()>& action, const QString
             dialog->done(QDialog::Accepted);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             texts << box->text();
-            box->done(QMessageBox::Ok);
+            // A question before printing is answered "Oui".
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                yes->click();
+            else
+                box->done(QMessageBox::Ok);
         }
     });
     timer.start();

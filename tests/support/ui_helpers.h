@@ -53,7 +53,7 @@ BoxLook lastBoxLook();
 
 // Runs `action`, answering the print dialog: with `pdfPath` empty it cancels,
 // otherwise it points the printer at that PDF with `copies` copies and confirms.
-// Message boxes raised meanwhile are caught and returned.
+// Message boxes raised meanwhile are caught and returned; a question says "Oui".
 QStringList answerPrintDialog(const std::function<void()>& action, const QString& pdfPath,
                               int copies = 1);
 
