@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
+#include <string>
 
 using torvel::formatNumber;
 using torvel::leadingNumber;
@@ -23,6 +25,19 @@ TEST(LeadingNumber, ReadsTheNumberATextStartsWith) {
         {"0.0", 0},       {"1e-400", 0},   {"007", 7},     {"3.", 3},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.expected) << c.text;
+}
+
+// Qt sets the C library's LC_NUMERIC from the desktop: on a French one, strtod
+// and printf take "," for the point. The rules must not follow it.
+TEST(LeadingNumber, AFrenchCLocaleChangesNoNumber) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) GTEST_SKIP() << "no French C locale here";
+    EXPECT_DOUBLE_EQ(leadingNumber("1.5"), 1.5);
+    EXPECT_DOUBLE_EQ(leadingNumber("1,5E3"), 1500);
+    EXPECT_DOUBLE_EQ(torvel::plainNumber("2.25"), 2.25);
+    EXPECT_EQ(torvel::formatNumber(1234.5, "### ##0.000#", ','), "1 234,500");
+    EXPECT_EQ(torvel::formatNumber(0.125, "0.00", '.'), "0.13");
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
 TEST(LeadingNumber, HugeExponentGivesInfinityForTheCallerToRefuse) {
