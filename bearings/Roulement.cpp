@@ -183,7 +183,10 @@ Roulement::Roulement(QWidget* parent) : StudyWindow({.typeName = QStringLiteral(
                    QString::fromUtf8(kMsgPrintFailed), QString::fromUtf8(kMsgReportSpeed)});
     declareInputs({"TextFr", "TextFa", "TextCo", "TextC", "TextN", "ComboElement", "ComboType",
                    "ComboAngle", "ComboRangées", "ComboFonctionnement", "ComboFiabilité",
-                   "ComboCalcul", "Texte", "TextX", "TextY", "TextXo", "TextYo"});
+                   "ComboCalcul"});
+    // The factors are entries in "Manuel" only; in "Automatique" the run computes them.
+    declareInputs({"Texte", "TextX", "TextY", "TextXo", "TextYo"},
+                  [this] { return fieldText(QStringLiteral("ComboCalcul")) == qs(kManuel); });
 }
 
 QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, int top, int width) {

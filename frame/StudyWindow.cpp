@@ -360,15 +360,16 @@ void StudyWindow::play(const Outcome& outcome) {
 
 // ---- results out of date ----
 
-void StudyWindow::declareInputs(const QStringList& names) {
+void StudyWindow::declareInputs(const QStringList& names, const std::function<bool()>& readNow) {
+    const auto changed = [this, readNow] { inputChanged(readNow); };
     for (const QString& name : names) {
         QWidget* input = findChild<QWidget*>(name);
         if (auto* combo = qobject_cast<QComboBox*>(input))
-            connect(combo, &QComboBox::currentTextChanged, this, &StudyWindow::inputChanged);
+            connect(combo, &QComboBox::currentTextChanged, this, changed);
         else if (auto* edit = qobject_cast<QLineEdit*>(input))
-            connect(edit, &QLineEdit::textChanged, this, &StudyWindow::inputChanged);
+            connect(edit, &QLineEdit::textChanged, this, changed);
         else if (auto* grid = qobject_cast<QTableWidget*>(input))
-            connect(grid, &QTableWidget::itemChanged, this, &StudyWindow::inputChanged);
+            connect(grid, &QTableWidget::itemChanged, this, changed);
         else
             qCritical("%s: no input named %s", qPrintable(objectName()), qPrintable(name));
     }
@@ -382,8 +383,8 @@ void StudyWindow::declareInputs(const QStringList& names) {
     }
 }
 
-void StudyWindow::inputChanged() {
-    if (computed_ && !playing_) setOutOfDate(true);
+void StudyWindow::inputChanged(const std::function<bool()>& readNow) {
+    if (computed_ && !playing_ && (!readNow || readNow())) setOutOfDate(true);
 }
 
 void StudyWindow::setOutOfDate(bool outOfDate) {

@@ -121,8 +121,9 @@ class StudyWindow : public QWidget {
     // change to one of them (typed, pasted, chosen, or written by the window
     // itself) greys the results and shows LabelPerime until the next run that
     // writes its results; "Imprimer" then asks first. Writes made while an
-    // outcome is played back do not count.
-    void declareInputs(const QStringList& names);
+    // outcome is played back do not count, nor changes while `readNow` (when
+    // given) says the calculation does not read those controls.
+    void declareInputs(const QStringList& names, const std::function<bool()>& readNow = {});
     bool resultsOutOfDate() const { return outOfDate_; }
     void attention(const QString& text);
 
@@ -166,7 +167,7 @@ class StudyWindow : public QWidget {
 
   private:
     void updateCaption();
-    void inputChanged();
+    void inputChanged(const std::function<bool()>& readNow);
     void setOutOfDate(bool outOfDate);
     void showResultsGrey(bool grey);
     void placeOutOfDateLabel();

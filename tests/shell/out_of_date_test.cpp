@@ -98,6 +98,10 @@ TEST(OutOfDate, AChangedInputGreysTheResultsUntilTheNextRun) {
     auto oblique = computedStudy("ContactOblique");
     child<QComboBox>(oblique.get(), "Combo1")->setCurrentIndex(1);
     EXPECT_FALSE(marked(oblique.get()));
+    // In "Automatique" the factor boxes are results: typing there is no entry.
+    auto bearing = computedStudy("Roulement");
+    set(bearing.get(), "Texte", "0.5");
+    EXPECT_FALSE(marked(bearing.get()));
 }
 
 TEST(OutOfDate, AStoppedRunKeepsTheMarkAndPrintingAsksFirst) {
