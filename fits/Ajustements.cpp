@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,26 +60,11 @@ class DiameterFilter : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-                return false;
-            // Tab and Shift+Tab move the focus on; they type nothing.
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
-            const QString text = key->text();
-            if (text.isEmpty() || key->key() == Qt::Key_Backspace) return false;
-            if (text.at(0).unicode() == 0x7f) return false;  // Delete types nothing
-            if (torvel::isNumericText(text)) return false;
-            onDiscard_();
-            return true;
-        }
-        if (event->type() == QEvent::InputMethod) {
-            const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-            if (commit.isEmpty() || torvel::isNumericText(commit)) return false;
-            onDiscard_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
+        const QString text = torvel::typedText(event);
+        if (text.isEmpty() || torvel::isNumericText(text))
+            return QObject::eventFilter(watched, event);
+        onDiscard_();
+        return true;
     }
 
   private:

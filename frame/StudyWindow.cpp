@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -49,23 +47,11 @@ class NumericFilter : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            // Shortcuts (Ctrl+V and the like) and keys that type nothing pass.
-            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-                return false;
-            const QString text = key->text();
-            if (text.isEmpty()) return false;
-            if (key->key() == Qt::Key_Backspace) return false;
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return false;
-            if (text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f) return false;
-            return !torvel::isNumericText(text);
-        }
-        if (event->type() == QEvent::InputMethod) {
-            auto* im = static_cast<QInputMethodEvent*>(event);
-            return !im->commitString().isEmpty() && !torvel::isNumericText(im->commitString());
-        }
-        return QObject::eventFilter(watched, event);
+        const QString text = torvel::typedText(event);
+        // Keys that type nothing, and Enter and the other control keys, pass.
+        if (text.isEmpty() || text.at(0).unicode() < 0x20)
+            return QObject::eventFilter(watched, event);
+        return !torvel::isNumericText(text);
     }
 };
 
@@ -206,21 +192,22 @@ QLineEdit* StudyWindow::addEdit(QWidget* parent, const QString& name, const QStr
     return edit;
 }
 
-QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& spec,
+QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& layout,
                                        QLabel** labelOut) {
-    const QString labelName =
-        spec.labelName.isEmpty() ? QStringLiteral("Label") + spec.name.mid(4) : spec.labelName;
-    QLabel* label = addLabel(parent, labelName, spec.caption, spec.labelLeft, spec.top + 30,
-                             spec.labelWidth, spec.labelHeight);
-    QLineEdit* box = addEdit(parent, spec.name, spec.text, spec.boxLeft, spec.top, spec.boxWidth,
-                             spec.boxHeight);
+    const QString labelName = layout.labelName.isEmpty()
+                                  ? QStringLiteral("Label") + layout.name.mid(4)
+                                  : layout.labelName;
+    QLabel* label = addLabel(parent, labelName, layout.caption, layout.labelLeft, layout.top + 30,
+                             layout.labelWidth, layout.labelHeight);
+    QLineEdit* box = addEdit(parent, layout.name, layout.text, layout.boxLeft, layout.top,
+                             layout.boxWidth, layout.boxHeight);
     label->setBuddy(box);
-    if (!spec.tip.isEmpty()) {
-        if (spec.tipOn != LabelledBox::Tip::Box) label->setToolTip(spec.tip);
-        if (spec.tipOn != LabelledBox::Tip::Label) box->setToolTip(spec.tip);
+    if (!layout.tip.isEmpty()) {
+        if (layout.tipOn != LabelledBox::Tip::Box) label->setToolTip(layout.tip);
+        if (layout.tipOn != LabelledBox::Tip::Label) box->setToolTip(layout.tip);
     }
-    if (spec.role == LabelledBox::Role::Entry) attachNumericFilter(box);
-    if (spec.role == LabelledBox::Role::Result) box->setReadOnly(true);
+    if (layout.role == LabelledBox::Role::Entry) attachNumericFilter(box);
+    if (layout.role == LabelledBox::Role::Result) box->setReadOnly(true);
     if (labelOut) *labelOut = label;
     return box;
 }

@@ -95,7 +95,7 @@ class StudyWindow : public QWidget {
         QString labelName = {};
         int labelHeight = 255, boxHeight = 315;
     };
-    QLineEdit* addLabelledBox(QWidget* parent, const LabelledBox& spec, QLabel** label = nullptr);
+    QLineEdit* addLabelledBox(QWidget* parent, const LabelledBox& layout, QLabel** label = nullptr);
     // The text a named box, list or label of the window shows ("" for none).
     QString fieldText(const QString& name) const;
     // Every named box and list of the window, read once.

@@ -1,6 +1,8 @@
 #include "ui_text.h"
 
 #include <QDate>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTime>
@@ -28,6 +30,26 @@ QString displayNumber(double value, const char* pattern) {
 }
 
 double readNumber(const QString& text) { return leadingNumber(text.toStdString()); }
+
+QString typedText(QEvent* event) {
+    if (event->type() == QEvent::InputMethod)
+        return static_cast<QInputMethodEvent*>(event)->commitString();
+    if (event->type() != QEvent::KeyPress) return {};
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+    switch (key->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            return {};
+        default:
+            break;
+    }
+    const QString text = key->text();
+    if (!text.isEmpty() && text.at(0).unicode() == 0x7f) return {};  // Delete on some layouts
+    return text;
+}
 
 bool isNumericText(const QString& text) {
     return std::all_of(text.begin(), text.end(),

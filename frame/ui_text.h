@@ -9,6 +9,8 @@
 class QWidget;
 class QLineEdit;
 
+class QEvent;
+
 namespace torvel {
 
 // The decimal separator of the user's locale (QLocale(), which follows the system).
@@ -26,6 +28,11 @@ double readNumber(const QString& text);
 
 // True when every character is one the numeric boxes accept: a digit, "." or ",".
 bool isNumericText(const QString& text);
+
+// What a key press or an input-method commit would type into a box; empty for a
+// shortcut (Ctrl, Alt, Meta), Tab, Backspace, Delete, a key that types nothing,
+// and any other event. Enter types "\r".
+QString typedText(QEvent* event);
 
 // Today's date and the time now in the locale's short forms.
 QString shortDate();
