@@ -82,6 +82,7 @@ ContactOblique::ContactOblique(QWidget* parent) : StudyWindow({.typeName = QStri
     setTextReport({[this] { return std::optional(reportLines()); },
                    QString::fromUtf8(torvel::bearings::kMsgPrintFailed)});
     declareInputs({"TextFaE", "TextFrA", "TextFrB", "TexteA", "TexteB", "TextYA", "TextYB"});
+    keepInputs({"Combo1"});
 }
 
 // One bearing's four groups, numbered from `number`: applied radial load,

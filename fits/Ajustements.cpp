@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -96,6 +97,67 @@ Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLite
     setFocusSink(recupCurseur_);
 
     Form_Load();
+    keepTiles();
+}
+
+// A study file keeps the diameter, the list and the tiles of each side the user
+// chose; opening makes the same choices again, the list's or the tiles' clicks.
+void Ajustements::keepTiles() {
+    static const QString kList = QStringLiteral("ComboAjustementsUsuels");
+    static const QString kDiameter = QStringLiteral("Diametre");
+    auto key = [](Side side, const char* what) {
+        return QString::fromLatin1(side == Side::Hole ? "Alesage" : "Arbre") +
+               QString::fromLatin1(what);
+    };
+    KeptState kept;
+    kept.save = [this, key] {
+        QJsonObject o;
+        o[kDiameter] = diametre_->text();
+        o[kList] = usualFits_->currentText();
+        for (Side side : {Side::Hole, Side::Shaft}) {
+            const bool chosen = fields(side).chosen;
+            const SideSelection& s = state().side(side);
+            o[key(side, "Lettre")] = chosen ? torvel::fromStd(s.Lettre) : QString();
+            o[key(side, "Qualite")] = chosen ? torvel::fromStd(s.Qualite) : QString();
+        }
+        return o;
+    };
+    kept.check = [key](const QJsonObject& o) -> QString {
+        for (Side side : {Side::Hole, Side::Shaft}) {
+            const QString letter = o.value(key(side, "Lettre")).toString();
+            const QString grade = o.value(key(side, "Qualite")).toString();
+            if (letter.isEmpty() && grade.isEmpty()) continue;
+            bool number = false;
+            const int g = grade.toInt(&number);
+            if (torvel::fits::letterTileIndex(side, torvel::toStd(letter)) < 0 || !number ||
+                grade != QString::number(g) || torvel::fits::gradeTileIndex(side, g) < 0)
+                return QStringLiteral("%1 « %2 » ne désigne pas une classe de tolérance")
+                    .arg(side == Side::Hole ? QStringLiteral("l'alésage")
+                                            : QStringLiteral("l'arbre"),
+                         letter + grade);
+        }
+        return {};
+    };
+    kept.restore = [this, key](const QJsonObject& o) {
+        diametre_->setText(o.value(kDiameter).toString());
+        if (const int fit = usualFits_->findText(o.value(kList).toString()); fit > 0) {
+            usualFits_->setCurrentIndex(fit);
+            usualFitChosen(fit);
+            return;
+        }
+        for (Side side : {Side::Hole, Side::Shaft}) {
+            const std::string letter = torvel::toStd(o.value(key(side, "Lettre")).toString());
+            if (letter.empty()) continue;
+            const int grade = o.value(key(side, "Qualite")).toString().toInt();
+            // Clicked as a user would: a tile the diameter does not offer stays unclicked.
+            const int letterTile = torvel::fits::letterTileIndex(side, letter);
+            if (letterStrip(side)->tile(letterTile)->isEnabled()) letterClicked(side, letterTile);
+            const int gradeTile = torvel::fits::gradeTileIndex(side, grade);
+            if (gradeStrip(side)->tile(gradeTile)->isEnabled()) gradeClicked(side, gradeTile);
+        }
+    };
+    setKeptState(std::move(kept));
+    connect(diametre_, &QLineEdit::textChanged, this, [this] { keptStateChanged(); });
 }
 
 void Ajustements::buildPopup() {
@@ -373,6 +435,7 @@ void Ajustements::Choix_Qualites(Side side) {
 }
 
 void Ajustements::finishClick(Side side) {
+    fields(side).chosen = true;
     SideSelection& s = state().side(side);
     s.Classe = torvel::fits::classKey(side, s.Lettre, std::stoi(s.Qualite));
     fields(side).name->setText(torvel::fromStd(s.Classe));
@@ -381,6 +444,7 @@ void Ajustements::finishClick(Side side) {
     Ecarts(Side::Shaft);
     Affiche(Side::Shaft);
     drawZones(true);
+    keptStateChanged();
 }
 
 // Ecarts_Al / Ecarts_Ar. A class the window does not offer at this diameter

@@ -35,7 +35,8 @@ class Ajustements : public torvel::StudyWindow {
         QLabel* min = nullptr;
         torvel::fits::TileStrip* letters = nullptr;
         torvel::fits::TileStrip* grades = nullptr;
-        bool shown = true;  // its values are in black, not hidden by a diameter change
+        bool shown = true;    // its values are in black, not hidden by a diameter change
+        bool chosen = false;  // a tile of the side was clicked in this window
     };
 
     void buildPopup();
@@ -43,6 +44,7 @@ class Ajustements : public torvel::StudyWindow {
     void buildToolbars();
     void buildUsualFits();
     void buildZones();
+    void keepTiles();
     void Form_Load();
 
     void Diametre_Change();

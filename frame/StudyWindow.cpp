@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -253,17 +254,14 @@ QPushButton* StudyWindow::addButton(QWidget* parent, const QString& name, const 
 QLineEdit* StudyWindow::addReference(QWidget* parent, int left, int top, int width, int height) {
     reference_ = addEdit(parent, QStringLiteral("TextRef"), QString(), left, top, width, height);
     reference_->installEventFilter(this);
+    connect(reference_, &QLineEdit::textChanged, this, &StudyWindow::keptInputsChanged);
     return reference_;
 }
 
 QPushButton* StudyWindow::addCalculer(QWidget* parent, int left, int top, int width, int height) {
     calculer_ = addButton(parent, QStringLiteral("BtCalculer"), QStringLiteral("Calculer"), left,
                           top, width, height);
-    connect(calculer_, &QPushButton::clicked, this, [this] {
-        calculate();
-        if (imageReport_ && inPrintAppearance())
-            restoreScreenAppearance(imageReport_->recoloured, imageReport_->hidden);
-    });
+    connect(calculer_, &QPushButton::clicked, this, &StudyWindow::calculateAsButton);
     return calculer_;
 }
 
@@ -300,12 +298,21 @@ void StudyWindow::orderTabsVisually() {
 
 void StudyWindow::attention(const QString& text) { showAttention(this, text); }
 
+void StudyWindow::calculateAsButton() {
+    if (!calculer_) return;
+    shownMessages_.clear();
+    calculate();
+    if (imageReport_ && inPrintAppearance())
+        restoreScreenAppearance(imageReport_->recoloured, imageReport_->hidden);
+}
+
 void StudyWindow::play(const Outcome& outcome) {
     playing_ = true;
     bool wrote = false, stopped = false;
     for (const Step& step : outcome.steps()) {
         if (step.kind == Step::Kind::Warning || step.kind == Step::Kind::Stop) {
             stopped = stopped || step.kind == Step::Kind::Stop;
+            shownMessages_ << fromStd(step.text);
             attention(fromStd(step.text));
             continue;
         }
@@ -347,19 +354,22 @@ void StudyWindow::play(const Outcome& outcome) {
 
 // ---- results out of date ----
 
+void StudyWindow::onInputChange(const QString& name, const std::function<void()>& changed) {
+    QWidget* input = findChild<QWidget*>(name);
+    if (auto* combo = qobject_cast<QComboBox*>(input))
+        connect(combo, &QComboBox::currentTextChanged, this, changed);
+    else if (auto* edit = qobject_cast<QLineEdit*>(input))
+        connect(edit, &QLineEdit::textChanged, this, changed);
+    else if (auto* grid = qobject_cast<QTableWidget*>(input))
+        connect(grid, &QTableWidget::itemChanged, this, changed);
+    else
+        qCritical("%s: no input named %s", qPrintable(objectName()), qPrintable(name));
+}
+
 void StudyWindow::declareInputs(const QStringList& names, const std::function<bool()>& readNow) {
-    const auto changed = [this, readNow] { inputChanged(readNow); };
-    for (const QString& name : names) {
-        QWidget* input = findChild<QWidget*>(name);
-        if (auto* combo = qobject_cast<QComboBox*>(input))
-            connect(combo, &QComboBox::currentTextChanged, this, changed);
-        else if (auto* edit = qobject_cast<QLineEdit*>(input))
-            connect(edit, &QLineEdit::textChanged, this, changed);
-        else if (auto* grid = qobject_cast<QTableWidget*>(input))
-            connect(grid, &QTableWidget::itemChanged, this, changed);
-        else
-            qCritical("%s: no input named %s", qPrintable(objectName()), qPrintable(name));
-    }
+    keepInputs(names);
+    for (const QString& name : names)
+        onInputChange(name, [this, readNow] { inputChanged(readNow); });
     if (!outOfDateLabel_ && calculer_) {
         outOfDateLabel_ =
             new QLabel(QStringLiteral("Résultats à recalculer"), calculer_->parentWidget());

@@ -10,6 +10,7 @@
 // its inputs and its report, overrides calculate() to read its fields once and
 // play its engine's outcome back. Tab order and first layout come on polish.
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -70,6 +71,29 @@ class StudyWindow : public QWidget {
     // order: group by group, top to bottom, left to right.
     void orderTabsVisually();
 
+    // What a study file keeps: every declared or kept input as typed or chosen,
+    // by control name (a grid as rows of its editable cells), and the window's
+    // own state. The reference is apart.
+    QJsonObject keptInputs() const;
+    // Why `inputs` cannot be put back into this window, "" when they can: each
+    // kept name present with the kind of its control and no other name, each
+    // choice of a list that offers only its items offered, the window's state sound.
+    QString checkKeptInputs(const QJsonObject& inputs) const;
+    // Puts checked inputs back as a user would choose and type them, the lists
+    // first (a list refills the lists after it), then computes as "Calculer" does.
+    void restoreKeptInputs(const QString& reference, const QJsonObject& inputs);
+    // Results shown that no longer match the inputs; results ever written.
+    bool resultsOutOfDate() const { return outOfDate_; }
+    bool resultsComputed() const { return computed_; }
+    // Runs "Calculer" as its button does (nothing for a window without one).
+    void calculateAsButton();
+    // The messages the last calculation showed, in order.
+    const QStringList& shownMessages() const { return shownMessages_; }
+
+  signals:
+    // An input a study file keeps, or the reference, has changed.
+    void keptInputsChanged();
+
   protected:
     // Controls at twip positions relative to their parent.
     QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& title, int left,
@@ -124,8 +148,20 @@ class StudyWindow : public QWidget {
     // outcome is played back do not count, nor changes while `readNow` (when
     // given) says the calculation does not read those controls.
     void declareInputs(const QStringList& names, const std::function<bool()>& readNow = {});
-    bool resultsOutOfDate() const { return outOfDate_; }
     void attention(const QString& text);
+
+    // Inputs a study file keeps though the calculation does not read them.
+    void keepInputs(const QStringList& names);
+    // A window's state that is not in its boxes and lists (the fits tiles):
+    // named texts given to a study file, checked and put back in place of the
+    // calculation. The window calls keptStateChanged() when it changes.
+    struct KeptState {
+        std::function<QJsonObject()> save;
+        std::function<QString(const QJsonObject&)> check;
+        std::function<void(const QJsonObject&)> restore;
+    };
+    void setKeptState(KeptState state) { keptState_ = std::move(state); }
+    void keptStateChanged() { emit keptInputsChanged(); }
 
     // Window-image report: for each copy chosen in the print dialog, recolour
     // the window, Frame1 and `recoloured` with the print background, hide the
@@ -167,6 +203,7 @@ class StudyWindow : public QWidget {
 
   private:
     void updateCaption();
+    void onInputChange(const QString& name, const std::function<void()>& changed);
     void inputChanged(const std::function<bool()>& readNow);
     void setOutOfDate(bool outOfDate);
     void showResultsGrey(bool grey);
@@ -192,6 +229,10 @@ class StudyWindow : public QWidget {
     QLabel* outOfDateLabel_ = nullptr;
     std::optional<ImageReport> imageReport_;
     std::optional<TextReport> textReport_;
+    // Study files: the inputs in their declared order, the window's own state.
+    QStringList kept_;
+    std::optional<KeptState> keptState_;
+    QStringList shownMessages_;
 };
 
 }  // namespace torvel

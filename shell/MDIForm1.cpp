@@ -5,12 +5,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -60,8 +62,16 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
     setCentralWidget(mdi_);
+    buildFileMenu();
     buildMenus();
     buildToolbar();
+    setAcceptDrops(true);
+    fileStatus_ = new QLabel(this);
+    fileStatus_->setObjectName(QStringLiteral("StatusFichier"));
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addWidget(fileStatus_, 1);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MDIForm1::refreshFileState);
+    refreshFileState();
 
     resize(px(kClientWidth), px(kClientHeight) + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -184,6 +194,7 @@ void MDIForm1::buildToolbar() {
         QString name, tooltip;
         const char* icon;
         std::function<void()> clicked;
+        int gapBefore = 0;  // twips
     };
     QList<Button> buttons;
     for (const auto& entry : torvel::studyEntries()) {
@@ -199,16 +210,22 @@ void MDIForm1::buildToolbar() {
                     [] { torvel::launchAccessory(torvel::textEditorCandidates()); }});
     buttons.append({QStringLiteral("BT_Quitter"), QStringLiteral("Quitter"), "quitter.svg",
                     [this] { quit(); }});
+    buttons.append({QStringLiteral("BT_Ouvrir"), QStringLiteral("Ouvrir une étude"), "ouvrir.svg",
+                    [this] { openStudyDialog(); }, kButtonStep / 2});
+    buttons.append({QStringLiteral("BT_Enregistrer"), QStringLiteral("Enregistrer l'étude"),
+                    "enregistrer.svg", [this] { saveActiveStudy(); }});
 
     // The buttons sit at fixed places on a strip as tall as the toolbar.
     auto* strip = new QWidget(toolbar_);
     strip->setObjectName(QStringLiteral("Toolbar1Strip"));
-    const int stripWidth =
+    int stripWidth =
         kButtonFirstLeft + static_cast<int>(buttons.size() - 1) * kButtonStep + kButtonSide + 60;
+    for (const Button& b : buttons) stripWidth += b.gapBefore;
     strip->setFixedSize(px(stripWidth), px(kToolbarHeight) - 6);
     toolbar_->addWidget(strip);
     int left = kButtonFirstLeft;
     for (const Button& b : buttons) {
+        left += b.gapBefore;
         auto* button = new QToolButton(strip);
         button->setObjectName(b.name);
         button->setToolTip(b.tooltip);
@@ -218,23 +235,34 @@ void MDIForm1::buildToolbar() {
         button->setGeometry(torvel::pxRect(left, 30, kButtonSide, kButtonSide));
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, b.clicked);
+        if (b.name == QLatin1String("BT_Enregistrer")) saveButton_ = button;
         left += kButtonStep;
     }
 }
 
 StudyWindow* MDIForm1::study(const QString& type) const { return studies_.value(type); }
 
-StudyWindow* MDIForm1::openStudy(const QString& type) {
+StudyWindow* MDIForm1::openStudy(const QString& type) { return showStudy(type, nullptr); }
+
+// `created`, when given, is a new window of that type to show in place of a new one.
+StudyWindow* MDIForm1::showStudy(const QString& type, StudyWindow* created) {
     StudyWindow* window = studies_.value(type);
     if (!window) {
         const auto* entry = torvel::findStudy(type);
         if (!entry) return nullptr;
-        window = entry->create();
+        window = created ? created : entry->create();
         studies_.insert(type, window);
         QMdiSubWindow* sub = mdi_->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowIcon(windowIcon());
         sub->adjustSize();
+        // Closing a modified study asks first.
+        sub->installEventFilter(this);
+        connect(window, &StudyWindow::keptInputsChanged, this, &MDIForm1::refreshFileState);
+        connect(window, &QObject::destroyed, this, [this, type] {
+            savedState_.remove(type);
+            refreshFileState();
+        });
     }
     auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     sub->show();
@@ -302,22 +330,23 @@ void MDIForm1::applyToolbarItem() {
 }
 
 void MDIForm1::closeActive() {
-    if (QMdiSubWindow* sub = activeChild()) {
-        sub->close();
-        delete sub;
-    }
+    if (QMdiSubWindow* sub = activeChild(); sub && sub->close()) delete sub;
 }
 
 void MDIForm1::closeAll() {
     for (int i = 0; i < 50; ++i) {
         QMdiSubWindow* sub = activeChild();
-        if (!sub) break;
-        sub->close();
+        // A study whose question was answered "Annuler" stays, and so do the others.
+        if (!sub || !sub->close()) break;
         delete sub;
     }
 }
 
-void MDIForm1::quit() { QCoreApplication::exit(0); }
+void MDIForm1::quit() {
+    if (!quitting_ && !settleChanges(openStudies())) return;
+    quitting_ = true;
+    QCoreApplication::exit(0);
+}
 
 void MDIForm1::refreshWindowList() {
     for (QAction* a : windowListActions_) {
@@ -351,4 +380,9 @@ frmAbout* MDIForm1::showAbout() {
     return about_;
 }
 
-MDIForm1::~MDIForm1() { delete about_; }
+MDIForm1::~MDIForm1() {
+    // The studies outlive this class's members while QWidget deletes its children.
+    for (const auto& w : studies_)
+        if (w) w->disconnect(this);
+    delete about_;
+}

@@ -5,10 +5,13 @@
 // the focused field, launch the accessories and end the program.
 
 #include <QHash>
+#include <QJsonObject>
 #include <QMainWindow>
 #include <QPointer>
 
 class QAction;
+class QLabel;
+class QToolButton;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -43,7 +46,42 @@ class MDIForm1 : public QMainWindow {
     // "A Propos": the About window, one instance, shown again if open.
     frmAbout* showAbout();
 
+    // Study files. Opening fills the study's window as a user would and computes;
+    // the window then belongs to the file. Both show the menus' messages and say
+    // whether they succeeded.
+    bool openStudyFile(const QString& path);
+    bool saveActiveStudyAs(const QString& path);
+    // "Enregistrer": to the study's file, else as "Enregistrer sous".
+    bool saveActiveStudy();
+    void openStudyDialog();
+    bool saveActiveStudyAsDialog();
+    torvel::StudyWindow* activeStudy() const;
+    // Belongs to a file and changed since it was opened or saved.
+    bool isModified(const torvel::StudyWindow* window) const;
+    QStringList recentFiles() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void buildFileMenu();
+    void refreshRecentMenu();
+    void setRecentFiles(const QStringList& files);
+    void rememberFile(const QString& path);
+    QString lastFolder() const;
+    void refreshFileState();
+    torvel::StudyWindow* showStudy(const QString& type, torvel::StudyWindow* created);
+    bool saveStudy(torvel::StudyWindow* window, const QString& path);
+    bool saveStudyAsDialog(torvel::StudyWindow* window);
+    // Asks about the modified studies among `windows`: true to go on (saved or
+    // discarded), false when the user cancels or a save fails.
+    bool settleChanges(const QList<torvel::StudyWindow*>& windows);
+    // The open studies in the order they were opened.
+    QList<torvel::StudyWindow*> openStudies() const;
+
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      const QKeySequence& shortcut = {});
     void addSeparator(QMenu* menu, const QString& name);
@@ -62,4 +100,12 @@ class MDIForm1 : public QMainWindow {
     QList<QAction*> windowListActions_;
     QHash<QString, QPointer<torvel::StudyWindow>> studies_;
     QPointer<frmAbout> about_;
+    // Study files: what each study held when last opened or saved, by type.
+    QHash<QString, QJsonObject> savedState_;
+    QAction* saveItem_ = nullptr;
+    QAction* saveAsItem_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QToolButton* saveButton_ = nullptr;
+    QLabel* fileStatus_ = nullptr;
+    bool quitting_ = false;
 };

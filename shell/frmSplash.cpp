@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "MDIForm1.h"
 #include "application.h"
@@ -78,6 +79,8 @@ void frmSplash::handOver() {
     timer_->stop();
     hide();
     main_->show();
+    const QStringList files = std::exchange(filesAtStart_, {});
+    for (const QString& file : files) main_->openStudyFile(file);
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {

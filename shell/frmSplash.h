@@ -4,6 +4,7 @@
 // hidden and hands over to it at the second tick of its countdown, or at once
 // when clicked.
 
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -19,6 +20,8 @@ class frmSplash : public QWidget {
     ~frmSplash() override;
 
     MDIForm1* mainWindow() const { return main_.get(); }
+    // Study files to open once the main window is up (the command line).
+    void openAtStart(const QStringList& files) { filesAtStart_ = files; }
     QTimer* timer() const { return timer_; }
 
   protected:
@@ -32,4 +35,5 @@ class frmSplash : public QWidget {
     QFrame* frame_ = nullptr;
     QLineEdit* countdown_ = nullptr;
     QTimer* timer_ = nullptr;
+    QStringList filesAtStart_;
 };

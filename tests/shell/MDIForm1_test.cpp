@@ -43,15 +43,19 @@ TEST(MDIForm1, MenusAndItemsAsDesigned) {
     EXPECT_EQ(m.windowTitle(), "TORVEL");
     QStringList menus;
     for (QAction* a : m.menuBar()->actions()) menus << a->menu()->objectName() + "|" + a->text();
-    EXPECT_EQ(menus, QStringList({"MNUEdition|&Edition", "MNU_Roulements|&Roulements",
-                                  "MNU_Cotation|Cotation", "MNU_Divers|Divers", "Fenêtre|&Fenêtre",
-                                  "MNU_Outils|?"}));
+    EXPECT_EQ(menus, QStringList({"MNU_Fichier|&Fichier", "MNUEdition|&Edition",
+                                  "MNU_Roulements|&Roulements", "MNU_Cotation|Cotation",
+                                  "MNU_Divers|Divers", "Fenêtre|&Fenêtre", "MNU_Outils|?"}));
     struct Item {
         const char* name;
         const char* caption;
         QKeySequence shortcut;
     };
     const Item items[] = {
+        {"MNU_Ouvrir", "&Ouvrir une étude…", QKeySequence("Ctrl+O")},
+        {"MNU_Enregistrer", "&Enregistrer l'étude", QKeySequence("Ctrl+S")},
+        {"MNU_EnregistrerSous", "Enregistrer l'étude &sous…", QKeySequence("Ctrl+Shift+S")},
+        {"MNU_EffacerRecents", "Effacer la liste", QKeySequence()},
         {"MNU_Couper", "Couper", QKeySequence("Ctrl+X")},
         {"MNU_Copier", "Copier", QKeySequence("Ctrl+C")},
         {"MNU_Coller", "Coller", QKeySequence("Ctrl+V")},
@@ -100,6 +104,8 @@ TEST(MDIForm1, ToolbarButtonsWithTooltipsAndPlaces) {
         {"BT_Calculatrice", 2620, "Calculatrice"},
         {"BT_BlocNotes", 3260, "Bloc Notes"},
         {"BT_Quitter", 3900, "Quitter"},
+        {"BT_Ouvrir", 4860, "Ouvrir une étude"},
+        {"BT_Enregistrer", 5500, "Enregistrer l'étude"},
     };
     for (const auto& b : buttons) {
         auto* button = child<QToolButton>(&m, b.name);

@@ -1,0 +1,46 @@
+#pragma once
+
+// The study file: one study per file, UTF-8 JSON. It names its format and
+// version, the program that wrote it, the study type (the window type), the
+// reference and every input as typed or chosen (a grid as rows of cell texts).
+// Results are never kept: opening computes them again. Reading checks the
+// whole file before anything uses it; the reasons it gives are French, for the
+// message that names the file.
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+
+namespace torvel {
+
+inline constexpr char kStudyFormat[] = "TORVEL-etude";
+inline constexpr int kStudyFormatVersion = 1;
+inline constexpr qint64 kStudyFileMaxBytes = 1024 * 1024;
+inline constexpr char kStudySuffix[] = ".torvel";
+
+struct StudyFile {
+    QString type;        // window type, e.g. "Roulement"
+    QString program;     // "TORVEL 1.4.1"
+    QString reference;   // "" when the study has none
+    QJsonObject inputs;  // control name -> text, or grid -> array of rows of texts
+};
+
+QByteArray studyFileBytes(const StudyFile& study);
+
+// The file's study, or nullopt with the reason in `reason`.
+std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason);
+std::optional<StudyFile> readStudyFile(const QString& path, QString* reason);
+
+// Reads a file of at most kStudyFileMaxBytes: a folder, a missing or unreadable
+// file and a larger one give nullopt and the reason.
+std::optional<QByteArray> readSmallFile(const QString& path, QString* reason);
+
+// Writes `bytes` atomically: the file is whole or unchanged. False with the
+// system's reason when it cannot be written.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* reason);
+
+// An input value is a text or a grid (rows of cell texts).
+bool isGridValue(const QJsonValue& value);
+
+}  // namespace torvel

@@ -1,0 +1,340 @@
+// The main window's study files: the "Fichier" menu, opening and saving, the
+// recent list, the questions before losing changes, the status bar, drops.
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <memory>
+
+#include "MDIForm1.h"
+#include "StudyWindow.h"
+#include "studies.h"
+#include "study_file.h"
+#include "ui_text.h"
+#include "version.h"
+
+using torvel::StudyWindow;
+
+namespace {
+
+constexpr int kRecentCount = 8;
+const QString kRecentKey = QStringLiteral("etudesRecentes");
+const QString kFolderKey = QStringLiteral("dernierDossier");
+
+QSettings settings() { return QSettings(QStringLiteral("TORVEL"), QStringLiteral("TORVEL")); }
+
+QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
+
+QString withSuffix(const QString& path) {
+    const QString suffix = QString::fromLatin1(torvel::kStudySuffix);
+    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+
+// What a study holds that a file keeps: its reference and its inputs.
+QJsonObject heldState(const StudyWindow* w) {
+    QJsonObject o;
+    o[QStringLiteral("reference")] = w->reference() ? w->reference()->text() : QString();
+    o[QStringLiteral("inputs")] = w->keptInputs();
+    return o;
+}
+
+QString typeOf(const StudyWindow* w) { return w->objectName(); }
+
+}  // namespace
+
+void MDIForm1::buildFileMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    file->setObjectName(QStringLiteral("MNU_Fichier"));
+    connect(addItem(file, "MNU_Ouvrir", "&Ouvrir une étude…", QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &MDIForm1::openStudyDialog);
+    saveItem_ = addItem(file, "MNU_Enregistrer", "&Enregistrer l'étude",
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveItem_, &QAction::triggered, this, &MDIForm1::saveActiveStudy);
+    saveAsItem_ = addItem(file, "MNU_EnregistrerSous", "Enregistrer l'étude &sous…",
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAsItem_, &QAction::triggered, this, &MDIForm1::saveActiveStudyAsDialog);
+    file->addSeparator();
+    recentMenu_ = file->addMenu(QStringLiteral("Études &récentes"));
+    recentMenu_->setObjectName(QStringLiteral("MNU_Recents"));
+    refreshRecentMenu();
+}
+
+// ---- recent files and the last folder ----
+
+QStringList MDIForm1::recentFiles() const { return settings().value(kRecentKey).toStringList(); }
+
+void MDIForm1::setRecentFiles(const QStringList& files) {
+    settings().setValue(kRecentKey, files.mid(0, kRecentCount));
+    refreshRecentMenu();
+}
+
+void MDIForm1::rememberFile(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(full);
+    files.prepend(full);
+    setRecentFiles(files);
+    settings().setValue(kFolderKey, QFileInfo(full).absolutePath());
+}
+
+QString MDIForm1::lastFolder() const {
+    const QString folder = settings().value(kFolderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void MDIForm1::refreshRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* a =
+            recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(fileName(path)));
+        a->setObjectName(QStringLiteral("MNU_Recent%1").arg(i + 1));
+        a->setStatusTip(path);
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                torvel::showAttention(
+                    this, QStringLiteral("Le fichier « %1 » n'existe plus.\n"
+                                         "Il est retiré de la liste des études récentes.")
+                              .arg(path));
+                QStringList files = recentFiles();
+                files.removeAll(path);
+                setRecentFiles(files);
+                return;
+            }
+            openStudyFile(path);
+        });
+    }
+    if (!files.isEmpty()) recentMenu_->addSeparator();
+    QAction* clear = recentMenu_->addAction(QStringLiteral("Effacer la liste"));
+    clear->setObjectName(QStringLiteral("MNU_EffacerRecents"));
+    clear->setEnabled(!files.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] { setRecentFiles({}); });
+}
+
+// ---- state shown ----
+
+StudyWindow* MDIForm1::activeStudy() const {
+    QMdiSubWindow* sub = mdi_->activeSubWindow();
+    return sub ? qobject_cast<StudyWindow*>(sub->widget()) : nullptr;
+}
+
+bool MDIForm1::isModified(const StudyWindow* window) const {
+    if (!window || window->windowFilePath().isEmpty()) return false;
+    return heldState(window) != savedState_.value(typeOf(window));
+}
+
+void MDIForm1::refreshFileState() {
+    const StudyWindow* active = activeStudy();
+    for (QAction* a : {saveItem_, saveAsItem_})
+        if (a) a->setEnabled(active != nullptr);
+    if (saveButton_) saveButton_->setEnabled(active != nullptr);
+    if (!fileStatus_) return;
+    if (!active)
+        fileStatus_->clear();
+    else if (active->windowFilePath().isEmpty())
+        fileStatus_->setText(QStringLiteral("Étude non enregistrée"));
+    else
+        fileStatus_->setText(QDir::toNativeSeparators(active->windowFilePath()) +
+                             (isModified(active) ? QStringLiteral(" (modifiée)") : QString()));
+}
+
+// ---- opening ----
+
+void MDIForm1::openStudyDialog() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Ouvrir une étude"), lastFolder(),
+        QStringLiteral("Études TORVEL (*%1)").arg(QString::fromLatin1(torvel::kStudySuffix)));
+    if (!path.isEmpty()) openStudyFile(path);
+}
+
+bool MDIForm1::openStudyFile(const QString& path) {
+    auto refuse = [this, &path](const QString& reason) {
+        torvel::showAttention(this, QStringLiteral("Impossible d'ouvrir l'étude « %1 » :\n%2.")
+                                        .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    };
+    QString reason;
+    const auto file = torvel::readStudyFile(path, &reason);
+    if (!file) return refuse(reason);
+    const auto* entry = torvel::findStudy(file->type);
+    if (!entry) return refuse(QStringLiteral("le type d'étude « %1 » est inconnu").arg(file->type));
+
+    // Checked on the study's window before anything changes: a new one is
+    // dropped unseen when the file does not fit it.
+    StudyWindow* existing = study(file->type);
+    std::unique_ptr<StudyWindow> created(existing ? nullptr : entry->create());
+    StudyWindow* window = existing ? existing : created.get();
+    reason = window->checkKeptInputs(file->inputs);
+    if (reason.isEmpty() && !file->reference.isEmpty() &&
+        (!window->reference() || file->reference.size() > window->reference()->maxLength()))
+        reason = QStringLiteral("la référence ne convient pas à cette étude");
+    if (!reason.isEmpty()) return refuse(reason);
+    if (existing && !settleChanges({existing})) return false;
+
+    window = showStudy(file->type, created.release());
+    window->restoreKeptInputs(file->reference, file->inputs);
+    const QString full = QFileInfo(path).absoluteFilePath();
+    window->setWindowFilePath(full);
+    savedState_.insert(file->type, heldState(window));
+    rememberFile(full);
+    refreshFileState();
+    return true;
+}
+
+// ---- saving ----
+
+bool MDIForm1::saveStudy(StudyWindow* window, const QString& path) {
+    torvel::StudyFile file;
+    file.type = typeOf(window);
+    file.program = QStringLiteral("TORVEL %1").arg(QString::fromLatin1(torvel::kVersion));
+    file.reference = window->reference() ? window->reference()->text() : QString();
+    file.inputs = window->keptInputs();
+    QString reason;
+    if (!torvel::writeFileAtomically(path, torvel::studyFileBytes(file), &reason)) {
+        torvel::showAttention(this,
+                              QStringLiteral("Impossible d'enregistrer l'étude dans « %1 » :\n%2")
+                                  .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    const QString full = QFileInfo(path).absoluteFilePath();
+    window->setWindowFilePath(full);
+    savedState_.insert(file.type, heldState(window));
+    rememberFile(full);
+    refreshFileState();
+    return true;
+}
+
+bool MDIForm1::saveActiveStudyAs(const QString& path) {
+    StudyWindow* window = activeStudy();
+    return window && saveStudy(window, withSuffix(path));
+}
+
+bool MDIForm1::saveActiveStudy() {
+    StudyWindow* window = activeStudy();
+    if (!window) return false;
+    if (window->windowFilePath().isEmpty()) return saveStudyAsDialog(window);
+    return saveStudy(window, window->windowFilePath());
+}
+
+bool MDIForm1::saveActiveStudyAsDialog() {
+    StudyWindow* window = activeStudy();
+    return window && saveStudyAsDialog(window);
+}
+
+bool MDIForm1::saveStudyAsDialog(StudyWindow* window) {
+    QString name = window->reference() ? window->reference()->text().trimmed() : QString();
+    if (name.isEmpty()) {
+        const auto* entry = torvel::findStudy(typeOf(window));
+        name = entry ? QString::fromUtf8(entry->menuText) : typeOf(window);
+    }
+    // A name, not a path: no folder separators.
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString start = window->windowFilePath().isEmpty()
+                              ? QDir(lastFolder()).filePath(withSuffix(name))
+                              : window->windowFilePath();
+    QFileDialog dialog(
+        this, QStringLiteral("Enregistrer l'étude"), start,
+        QStringLiteral("Études TORVEL (*%1)").arg(QString::fromLatin1(torvel::kStudySuffix)));
+    dialog.setObjectName(QStringLiteral("DialogEnregistrer"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromLatin1(torvel::kStudySuffix).mid(1));
+    dialog.selectFile(start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    return saveStudy(window, withSuffix(dialog.selectedFiles().first()));
+}
+
+// ---- questions before losing changes ----
+
+bool MDIForm1::settleChanges(const QList<StudyWindow*>& windows) {
+    QList<StudyWindow*> modified;
+    for (StudyWindow* w : windows)
+        if (isModified(w)) modified << w;
+    if (modified.isEmpty()) return true;
+    QString text;
+    if (modified.size() == 1) {
+        text = QStringLiteral("L'étude « %1 » a été modifiée.")
+                   .arg(fileName(modified.first()->windowFilePath()));
+    } else {
+        text = QStringLiteral("Les études suivantes ont été modifiées :");
+        for (const StudyWindow* w : modified)
+            text += QStringLiteral("\n« %1 »").arg(fileName(w->windowFilePath()));
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Attention"), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setInformativeText(QStringLiteral("Enregistrer les modifications ?"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Yes);
+    const int answer = box.exec();
+    if (answer == QMessageBox::No) return true;
+    if (answer != QMessageBox::Yes) return false;
+    for (StudyWindow* w : modified)
+        if (!saveStudy(w, w->windowFilePath())) return false;
+    return true;
+}
+
+QList<StudyWindow*> MDIForm1::openStudies() const {
+    QList<StudyWindow*> open;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (auto* w = qobject_cast<StudyWindow*>(sub->widget())) open << w;
+    return open;
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && !quitting_) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched)) {
+            auto* window = qobject_cast<StudyWindow*>(sub->widget());
+            if (window && !settleChanges({window})) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    if (!quitting_) {
+        if (!settleChanges(openStudies())) {
+            event->ignore();
+            return;
+        }
+        quitting_ = true;
+    }
+    event->accept();
+}
+
+// ---- files dropped on the window ----
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+}
+
+void MDIForm1::dropEvent(QDropEvent* event) {
+    const auto urls = event->mimeData()->urls();
+    event->acceptProposedAction();
+    for (const QUrl& url : urls)
+        if (url.isLocalFile()) openStudyFile(url.toLocalFile());
+}

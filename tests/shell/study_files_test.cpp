@@ -1,0 +1,457 @@
+// Study files through the main window, as a user keeps and reopens a study:
+// round trips of every study, bad files refused whole, the questions before
+// losing changes, failed saves, the recent list and the command line.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+
+#include "MDIForm1.h"
+#include "StudyWindow.h"
+#include "examples.h"
+#include "fits_selection.h"
+#include "frmSplash.h"
+#include "studies.h"
+#include "ui_helpers.h"
+
+using namespace testing_ui;
+using torvel::StudyWindow;
+
+namespace {
+
+// Every text a study shows, by control name: boxes, lists, labels, grid cells.
+QMap<QString, QString> shownTexts(const QWidget* w) {
+    QMap<QString, QString> texts;
+    for (auto* e : w->findChildren<QLineEdit*>())
+        if (!e->objectName().isEmpty()) texts[e->objectName()] = e->text();
+    for (auto* c : w->findChildren<QComboBox*>()) texts[c->objectName()] = c->currentText();
+    for (auto* l : w->findChildren<QLabel*>())
+        if (!l->objectName().isEmpty()) texts[l->objectName()] = l->text();
+    for (auto* g : w->findChildren<QTableWidget*>())
+        for (int r = 0; r < g->rowCount(); ++r)
+            for (int c = 0; c < g->columnCount(); ++c)
+                texts[QStringLiteral("%1[%2,%3]").arg(g->objectName()).arg(r).arg(c)] =
+                    g->item(r, c)->text();
+    return texts;
+}
+
+QString statusText(MDIForm1& m) { return text(&m, "StatusFichier"); }
+
+// Runs `action` answering every box: a question with `answer`, others with OK.
+// Returns each box's text and informative text.
+QStringList answering(const std::function<void()>& action, QMessageBox::StandardButton answer) {
+    QStringList seen;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        seen << box->text() +
+                    (box->informativeText().isEmpty() ? "" : "|" + box->informativeText());
+        if (box->icon() == QMessageBox::Question)
+            box->button(answer)->click();
+        else
+            box->done(QMessageBox::Ok);
+    });
+    timer.start();
+    action();
+    return seen;
+}
+
+// Quitting ends the application's event loop: it runs inside one, so that the
+// loops of later boxes still run.
+void insideApplicationLoop(const std::function<void()>& act) {
+    QTimer::singleShot(0, [&] {
+        act();
+        QCoreApplication::exit(0);
+    });
+    QCoreApplication::exec();
+}
+
+StudyWindow* openExample(MDIForm1& m, const char* type) {
+    StudyWindow* w = m.openStudy(QString::fromLatin1(type));
+    tools::fillExample(w, *torvel::findStudy(type));
+    catchMessages([&] { w->calculateAsButton(); });
+    return w;
+}
+
+QJsonObject readJson(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return QJsonDocument::fromJson(f.readAll()).object();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+class StudyFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        torvel::fits::resetFitsSelection();
+        showActive(&m);
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    MDIForm1 m;
+};
+
+class StudyFilesInLocale : public ::testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+// Every study of the registry keeps its example: the same entries and results
+// after saving, closing and opening, with no out-of-date mark.
+TEST_P(StudyFilesInLocale, EveryStudyComesBackAsSaved) {
+    const LocaleScope locale(GetParam());
+    QTemporaryDir dir;
+    for (const auto& entry : torvel::studyEntries()) {
+        SCOPED_TRACE(entry.type);
+        torvel::fits::resetFitsSelection();
+        MDIForm1 m;
+        showActive(&m);
+        StudyWindow* w = openExample(m, entry.type);
+        if (auto* grid = w->findChild<QTableWidget*>("MSFlexGrid1")) {
+            grid->item(2, 1)->setText("1800,5");  // a comma stays a comma
+            catchMessages([&] { w->calculateAsButton(); });
+        }
+        const auto before = shownTexts(w);
+        EXPECT_EQ(statusText(m), "Étude non enregistrée");
+        const QString file = dir.filePath(QString::fromLatin1(entry.type));
+        ASSERT_TRUE(m.saveActiveStudyAs(file));
+        EXPECT_EQ(w->windowFilePath(), file + ".torvel");
+        EXPECT_EQ(readJson(file + ".torvel")["study"].toString(), entry.type);
+        m.closeAll();
+        ASSERT_EQ(m.study(entry.type), nullptr);
+
+        EXPECT_EQ(catchMessages([&] { EXPECT_TRUE(m.openStudyFile(file + ".torvel")); }),
+                  QStringList());
+        StudyWindow* again = m.study(entry.type);
+        ASSERT_NE(again, nullptr);
+        EXPECT_EQ(shownTexts(again), before);
+        EXPECT_FALSE(again->resultsOutOfDate());
+        EXPECT_FALSE(m.isModified(again));
+        EXPECT_EQ(statusText(m), file + ".torvel");
+        if (auto* ref = again->reference()) {
+            EXPECT_TRUE(again->windowTitle().endsWith(ref->text()));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, StudyFilesInLocale, ::testing::Values("fr_FR", "en_US"));
+
+// Tiles clicked one by one come back as clicked; the file holds texts, no results.
+TEST_F(StudyFiles, FitsTilesAndTextsOnly) {
+    StudyWindow* w = m.openStudy("Ajustements");
+    set(w, "Diametre", "40");
+    auto* tiles = w->findChild<QLabel*>("Lbl_TB_Cl_Ar_5");  // shaft letter f
+    ASSERT_NE(tiles, nullptr);
+    catchMessages([&] { QTest::mouseClick(tiles, Qt::LeftButton); });
+    const auto before = shownTexts(w);
+    ASSERT_TRUE(m.saveActiveStudyAs(path("fits.torvel")));
+    const QJsonObject inputs = readJson(path("fits.torvel"))["inputs"].toObject();
+    EXPECT_EQ(inputs["Diametre"], "40");
+    EXPECT_EQ(inputs["AlesageLettre"], "");
+    EXPECT_EQ(inputs["ArbreLettre"].toString() + inputs["ArbreQualite"].toString(),
+              text(w, "Aj_Arb"));
+    EXPECT_FALSE(inputs.contains("J_Max"));
+    m.closeAll();
+    torvel::fits::resetFitsSelection();
+    ASSERT_TRUE(m.openStudyFile(path("fits.torvel")));
+    EXPECT_EQ(shownTexts(m.study("Ajustements")), before);
+}
+
+// A damaged or foreign file changes nothing: one message naming the file and
+// what is wrong, no new window, the open study untouched.
+TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
+    StudyWindow* roulement = openExample(m, "Roulement");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("good.torvel")));
+    const QJsonObject good = readJson(path("good.torvel"));
+    set(roulement, "TextFr", "4100");
+    const auto shown = shownTexts(roulement);
+
+    auto edited = [&](const std::function<void(QJsonObject&)>& change) {
+        QJsonObject root = good;
+        change(root);
+        return QJsonDocument(root).toJson();
+    };
+    auto input = [](const char* name, const QJsonValue& value) {
+        return [=](QJsonObject& root) {
+            QJsonObject inputs = root["inputs"].toObject();
+            if (value.isUndefined())
+                inputs.remove(name);
+            else
+                inputs[name] = value;
+            root["inputs"] = inputs;
+        };
+    };
+    const QByteArray fits = edited([](QJsonObject& root) {
+        root["study"] = "Ajustements";
+        root["reference"] = "";
+        root["inputs"] = QJsonObject{{"Diametre", "25"},     {"ComboAjustementsUsuels", ""},
+                                     {"AlesageLettre", "H"}, {"AlesageQualite", "7"},
+                                     {"ArbreLettre", ""},    {"ArbreQualite", ""}};
+    });
+    ASSERT_TRUE(QDir().mkpath(path("dossier.torvel")));
+    struct Case {
+        const char* name;
+        QByteArray bytes;  // empty: the file is not written
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"texte.torvel", "ceci n'est pas du JSON", "n'est pas un document JSON valide"},
+        {"autre.torvel", R"({"name": "autre", "version": 3})", "ce n'est pas une étude TORVEL"},
+        {"futur.torvel", edited([](QJsonObject& r) { r["version"] = 2; }),
+         "créé par une version plus récente de TORVEL"},
+        {"version.torvel", edited([](QJsonObject& r) { r["version"] = "1"; }),
+         "« version » manque ou n'est pas un numéro de version"},
+        {"type.torvel", edited([](QJsonObject& r) { r["study"] = "Turbine"; }),
+         "le type d'étude « Turbine » est inconnu"},
+        {"sansref.torvel", edited([](QJsonObject& r) { r.remove("reference"); }),
+         "« reference » manque ou n'est pas un texte"},
+        {"manque.torvel", edited(input("TextFr", QJsonValue::Undefined)),
+         "le champ « TextFr » manque"},
+        {"nombre.torvel", edited(input("TextFr", 4000)), "« TextFr » n'est ni un texte"},
+        {"tableau.torvel", edited(input("TextFr", QJsonArray{QJsonArray{"1"}})),
+         "le champ « TextFr » n'a pas le type attendu"},
+        {"inconnu.torvel", edited(input("TextZ", "1")), "le champ « TextZ » est inconnu"},
+        {"extra.torvel", edited([](QJsonObject& r) { r["resultats"] = QJsonObject(); }),
+         "le champ « resultats » est inconnu"},
+        {"liste.torvel", edited([&](QJsonObject& r) {
+             r = QJsonDocument::fromJson(fits).object();
+             input("ComboAjustementsUsuels", "H7/z9")(r);
+         }),
+         "la liste « ComboAjustementsUsuels » ne propose pas « H7/z9 »"},
+        {"tuile.torvel", edited([&](QJsonObject& r) {
+             r = QJsonDocument::fromJson(fits).object();
+             input("AlesageQualite", "4")(r);
+         }),
+         "l'alésage « H4 » ne désigne pas une classe de tolérance"},
+        {"gros.torvel", QByteArray(1024 * 1024 + 1, ' '), "le fichier dépasse 1 Mio"},
+        {"dossier.torvel", {}, "c'est un dossier"},
+        {"absent.torvel", {}, "le fichier n'existe pas"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.bytes.isEmpty()) writeBytes(path(c.name), c.bytes);
+        bool opened = true;
+        const QStringList messages = catchMessages([&] { opened = m.openStudyFile(path(c.name)); });
+        EXPECT_FALSE(opened);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].startsWith("Impossible d'ouvrir l'étude « " + path(c.name) + " »"));
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.reason))) << messages[0].toStdString();
+        EXPECT_EQ(lastBoxLook().title, "Attention");
+        EXPECT_EQ(m.mdiArea()->subWindowList().size(), 1);
+        EXPECT_EQ(shownTexts(roulement), shown);
+        EXPECT_EQ(roulement->windowFilePath(), path("good.torvel"));
+    }
+    // An editable list takes back any text, as typed.
+    writeBytes(path("libre.torvel"), edited(input("ComboType", "Ma série")));
+    answering([&] { EXPECT_TRUE(m.openStudyFile(path("libre.torvel"))); }, QMessageBox::No);
+    EXPECT_EQ(text(roulement, "ComboType"), "Ma série");
+}
+
+// Only a study that belongs to a file and was changed asks; each answer does
+// what it says, and a study never saved never asks.
+TEST_F(StudyFiles, ModifiedStudiesAskBeforeTheirChangesAreLost) {
+    enum class Action { Close, Quit, OpenOver };
+    struct Case {
+        Action action;
+        QMessageBox::StandardButton answer;
+        bool gone;   // the changes left the window (closed or replaced)
+        bool saved;  // the file holds the change
+    };
+    const Case cases[] = {
+        {Action::Close, QMessageBox::Cancel, false, false},
+        {Action::Close, QMessageBox::No, true, false},
+        {Action::Close, QMessageBox::Yes, true, true},
+        {Action::Quit, QMessageBox::Cancel, false, false},
+        {Action::Quit, QMessageBox::No, true, false},
+        {Action::Quit, QMessageBox::Yes, true, true},
+        {Action::OpenOver, QMessageBox::Cancel, false, false},
+        {Action::OpenOver, QMessageBox::No, true, false},
+        {Action::OpenOver, QMessageBox::Yes, true, true},
+    };
+    int row = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(row++);
+        MDIForm1 main;
+        showActive(&main);
+        StudyWindow* w = openExample(main, "Roulement");
+        const QString a = path("a.torvel"), b = path("b.torvel");
+        ASSERT_TRUE(main.saveActiveStudyAs(b));
+        ASSERT_TRUE(main.saveActiveStudyAs(a));
+        set(w, "TextFr", "5000");
+        EXPECT_TRUE(main.isModified(w));
+        EXPECT_EQ(statusText(main), a + " (modifiée)");
+
+        std::function<void()> act;
+        if (c.action == Action::Close) act = [&] { main.closeActive(); };
+        if (c.action == Action::Quit) act = [&] { insideApplicationLoop([&] { main.quit(); }); };
+        if (c.action == Action::OpenOver) act = [&] { main.openStudyFile(b); };
+        const QStringList asked = answering(act, c.answer);
+        EXPECT_EQ(asked, QStringList{"L'étude « a.torvel » a été modifiée.|Enregistrer les "
+                                     "modifications ?"});
+        EXPECT_EQ(lastBoxLook().title, "Attention");
+        EXPECT_EQ(readJson(a)["inputs"].toObject()["TextFr"], c.saved ? "5000" : "4000");
+        if (c.action == Action::Close) {
+            EXPECT_EQ(main.study("Roulement") == nullptr, c.gone);
+        } else if (c.action == Action::OpenOver) {
+            EXPECT_EQ(text(w, "TextFr"), c.gone ? "4000" : "5000");
+        } else {  // once quitting went on, closing asks no more
+            EXPECT_EQ(answering([&] { main.closeAll(); }, QMessageBox::Cancel).isEmpty(), c.gone);
+        }
+    }
+
+    // A study never saved closes and quits in silence.
+    StudyWindow* scratch = openExample(m, "Section");
+    set(scratch, "Texta", "50");
+    EXPECT_FALSE(m.isModified(scratch));
+    EXPECT_EQ(answering([&] { insideApplicationLoop([&] { m.quit(); }); }, QMessageBox::Cancel),
+              QStringList());
+}
+
+TEST_F(StudyFiles, QuittingAsksOnceForEveryModifiedStudy) {
+    for (const char* type : {"Roulement", "Section", "ContactOblique"}) {
+        openExample(m, type);
+        ASSERT_TRUE(m.saveActiveStudyAs(path(type)));
+    }
+    set(m.study("Roulement"), "TextFr", "5000");
+    set(m.study("Section"), "Texta", "50");
+    EXPECT_EQ(answering([&] { insideApplicationLoop([&] { m.quit(); }); }, QMessageBox::Cancel),
+              QStringList{"Les études suivantes ont été modifiées :\n« Roulement.torvel »\n"
+                          "« Section.torvel »|Enregistrer les modifications ?"});
+}
+
+// A save that fails says why, leaves the study unsaved and an older file whole.
+TEST_F(StudyFiles, FailedSavesKeepTheOldFile) {
+    openExample(m, "Section");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("old.torvel")));
+    const QByteArray old = readJson(path("old.torvel")).isEmpty() ? QByteArray() : [&] {
+        QFile f(path("old.torvel"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    set(m.study("Section"), "Texta", "50");
+    ASSERT_TRUE(QDir().mkpath(path("dossier.torvel")));
+    writeBytes(path("fichier"), "x");
+
+    // A file size limit stands for a full disk, even for root.
+    auto fullDisk = [&](const std::function<void()>& act) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        act();
+        setrlimit(RLIMIT_FSIZE, &saved);
+    };
+    struct Case {
+        const char* target;
+        bool diskFull;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"old.torvel", true, ""},
+        {"dossier.torvel", false, "un dossier porte ce nom"},
+        {"fichier/dessous.torvel", false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        bool saved = true;
+        auto save = [&] { saved = m.saveActiveStudyAs(path(c.target)); };
+        const QStringList messages = catchMessages([&] { c.diskFull ? fullDisk(save) : save(); });
+        EXPECT_FALSE(saved);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].startsWith("Impossible d'enregistrer l'étude dans « " +
+                                           path(c.target) + " » :\n"));
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.reason)));
+        EXPECT_GT(messages[0].size(), messages[0].indexOf(":\n") + 3) << "no system reason";
+        EXPECT_EQ(m.study("Section")->windowFilePath(), path("old.torvel"));
+        EXPECT_TRUE(m.isModified(m.study("Section")));
+    }
+    QFile f(path("old.torvel"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"fichier", "old.torvel"}));  // no temporary left behind
+
+    if (geteuid() != 0) {  // root writes into read-only folders
+        ASSERT_TRUE(QDir().mkpath(path("lecture")));
+        QFile::setPermissions(path("lecture"), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_EQ(catchMessages([&] { m.saveActiveStudyAs(path("lecture/x")); }).size(), 1);
+    }
+}
+
+// The recent list: newest first, eight at most, a vanished file leaves it.
+TEST_F(StudyFiles, RecentStudiesAndTheSaveItems) {
+    auto* save = m.findChild<QAction*>("MNU_Enregistrer");
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_EQ(statusText(m), "");
+    m.findChild<QAction*>("MNU_EffacerRecents")->trigger();
+    openExample(m, "Section");
+    EXPECT_TRUE(save->isEnabled());
+    for (int i = 1; i <= 9; ++i) ASSERT_TRUE(m.saveActiveStudyAs(path(QString::number(i))));
+    const QStringList recent = m.recentFiles();
+    ASSERT_EQ(recent.size(), 8);
+    EXPECT_EQ(recent.first(), path("9.torvel"));
+    EXPECT_EQ(recent.last(), path("2.torvel"));
+    auto* first = m.findChild<QAction*>("MNU_Recent1");
+    EXPECT_EQ(first->text(), "&1 9.torvel");
+    EXPECT_EQ(first->statusTip(), path("9.torvel"));
+
+    QFile::remove(path("9.torvel"));
+    const QStringList messages = catchMessages([&] { first->trigger(); });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(path("9.torvel")));
+    EXPECT_EQ(m.recentFiles().first(), path("8.torvel"));
+
+    m.findChild<QAction*>("MNU_Recent2")->trigger();  // 7.torvel
+    EXPECT_EQ(m.study("Section")->windowFilePath(), path("7.torvel"));
+    EXPECT_EQ(m.recentFiles().first(), path("7.torvel"));
+    m.findChild<QAction*>("MNU_EffacerRecents")->trigger();
+    EXPECT_TRUE(m.recentFiles().isEmpty());
+    m.closeAll();
+    EXPECT_FALSE(save->isEnabled());
+}
+
+// "torvel a.torvel b.torvel": both open once the main window is up.
+TEST_F(StudyFiles, CommandLineOpensEachFile) {
+    openExample(m, "Roulement");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("a")));
+    openExample(m, "RessortCompression");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("b")));
+    frmSplash splash;
+    splash.openAtStart({path("a.torvel"), path("b.torvel")});
+    splash.show();
+    catchMessages([&] { QTest::mouseClick(child<QWidget>(&splash, "lblTitle"), Qt::LeftButton); });
+    MDIForm1* main = splash.mainWindow();
+    ASSERT_NE(main->study("Roulement"), nullptr);
+    EXPECT_EQ(main->study("Roulement")->windowFilePath(), path("a.torvel"));
+    EXPECT_EQ(main->study("RessortCompression")->windowFilePath(), path("b.torvel"));
+    EXPECT_EQ(text(main->study("RessortCompression"), "TextR"),
+              text(m.study("RessortCompression"), "TextR"));
+}
