@@ -36,7 +36,11 @@ constexpr int kRecentCount = 8;
 const QString kRecentKey = QStringLiteral("etudesRecentes");
 const QString kFolderKey = QStringLiteral("dernierDossier");
 
-QSettings settings() { return QSettings(QStringLiteral("TORVEL"), QStringLiteral("TORVEL")); }
+// One instance for the run: each new one would read the settings file again.
+QSettings& settings() {
+    static QSettings kept(QStringLiteral("TORVEL"), QStringLiteral("TORVEL"));
+    return kept;
+}
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 

@@ -11,6 +11,8 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
@@ -70,6 +72,9 @@ int main(int argc, char** argv) {
     const double beforeMain = sinceProcessStart();
     QElapsedTimer clock;
     clock.start();
+    // The recent studies of this run go to a folder of its own, not the user's.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
     torvel::initApplication(app);
     // Message boxes raised by a calculation are answered at once.
@@ -131,5 +136,27 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak resident memory with %d studies open: %.1f MiB\n",
                 static_cast<int>(m->mdiArea()->subWindowList().size()), usage.ru_maxrss / 1024.0);
+
+    // Study files: saving each study, then opening it into a closed window
+    // (read, fill, compute, repaint).
+    QTemporaryDir files;
+    for (const auto& example : tools::examples()) {
+        torvel::StudyWindow* w = m->study(QString::fromLatin1(example.type));
+        if (!w) continue;
+        m->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
+        const QString path = files.filePath(QString::fromLatin1(example.type) + ".torvel");
+        QElapsedTimer t;
+        t.start();
+        m->saveActiveStudyAs(path);
+        const double save = t.nsecsElapsed() / 1e6;
+        m->closeActive();
+        QApplication::processEvents();
+        t.restart();
+        m->openStudyFile(path);
+        QApplication::processEvents();
+        m->study(QString::fromLatin1(example.type))->repaint();
+        std::printf("%-20s save %7.2f ms   open the file %7.2f ms\n", example.type, save,
+                    t.nsecsElapsed() / 1e6);
+    }
     return 0;
 }

@@ -12,11 +12,23 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/torvel lib/torvel/torvel lib/torvel/images/Montage-X.bmp lib/torvel/images/Profile-U.bmp \
          share/applications/org.torvel.Torvel.desktop share/metainfo/org.torvel.Torvel.metainfo.xml \
-         share/icons/hicolor/scalable/apps/org.torvel.Torvel.svg; do
+         share/icons/hicolor/scalable/apps/org.torvel.Torvel.svg share/mime/packages/org.torvel.Torvel.xml; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/org.torvel.Torvel.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.torvel.Torvel.metainfo.xml" >/dev/null
+grep -q "MimeType=application/x-torvel-etude;" "$prefix/share/applications/org.torvel.Torvel.desktop" ||
+  { echo "the desktop entry does not name the study files' type"; exit 1; }
+
+# A saved study is known by its media type, by name and by content.
+update-mime-database "$prefix/share/mime" >/dev/null 2>&1
+printf '{\n    "format": "TORVEL-etude",\n    "version": 1\n}\n' >"$prefix/Réducteur 3.torvel"
+cp "$prefix/Réducteur 3.torvel" "$prefix/sans-extension"
+for f in "Réducteur 3.torvel" sans-extension; do
+  type="$(XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS="$prefix/share:/usr/share" xdg-mime query filetype "$prefix/$f")"
+  [ "$type" = application/x-torvel-etude ] || { echo "xdg-mime gives \"$type\" for $f"; exit 1; }
+done
+
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/org.torvel.Torvel.metainfo.xml" ||
   { echo "the AppStream data does not name the version $version"; exit 1; }
 
