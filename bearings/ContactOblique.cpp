@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 
 using torvel::fromStd;
 using torvel::toStd;
+
+static void initBearingResources() { Q_INIT_RESOURCE(bearing_window); }
 namespace engine = torvel::bearings;
 
 namespace {
@@ -83,6 +86,14 @@ ContactOblique::ContactOblique(QWidget* parent) : StudyWindow({.typeName = QStri
                    QString::fromUtf8(torvel::bearings::kMsgPrintFailed)});
     declareInputs({"TextFaE", "TextFrA", "TextFrB", "TexteA", "TexteB", "TextYA", "TextYB"});
     keepInputs({"Combo1"});
+    setNoteDrawing({.svg = [this] {
+        static const bool ready = (initBearingResources(), true);
+        (void)ready;
+        const std::string_view file = engine::mountingDrawing(toStd(combo_->currentText()));
+        return file.empty() ? QString()
+                            : QStringLiteral(":/bearings/%1.svg")
+                                  .arg(QFileInfo(fromStd(std::string(file))).completeBaseName());
+    }});
 }
 
 // One bearing's four groups, numbered from `number`: applied radial load,

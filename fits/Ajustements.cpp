@@ -98,6 +98,7 @@ Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLite
 
     Form_Load();
     keepTiles();
+    setNoteDrawing({.painted = zones_});
 }
 
 // A study file keeps the diameter, the list and the tiles of each side the user

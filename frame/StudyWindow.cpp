@@ -274,18 +274,22 @@ QPushButton* StudyWindow::addImprimer(QWidget* parent, int left, int top, int wi
     return imprimer_;
 }
 
+QList<QWidget*> StudyWindow::inReadingOrder(const QWidget* container) {
+    QList<QWidget*> children;
+    for (QObject* o : container->children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) children.append(w);
+    std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
+        const int rowA = a->y() / px(240), rowB = b->y() / px(240);
+        return rowA != rowB ? rowA < rowB : a->x() < b->x();
+    });
+    return children;
+}
+
 void StudyWindow::orderTabsVisually() {
     // Depth first through the group boxes, each level in reading order.
     QList<QWidget*> order;
     std::function<void(QWidget*)> visit = [&](QWidget* container) {
-        QList<QWidget*> children;
-        for (QObject* o : container->children())
-            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) children.append(w);
-        std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
-            const int rowA = a->y() / px(240), rowB = b->y() / px(240);
-            return rowA != rowB ? rowA < rowB : a->x() < b->x();
-        });
-        for (QWidget* w : children) {
+        for (QWidget* w : inReadingOrder(container)) {
             if (qobject_cast<QGroupBox*>(w))
                 visit(w);
             else if (w->focusPolicy() & Qt::TabFocus)
@@ -301,6 +305,7 @@ void StudyWindow::attention(const QString& text) { showAttention(this, text); }
 void StudyWindow::calculateAsButton() {
     if (!calculer_) return;
     shownMessages_.clear();
+    lastWritten_.clear();
     calculate();
     if (imageReport_ && inPrintAppearance())
         restoreScreenAppearance(imageReport_->recoloured, imageReport_->hidden);
@@ -325,6 +330,7 @@ void StudyWindow::play(const Outcome& outcome) {
         }
         if (step.kind == Step::Kind::Write) {
             wrote = true;
+            if (!lastWritten_.contains(target)) lastWritten_.append(target);
             if (!results_.contains(target)) results_.append(target);
         }
         if (step.kind == Step::Kind::Focus) {

@@ -70,6 +70,8 @@ class StudyWindow : public QWidget {
     // Sets the tab order of every focusable control in Frame1 to the visual
     // order: group by group, top to bottom, left to right.
     void orderTabsVisually();
+    // The child widgets of `container` in reading order: by rows, then left to right.
+    static QList<QWidget*> inReadingOrder(const QWidget* container);
 
     // What a study file keeps: every declared or kept input as typed or chosen,
     // by control name (a grid as rows of its editable cells), and the window's
@@ -87,8 +89,17 @@ class StudyWindow : public QWidget {
     bool resultsComputed() const { return computed_; }
     // Runs "Calculer" as its button does (nothing for a window without one).
     void calculateAsButton();
-    // The messages the last calculation showed, in order.
+    // The messages the last calculation showed, in order, and whether it wrote `w`.
     const QStringList& shownMessages() const { return shownMessages_; }
+    bool writtenByLastRun(const QWidget* w) const { return lastWritten_.contains(w); }
+
+    // The study's drawing for its calculation note: an SVG file (a resource),
+    // or a widget of the window that paints itself; none when both are empty.
+    struct NoteDrawingSource {
+        std::function<QString()> svg = {};
+        QWidget* painted = nullptr;
+    };
+    const NoteDrawingSource& noteDrawingSource() const { return noteDrawing_; }
 
   signals:
     // An input a study file keeps, or the reference, has changed.
@@ -161,6 +172,7 @@ class StudyWindow : public QWidget {
         std::function<void(const QJsonObject&)> restore;
     };
     void setKeptState(KeptState state) { keptState_ = std::move(state); }
+    void setNoteDrawing(NoteDrawingSource source) { noteDrawing_ = std::move(source); }
     void keptStateChanged() { emit keptInputsChanged(); }
 
     // Window-image report: for each copy chosen in the print dialog, recolour
@@ -233,6 +245,8 @@ class StudyWindow : public QWidget {
     QStringList kept_;
     std::optional<KeptState> keptState_;
     QStringList shownMessages_;
+    QList<const QWidget*> lastWritten_;
+    NoteDrawingSource noteDrawing_;
 };
 
 }  // namespace torvel

@@ -97,7 +97,7 @@ std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason
     return study;
 }
 
-std::optional<QByteArray> readSmallFile(const QString& path, QString* reason) {
+std::optional<QByteArray> readSmallFile(const QString& path, QString* reason, qint64 limit) {
     const QFileInfo info(path);
     if (info.isDir()) {
         if (reason) *reason = QStringLiteral("c'est un dossier, pas un fichier");
@@ -114,9 +114,9 @@ std::optional<QByteArray> readSmallFile(const QString& path, QString* reason) {
         return std::nullopt;
     }
     // One byte more than the limit tells a larger file without reading it all.
-    QByteArray bytes = file.read(kStudyFileMaxBytes + 1);
-    if (bytes.size() > kStudyFileMaxBytes) {
-        if (reason) *reason = QStringLiteral("le fichier dépasse 1 Mio");
+    QByteArray bytes = file.read(limit + 1);
+    if (bytes.size() > limit) {
+        if (reason) *reason = QStringLiteral("le fichier dépasse %1 Mio").arg(limit >> 20);
         return std::nullopt;
     }
     if (file.error() != QFileDevice::NoError) {

@@ -32,9 +32,10 @@ QByteArray studyFileBytes(const StudyFile& study);
 std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason);
 std::optional<StudyFile> readStudyFile(const QString& path, QString* reason);
 
-// Reads a file of at most kStudyFileMaxBytes: a folder, a missing or unreadable
+// Reads a file of at most `limit` bytes: a folder, a missing or unreadable
 // file and a larger one give nullopt and the reason.
-std::optional<QByteArray> readSmallFile(const QString& path, QString* reason);
+std::optional<QByteArray> readSmallFile(const QString& path, QString* reason,
+                                        qint64 limit = kStudyFileMaxBytes);
 
 // Writes `bytes` atomically: the file is whole or unchanged. False with the
 // system's reason when it cannot be written.

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -180,6 +181,7 @@ Section::Section(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Sec
     comboType_->setEditText(QStringLiteral("Rectangle Plein"));
     setImageReport({recoloured_, {}, &Section::printCaption});
     declareInputs({"ComboType", "Texta", "Textb", "Textc", "Textd"});
+    setNoteDrawing({.svg = [this] { return QStringLiteral(":/sections/%1.svg").arg(drawing_); }});
 }
 
 QString Section::imagesFolder() {
@@ -205,6 +207,7 @@ void Section::chooseShape(const QString& name) {
     QPixmap drawing;
     const bool loaded = drawing.load(file);
     if (loaded) picture_->setPixmap(drawing);
+    drawing_ = QFileInfo(file).completeBaseName();
     applyLayout(*layout);
     if (!loaded)
         attention(QStringLiteral("Le dessin de la section est introuvable ou illisible :\n%1")

@@ -37,6 +37,7 @@ class Section : public torvel::StudyWindow {
 
     QComboBox* comboType_ = nullptr;
     QLabel* picture_ = nullptr;
+    QString drawing_ = QStringLiteral("stored-drawing");  // the shape drawn, for the note
     QList<QWidget*> recoloured_;  // groups, boxes and labels that take the print background
     torvel::sections::SectionResults results_;
     bool typing_ = false;  // the selector is acting on typed text, not on a choice

@@ -214,6 +214,9 @@ void MDIForm1::buildToolbar() {
                     [this] { openStudyDialog(); }, kButtonStep / 2});
     buttons.append({QStringLiteral("BT_Enregistrer"), QStringLiteral("Enregistrer l'étude"),
                     "enregistrer.svg", [this] { saveActiveStudy(); }});
+    buttons.append({QStringLiteral("BT_NoteDeCalcul"),
+                    QStringLiteral("Exporter la note de calcul (PDF)"), "note.svg",
+                    [this] { exportActiveNoteDialog(); }});
 
     // The buttons sit at fixed places on a strip as tall as the toolbar.
     auto* strip = new QWidget(toolbar_);
@@ -236,6 +239,7 @@ void MDIForm1::buildToolbar() {
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, b.clicked);
         if (b.name == QLatin1String("BT_Enregistrer")) saveButton_ = button;
+        if (b.name == QLatin1String("BT_NoteDeCalcul")) noteButton_ = button;
         left += kButtonStep;
     }
 }

@@ -55,6 +55,10 @@ class MDIForm1 : public QMainWindow {
     bool saveActiveStudy();
     void openStudyDialog();
     bool saveActiveStudyAsDialog();
+    // "Exporter la note de calcul": computes first when the results are not
+    // current, and writes nothing when that run stops.
+    bool exportActiveNote(const QString& path);
+    bool exportActiveNoteDialog();
     torvel::StudyWindow* activeStudy() const;
     // Belongs to a file and changed since it was opened or saved.
     bool isModified(const torvel::StudyWindow* window) const;
@@ -106,6 +110,8 @@ class MDIForm1 : public QMainWindow {
     QAction* saveAsItem_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QToolButton* saveButton_ = nullptr;
+    QAction* noteItem_ = nullptr;
+    QToolButton* noteButton_ = nullptr;
     QLabel* fileStatus_ = nullptr;
     bool quitting_ = false;
 };

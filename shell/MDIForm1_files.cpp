@@ -2,6 +2,7 @@
 // recent list, the questions before losing changes, the status bar, drops.
 
 #include <QAction>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
@@ -23,6 +24,9 @@
 
 #include "MDIForm1.h"
 #include "StudyWindow.h"
+#include "calc_note.h"
+#include "note_builder.h"
+#include "note_pdf.h"
 #include "studies.h"
 #include "study_file.h"
 #include "ui_text.h"
@@ -33,6 +37,7 @@ using torvel::StudyWindow;
 namespace {
 
 constexpr int kRecentCount = 8;
+constexpr qint64 kNoteMaxBytes = 64 << 20;
 const QString kRecentKey = QStringLiteral("etudesRecentes");
 const QString kFolderKey = QStringLiteral("dernierDossier");
 
@@ -59,6 +64,20 @@ QJsonObject heldState(const StudyWindow* w) {
 
 QString typeOf(const StudyWindow* w) { return w->objectName(); }
 
+QString studyName(const StudyWindow* w) {
+    const auto* entry = torvel::findStudy(typeOf(w));
+    return entry ? QString::fromUtf8(entry->menuText) : typeOf(w);
+}
+
+torvel::StudyFile studyFileOf(const StudyWindow* w) {
+    torvel::StudyFile file;
+    file.type = typeOf(w);
+    file.program = QStringLiteral("TORVEL %1").arg(QString::fromLatin1(torvel::kVersion));
+    file.reference = w->reference() ? w->reference()->text() : QString();
+    file.inputs = w->keptInputs();
+    return file;
+}
+
 }  // namespace
 
 void MDIForm1::buildFileMenu() {
@@ -72,6 +91,9 @@ void MDIForm1::buildFileMenu() {
     saveAsItem_ = addItem(file, "MNU_EnregistrerSous", "Enregistrer l'étude &sous…",
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveAsItem_, &QAction::triggered, this, &MDIForm1::saveActiveStudyAsDialog);
+    noteItem_ = addItem(file, "MNU_NoteDeCalcul", "E&xporter la note de calcul (PDF)…",
+                        QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(noteItem_, &QAction::triggered, this, &MDIForm1::exportActiveNoteDialog);
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("Études &récentes"));
     recentMenu_->setObjectName(QStringLiteral("MNU_Recents"));
@@ -146,9 +168,10 @@ bool MDIForm1::isModified(const StudyWindow* window) const {
 
 void MDIForm1::refreshFileState() {
     const StudyWindow* active = activeStudy();
-    for (QAction* a : {saveItem_, saveAsItem_})
+    for (QAction* a : {saveItem_, saveAsItem_, noteItem_})
         if (a) a->setEnabled(active != nullptr);
-    if (saveButton_) saveButton_->setEnabled(active != nullptr);
+    for (QToolButton* b : {saveButton_, noteButton_})
+        if (b) b->setEnabled(active != nullptr);
     if (!fileStatus_) return;
     if (!active)
         fileStatus_->clear();
@@ -164,7 +187,7 @@ void MDIForm1::refreshFileState() {
 void MDIForm1::openStudyDialog() {
     const QString path = QFileDialog::getOpenFileName(
         this, QStringLiteral("Ouvrir une étude"), lastFolder(),
-        QStringLiteral("Études TORVEL (*%1)").arg(QString::fromLatin1(torvel::kStudySuffix)));
+        QStringLiteral("Études TORVEL (*%1 *.pdf)").arg(QString::fromLatin1(torvel::kStudySuffix)));
     if (!path.isEmpty()) openStudyFile(path);
 }
 
@@ -175,7 +198,18 @@ bool MDIForm1::openStudyFile(const QString& path) {
         return false;
     };
     QString reason;
-    const auto file = torvel::readStudyFile(path, &reason);
+    // A calculation note carries its study; the study then belongs to no file.
+    const bool fromNote = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    std::optional<torvel::StudyFile> file;
+    if (fromNote) {
+        const auto pdf = torvel::readSmallFile(path, &reason, kNoteMaxBytes);
+        if (!pdf) return refuse(reason);
+        const auto embedded = torvel::embeddedStudy(*pdf);
+        if (!embedded) return refuse(QStringLiteral("ce PDF ne contient pas d'étude TORVEL"));
+        file = torvel::parseStudyFile(*embedded, &reason);
+    } else {
+        file = torvel::readStudyFile(path, &reason);
+    }
     if (!file) return refuse(reason);
     const auto* entry = torvel::findStudy(file->type);
     if (!entry) return refuse(QStringLiteral("le type d'étude « %1 » est inconnu").arg(file->type));
@@ -195,8 +229,11 @@ bool MDIForm1::openStudyFile(const QString& path) {
     window = showStudy(file->type, created.release());
     window->restoreKeptInputs(file->reference, file->inputs);
     const QString full = QFileInfo(path).absoluteFilePath();
-    window->setWindowFilePath(full);
-    savedState_.insert(file->type, heldState(window));
+    window->setWindowFilePath(fromNote ? QString() : full);
+    if (fromNote)
+        savedState_.remove(file->type);
+    else
+        savedState_.insert(file->type, heldState(window));
     rememberFile(full);
     refreshFileState();
     return true;
@@ -205,11 +242,7 @@ bool MDIForm1::openStudyFile(const QString& path) {
 // ---- saving ----
 
 bool MDIForm1::saveStudy(StudyWindow* window, const QString& path) {
-    torvel::StudyFile file;
-    file.type = typeOf(window);
-    file.program = QStringLiteral("TORVEL %1").arg(QString::fromLatin1(torvel::kVersion));
-    file.reference = window->reference() ? window->reference()->text() : QString();
-    file.inputs = window->keptInputs();
+    const torvel::StudyFile file = studyFileOf(window);
     QString reason;
     if (!torvel::writeFileAtomically(path, torvel::studyFileBytes(file), &reason)) {
         torvel::showAttention(this,
@@ -244,10 +277,7 @@ bool MDIForm1::saveActiveStudyAsDialog() {
 
 bool MDIForm1::saveStudyAsDialog(StudyWindow* window) {
     QString name = window->reference() ? window->reference()->text().trimmed() : QString();
-    if (name.isEmpty()) {
-        const auto* entry = torvel::findStudy(typeOf(window));
-        name = entry ? QString::fromUtf8(entry->menuText) : typeOf(window);
-    }
+    if (name.isEmpty()) name = studyName(window);
     // A name, not a path: no folder separators.
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     const QString start = window->windowFilePath().isEmpty()
@@ -262,6 +292,62 @@ bool MDIForm1::saveStudyAsDialog(StudyWindow* window) {
     dialog.selectFile(start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     return saveStudy(window, withSuffix(dialog.selectedFiles().first()));
+}
+
+// ---- calculation notes ----
+
+bool MDIForm1::exportActiveNoteDialog() {
+    StudyWindow* window = activeStudy();
+    if (!window) return false;
+    QString name = window->reference() ? window->reference()->text().trimmed() : QString();
+    if (name.isEmpty()) name = studyName(window);
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    QFileDialog dialog(this, QStringLiteral("Exporter la note de calcul"),
+                       QDir(lastFolder()).filePath(name + QStringLiteral(" - note de calcul.pdf")),
+                       QStringLiteral("Notes de calcul PDF (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("DialogNoteDeCalcul"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    return exportActiveNote(dialog.selectedFiles().first());
+}
+
+bool MDIForm1::exportActiveNote(const QString& path) {
+    StudyWindow* window = activeStudy();
+    if (!window) return false;
+    // The note always matches its data: results never computed or out of date
+    // are computed first, and a run that stops writes no note.
+    if (window->findChild<QWidget*>(QStringLiteral("BtCalculer")) &&
+        (!window->resultsComputed() || window->resultsOutOfDate())) {
+        window->calculateAsButton();
+        if (!window->resultsComputed() || window->resultsOutOfDate()) return false;
+    }
+    const auto* entry = torvel::findStudy(typeOf(window));
+    static const torvel::NoteDescription none;
+    const torvel::NoteDescription& description = entry && entry->note ? entry->note() : none;
+    const QString studyFile = window->windowFilePath();
+    const torvel::CalcNote note =
+        torvel::buildNote(*window, description, studyName(window), fileName(studyFile));
+
+    QString attachment = studyFile.isEmpty() ? QString() : QFileInfo(studyFile).completeBaseName();
+    if (attachment.isEmpty())
+        attachment = window->reference() && !window->reference()->text().trimmed().isEmpty()
+                         ? window->reference()->text().trimmed()
+                         : studyName(window);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QString reason = QStringLiteral("la note n'a pas pu être composée");
+    if (!torvel::writeNotePdf(&pdf, note, torvel::noteDrawing(*window),
+                              attachment + QString::fromLatin1(torvel::kStudySuffix),
+                              torvel::studyFileBytes(studyFileOf(window))) ||
+        !torvel::writeFileAtomically(path, pdf.data(), &reason)) {
+        torvel::showAttention(this,
+                              QStringLiteral("Impossible d'écrire la note de calcul « %1 » :\n%2")
+                                  .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    settings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+    return true;
 }
 
 // ---- questions before losing changes ----

@@ -14,6 +14,7 @@ class QString;
 namespace torvel {
 
 class StudyWindow;
+struct NoteDescription;
 
 enum class StudyMenu { Roulements, Cotation, Divers };
 
@@ -31,6 +32,8 @@ struct StudyEntry {
     // Values that compute without a message, for the tools: control, text.
     std::vector<std::pair<const char*, const char*>> example = {};
     const char* screenshot = "";  // file name under docs/screenshots
+    // Method and units of its calculation note.
+    const NoteDescription& (*note)() = nullptr;
 };
 
 std::span<const StudyEntry> studyEntries();

@@ -166,6 +166,7 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
     findChild<QLineEdit*>(QStringLiteral("TextG"))->setText(QStringLiteral("7000"));
     findChild<QLineEdit*>(QStringLiteral("TextmV"))->setText(QStringLiteral("7.86"));
     setImageReport({recoloured_, {}, &RessortCompression::printCaption});
+    setNoteDrawing({.svg = [] { return QStringLiteral(":/springs/ressort.svg"); }});
     declareInputs({"Textd", "Textdm", "TextG", "TextmV", "TextF1", "TextL1", "TextF2", "TextL2",
                    "ComboSpires"});
 }

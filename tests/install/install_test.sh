@@ -48,7 +48,7 @@ if [ "${3:-}" = package ]; then
   (cd "$build" && cpack -G DEB >/dev/null 2>&1)
   deb="$(ls "$build"/torvel_"$version"_*.deb)"
   depends="$(dpkg-deb -f "$deb" Depends)"
-  for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins; do
+  for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins libpoppler-qt6-3; do
     echo "$depends" | grep -q "$p" || { echo "the package does not depend on $p: $depends"; exit 1; }
   done
   contents="$(dpkg-deb -c "$deb")"

@@ -57,7 +57,7 @@ QMap<QString, QString> shownTexts(const QWidget* w) {
 QString statusText(MDIForm1& m) { return text(&m, "StatusFichier"); }
 
 // Runs `action` answering every box: a question with `answer`, others with OK.
-// Returns each box's text and informative text.
+// Returns each box's title, text and informative text, "?" first for a question.
 QStringList answering(const std::function<void()>& action, QMessageBox::StandardButton answer) {
     QStringList seen;
     QTimer timer;
@@ -65,9 +65,10 @@ QStringList answering(const std::function<void()>& action, QMessageBox::Standard
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        seen << box->text() +
+        const bool question = box->icon() == QMessageBox::Question;
+        seen << (question ? "?" : "") + box->windowTitle() + "|" + box->text() +
                     (box->informativeText().isEmpty() ? "" : "|" + box->informativeText());
-        if (box->icon() == QMessageBox::Question)
+        if (question)
             box->button(answer)->click();
         else
             box->done(QMessageBox::Ok);
@@ -312,9 +313,8 @@ TEST_F(StudyFiles, ModifiedStudiesAskBeforeTheirChangesAreLost) {
         if (c.action == Action::Quit) act = [&] { insideApplicationLoop([&] { main.quit(); }); };
         if (c.action == Action::OpenOver) act = [&] { main.openStudyFile(b); };
         const QStringList asked = answering(act, c.answer);
-        EXPECT_EQ(asked, QStringList{"L'étude « a.torvel » a été modifiée.|Enregistrer les "
-                                     "modifications ?"});
-        EXPECT_EQ(lastBoxLook().title, "Attention");
+        EXPECT_EQ(asked, QStringList{"?Attention|L'étude « a.torvel » a été modifiée.|Enregistrer "
+                                     "les modifications ?"});
         EXPECT_EQ(readJson(a)["inputs"].toObject()["TextFr"], c.saved ? "5000" : "4000");
         if (c.action == Action::Close) {
             EXPECT_EQ(main.study("Roulement") == nullptr, c.gone);
@@ -340,9 +340,10 @@ TEST_F(StudyFiles, QuittingAsksOnceForEveryModifiedStudy) {
     }
     set(m.study("Roulement"), "TextFr", "5000");
     set(m.study("Section"), "Texta", "50");
-    EXPECT_EQ(answering([&] { insideApplicationLoop([&] { m.quit(); }); }, QMessageBox::Cancel),
-              QStringList{"Les études suivantes ont été modifiées :\n« Roulement.torvel »\n"
-                          "« Section.torvel »|Enregistrer les modifications ?"});
+    EXPECT_EQ(
+        answering([&] { insideApplicationLoop([&] { m.quit(); }); }, QMessageBox::Cancel),
+        QStringList{"?Attention|Les études suivantes ont été modifiées :\n« Roulement.torvel »\n"
+                    "« Section.torvel »|Enregistrer les modifications ?"});
 }
 
 // A save that fails says why, leaves the study unsaved and an older file whole.

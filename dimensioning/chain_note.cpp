@@ -1,0 +1,56 @@
+#include "chain_note.h"
+
+#include "dimension_chain.h"
+
+namespace torvel {
+
+const NoteDescription& chainesDeCotesNote() {
+    static const NoteDescription note = [] {
+        NoteDescription d{
+            .method =
+                {
+                    "Chaînes de cotes unidirectionnelles : méthode arithmétique (au pire des cas) "
+                    "et méthode statistique quadratique de la NF E 04-008:2013. Les deux jeux sont "
+                    "calculés de la même façon, chacun sur six cotes extérieures (A à F) et six "
+                    "cotes intérieures (M à R) d'écarts supérieur es et inférieur ei.",
+                    "Jeu nominal : J = Σ cotes extérieures − Σ cotes intérieures.",
+                    "Au pire des cas : Tol maxi = Σ es(ext) − Σ ei(int), "
+                    "Tol mini = Σ ei(ext) − Σ es(int) ; jeu maxi = J + Tol maxi, "
+                    "jeu mini = J + Tol mini.",
+                    "Statistique (quadratique), cotes indépendantes centrées dans leur "
+                    "tolérance : jeu moyen Jm = J + (Tol maxi + Tol mini)/2, "
+                    "jeu maxi = Jm + √Σ((es − ei)/2)², jeu mini = Jm − √Σ((es − ei)/2)², "
+                    "somme sur les douze cotes.",
+                },
+            .units = {},
+        };
+        for (int chain = 1; chain <= 2; ++chain) {
+            for (bool outer : {true, false})
+                for (const char* part : {"", "Max", "min"})
+                    for (int row = 0; row < 6; ++row)
+                        d.units.emplace_back(chainBoxName(outer, chain, part, row), "mm");
+            for (int i = 0; i < 7; ++i) d.units.emplace_back(chainResultName(chain, i), "mm");
+            // The deviation boxes and the worst-case results have no label of their own.
+            const std::string prime = chain == 2 ? "'" : "";
+            for (bool outer : {true, false})
+                for (int row = 0; row < 6; ++row) {
+                    const std::string letter =
+                        std::string(1, (outer ? "ABCDEF" : "MNOPQR")[row]) + prime;
+                    d.captions.emplace_back(chainBoxName(outer, chain, "Max", row),
+                                            letter + " : écart supérieur");
+                    d.captions.emplace_back(chainBoxName(outer, chain, "min", row),
+                                            letter + " : écart inférieur");
+                }
+            for (int i = 1; i < 5; ++i) {
+                std::string caption = kChainIdle[i];
+                if (caption.front() == ' ') caption.erase(0, 1);
+                d.captions.emplace_back(chainResultName(chain, i),
+                                        caption + " " + std::to_string(chain));
+            }
+        }
+        return d;
+    }();
+    return note;
+}
+
+}  // namespace torvel

@@ -1,0 +1,157 @@
+#include "note_builder.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <algorithm>
+#include <memory>
+
+#include "StudyWindow.h"
+#include "ui_text.h"
+#include "version.h"
+
+namespace torvel {
+
+namespace {
+
+// A caption as a note shows it: no mnemonic, no trailing "=" or ":".
+QString cleanCaption(QString caption) {
+    caption.remove(QLatin1Char('&'));
+    caption = caption.trimmed();
+    while (caption.endsWith(QLatin1Char('=')) || caption.endsWith(QLatin1Char(':')))
+        caption = caption.chopped(1).trimmed();
+    return caption;
+}
+
+QString valueOf(const QWidget* w) {
+    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
+    if (auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    return {};
+}
+
+class Builder {
+  public:
+    Builder(const StudyWindow& window, const NoteDescription& description, CalcNote& note)
+        : window_(window), description_(description), note_(note) {
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (label->buddy()) captions_.insert(label->buddy(), label->text());
+        kept_ = window.keptInputs().keys();
+    }
+
+    void visit(const QWidget* container, const QString& title) {
+        NoteGroup data{toStd(title), {}}, results{toStd(title), {}};
+        QList<const QGroupBox*> inner;
+        for (QWidget* w : StudyWindow::inReadingOrder(container)) {
+            if (!w->isVisibleTo(&window_)) continue;
+            if (auto* group = qobject_cast<QGroupBox*>(w)) {
+                inner << group;
+                continue;
+            }
+            if (auto* grid = qobject_cast<QTableWidget*>(w)) {
+                addGrid(grid, data);
+                continue;
+            }
+            const std::string name = toStd(w->objectName());
+            QString caption = captions_.value(w);
+            if (caption.isEmpty()) caption = fromStd(description_.captionOf(name));
+            if (name.empty() || caption.isEmpty() || w == window_.reference()) continue;
+            if (!qobject_cast<QComboBox*>(w) && !qobject_cast<QLineEdit*>(w) &&
+                !qobject_cast<QLabel*>(w))
+                continue;
+            const QString value = valueOf(w).trimmed();
+            if (value.isEmpty()) continue;
+            // An input the run wrote (a factor computed in "Automatique") is a result.
+            const bool entry = (kept_.contains(w->objectName()) && !window_.writtenByLastRun(w)) ||
+                               std::find(description_.entries.begin(), description_.entries.end(),
+                                         name) != description_.entries.end();
+            // A value that is a word ("Non flambable") takes no unit.
+            const bool number =
+                std::any_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); });
+            (entry ? data : results)
+                .rows.push_back({toStd(cleanCaption(caption)), toStd(value),
+                                 number ? description_.unitOf(name) : std::string()});
+        }
+        if (!data.rows.empty()) note_.data.push_back(std::move(data));
+        if (!results.rows.empty()) note_.results.push_back(std::move(results));
+        // A group inside another is named after both, unless the outer one is Frame1.
+        for (const QGroupBox* group : inner)
+            visit(group, container == window_.frame() || title.trimmed().isEmpty()
+                             ? group->title()
+                             : title + QStringLiteral(" — ") + group->title());
+    }
+
+  private:
+    // A grid: one row a line that holds a value; its header cells caption it.
+    void addGrid(const QTableWidget* grid, NoteGroup& data) {
+        auto header = [grid](int r, int c) {
+            const QTableWidgetItem* item = grid->item(r, c);
+            return item && !(item->flags() & Qt::ItemIsEnabled) ? item->text() : QString();
+        };
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            QStringList values, units;
+            bool any = false;
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                const QTableWidgetItem* item = grid->item(r, c);
+                if (!item || !(item->flags() & Qt::ItemIsEnabled)) continue;
+                values << item->text().trimmed();
+                units << header(0, c);
+                any = any || !item->text().trimmed().isEmpty();
+            }
+            if (!any) continue;
+            data.rows.push_back({toStd(QStringLiteral("Cas %1").arg(header(r, 0))),
+                                 toStd(values.join(QStringLiteral(" ; "))),
+                                 toStd(units.join(QStringLiteral(" ; ")))});
+        }
+    }
+
+    const StudyWindow& window_;
+    const NoteDescription& description_;
+    CalcNote& note_;
+    QHash<const QWidget*, QString> captions_;
+    QStringList kept_;
+};
+
+}  // namespace
+
+CalcNote buildNote(const StudyWindow& window, const NoteDescription& description,
+                   const QString& studyName, const QString& fileName) {
+    CalcNote note;
+    note.studyName = toStd(studyName);
+    note.reference = window.reference() ? toStd(window.reference()->text().trimmed()) : "";
+    note.fileName = toStd(fileName);
+    note.dateTime = toStd(shortDate() + QLatin1Char(' ') + shortTime());
+    note.version = kVersion;
+    note.method = description.method;
+    for (const QString& message : window.shownMessages()) note.messages.push_back(toStd(message));
+    Builder(window, description, note).visit(window.frame(), window.frame()->title());
+    return note;
+}
+
+NoteDrawing noteDrawing(const StudyWindow& window) {
+    const auto& source = window.noteDrawingSource();
+    if (source.svg) {
+        auto svg = std::make_shared<QSvgRenderer>(source.svg());
+        if (!svg->isValid()) return {};
+        return {svg->defaultSize(),
+                [svg](QPainter& p, const QRectF& target) { svg->render(&p, target); }};
+    }
+    if (QWidget* w = source.painted) {
+        return {w->size(), [w](QPainter& p, const QRectF& target) {
+                    // The widget paints itself through the note's painter: vectors, not pixels.
+                    p.save();
+                    p.translate(target.topLeft());
+                    p.scale(target.width() / w->width(), target.height() / w->height());
+                    w->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+                    p.restore();
+                }};
+    }
+    return {};
+}
+
+}  // namespace torvel

@@ -1,0 +1,460 @@
+#include "note_pdf.h"
+
+#include <poppler-qt6.h>
+
+#include <QBuffer>
+#include <QFileDevice>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QIODevice>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextLayout>
+#include <QTextOption>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace torvel {
+
+namespace {
+
+// Device units are QPdfWriter's own 1200 dpi; sizes below are given in
+// points and millimetres.
+constexpr int kDpi = 1200;
+constexpr double pt(double points) { return points * kDpi / 72.0; }
+constexpr double mm(double millimetres) { return millimetres * kDpi / 25.4; }
+
+// A4 portrait and its margins.
+constexpr double kPageWidth = mm(210);
+constexpr double kPageHeight = mm(297);
+constexpr double kLeft = mm(20);
+constexpr double kWidth = kPageWidth - 2 * kLeft;
+constexpr double kTop = mm(14);
+constexpr double kBottom = kPageHeight - mm(16);
+
+// The title block at the top of every page: two rows, and the gap to the body.
+constexpr double kTitleRow = pt(44);
+constexpr double kInfoRow = pt(17);
+constexpr double kBodyTop = kTop + kTitleRow + kInfoRow + pt(16);
+
+// The three columns of a row: caption, value (right-aligned), unit.
+constexpr double kCaptionWidth = kWidth * 0.54;
+constexpr double kValueLeft = kWidth * 0.56;
+constexpr double kValueRight = kWidth * 0.80;
+constexpr double kUnitLeft = kWidth * 0.82;
+constexpr double kRowPad = pt(2.5);
+
+// A drawing never takes more than this height, so it stays beside its text.
+constexpr double kDrawingMaxHeight = mm(120);
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+QFont noteFont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Metrics as the outlines give them, so what is measured is what prints.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QPen rule(double points, int grey = 0) {
+    QPen pen(QColor(grey, grey, grey));
+    pen.setWidthF(pt(points));
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+// Breaks `s` into lines no wider than `width`: at spaces where it can, inside
+// a word longer than the line, and at every line feed.
+QStringList wrap(const QString& s, const QFont& font, double width, QPaintDevice* device) {
+    QStringList lines;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QString flat = s;
+    flat.replace(QLatin1Char('\t'), QLatin1Char(' ')).remove(QLatin1Char('\r'));
+    for (const QString& paragraph : flat.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font, device);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+    }
+    if (lines.isEmpty()) lines << QString();
+    return lines;
+}
+
+// A piece of the flow that never splits across pages: one line of text (across
+// the columns of a row), a heading, the drawing. Painted from its top edge.
+struct Slice {
+    double height;
+    std::function<void(QPainter&, double top)> paint;
+};
+
+// What pagination moves as a whole when it fits on a page.
+struct Block {
+    std::vector<Slice> slices;
+    double spaceBefore = 0;
+    bool keepWithNext = false;  // headings go with what follows them
+
+    double height() const {
+        double h = 0;
+        for (const auto& s : slices) h += s.height;
+        return h;
+    }
+};
+
+// Lays the note's content out as blocks, measured on the PDF device.
+class Flow {
+  public:
+    explicit Flow(QPaintDevice* device) : device_(device) {}
+
+    void section(const QString& title) {
+        const QFont font = noteFont(13, true);
+        const QFontMetricsF fm(font, device_);
+        const double h = fm.lineSpacing() + pt(4);
+        blocks_.push_back({{{h,
+                             [=](QPainter& p, double top) {
+                                 p.setFont(font);
+                                 p.setPen(rule(0));
+                                 p.drawText(QPointF(kLeft, top + fm.ascent()), title);
+                                 p.setPen(rule(0.8));
+                                 p.drawLine(QPointF(kLeft, top + h - pt(1)),
+                                            QPointF(kLeft + kWidth, top + h - pt(1)));
+                             }}},
+                           pt(16),
+                           true});
+    }
+
+    void group(const QString& title) {
+        Block block =
+            lines(wrap(title, noteFont(10.5, true), kWidth, device_), noteFont(10.5, true), 0);
+        block.slices.back().height += pt(2);
+        block.spaceBefore = pt(9);
+        block.keepWithNext = true;
+        blocks_.push_back(std::move(block));
+    }
+
+    void row(const NoteRow& r) {
+        const QFont font = noteFont(10);
+        const QFontMetricsF fm(font, device_);
+        const QStringList caption = wrap(text(r.caption), font, kCaptionWidth, device_);
+        const QStringList value = wrap(text(r.value), font, kValueRight - kValueLeft, device_);
+        const QStringList unit = wrap(text(r.unit), font, kWidth - kUnitLeft, device_);
+        const qsizetype n = std::max({caption.size(), value.size(), unit.size()});
+        Block block;
+        for (qsizetype i = 0; i < n; ++i) {
+            const bool first = i == 0, last = i == n - 1;
+            const double pad = first ? kRowPad : 0;
+            const double h = fm.lineSpacing() + pad + (last ? kRowPad : 0);
+            const QString c = caption.value(i), v = value.value(i), u = unit.value(i);
+            block.slices.push_back(
+                {h, [=](QPainter& p, double top) {
+                     const double base = top + pad + fm.ascent();
+                     p.setFont(font);
+                     p.setPen(rule(0));
+                     p.drawText(QPointF(kLeft, base), c);
+                     p.drawText(QPointF(kLeft + kValueRight - fm.horizontalAdvance(v), base), v);
+                     p.drawText(QPointF(kLeft + kUnitLeft, base), u);
+                     if (!last) return;
+                     p.setPen(rule(0.3, 170));
+                     p.drawLine(QPointF(kLeft, top + h), QPointF(kLeft + kWidth, top + h));
+                 }});
+        }
+        blocks_.push_back(std::move(block));
+    }
+
+    // A paragraph; a bulleted one hangs its lines behind the bullet.
+    void paragraph(const QString& s, bool bulleted = false) {
+        const QFont font = noteFont(10);
+        const double indent = bulleted ? pt(12) : 0;
+        Block block = lines(wrap(s, font, kWidth - indent, device_), font, indent);
+        if (bulleted) {
+            auto paintFirst = block.slices.front().paint;
+            const double ascent = QFontMetricsF(font, device_).ascent();
+            block.slices.front().paint = [=](QPainter& p, double top) {
+                paintFirst(p, top);
+                p.drawText(QPointF(kLeft + pt(2), top + ascent), QStringLiteral("•"));
+            };
+        }
+        block.spaceBefore = pt(4);
+        blocks_.push_back(std::move(block));
+    }
+
+    void drawing(const NoteDrawing& d) {
+        // Without a usable size the drawing gets the whole width at 4:3.
+        const bool sized = std::isfinite(d.size.width()) && std::isfinite(d.size.height()) &&
+                           d.size.width() > 0 && d.size.height() > 0;
+        const double aspect = sized ? d.size.height() / d.size.width() : 0.75;
+        double w = kWidth, h = kWidth * aspect;
+        if (h > kDrawingMaxHeight) {
+            h = kDrawingMaxHeight;
+            w = h / aspect;
+        }
+        const QRectF target(kLeft + (kWidth - w) / 2, 0, w, h);
+        auto paint = d.paint;
+        Block block;
+        block.slices.push_back({h + pt(8), [=](QPainter& p, double top) {
+                                    p.save();
+                                    const QRectF at = target.translated(0, top + pt(8));
+                                    p.setClipRect(at);
+                                    // A drawing that sets no pen or font gets thin black lines
+                                    // and the note's lettering.
+                                    p.setPen(rule(0.5));
+                                    p.setBrush(Qt::NoBrush);
+                                    p.setFont(noteFont(9));
+                                    paint(p, at);
+                                    p.restore();
+                                }});
+        block.spaceBefore = pt(4);
+        blocks_.push_back(std::move(block));
+    }
+
+    const std::vector<Block>& blocks() const { return blocks_; }
+
+  private:
+    Block lines(const QStringList& texts, const QFont& font, double indent) {
+        const QFontMetricsF fm(font, device_);
+        Block block;
+        for (const QString& line : texts)
+            block.slices.push_back({fm.lineSpacing(), [=](QPainter& p, double top) {
+                                        p.setFont(font);
+                                        p.setPen(rule(0));
+                                        p.drawText(QPointF(kLeft + indent, top + fm.ascent()),
+                                                   line);
+                                    }});
+        return block;
+    }
+
+    QPaintDevice* device_;
+    std::vector<Block> blocks_;
+};
+
+struct Placed {
+    const Slice* slice;
+    double top;
+};
+using Pages = std::vector<std::vector<Placed>>;
+
+// Puts the blocks on pages: a block that fits on a page is not split, a
+// heading starts a new page rather than end one, and only a block taller than
+// a page breaks between its lines.
+Pages paginate(const std::vector<Block>& blocks) {
+    constexpr double kRoom = kBottom - kBodyTop;
+    const auto together = [&](const Block& b) {
+        return b.height() <= kRoom ? b.height() : b.slices.front().height;
+    };
+    Pages pages(1);
+    double y = kBodyTop;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const Block& block = blocks[i];
+        if (block.slices.empty()) continue;
+        double need = together(block);
+        for (std::size_t j = i; blocks[j].keepWithNext && j + 1 < blocks.size(); ++j)
+            if (!blocks[j + 1].slices.empty())
+                need += blocks[j + 1].spaceBefore + together(blocks[j + 1]);
+        double gap = pages.back().empty() ? 0 : block.spaceBefore;
+        if (!pages.back().empty() && y + gap + need > kBottom && need <= kRoom) {
+            pages.emplace_back();
+            y = kBodyTop;
+            gap = 0;
+        }
+        y += gap;
+        for (const Slice& slice : block.slices) {
+            if (!pages.back().empty() && y + slice.height > kBottom) {
+                pages.emplace_back();
+                y = kBodyTop;
+            }
+            pages.back().push_back({&slice, y});
+            y += slice.height;
+        }
+    }
+    return pages;
+}
+
+void paintTitleBlock(QPainter& p, const CalcNote& note, int page, int pages) {
+    const QRectF frame(kLeft, kTop, kWidth, kTitleRow + kInfoRow);
+    const double pad = pt(5);
+    const double split = kWidth * 0.68;
+    const QFont title = noteFont(15, true), name = noteFont(11), small = noteFont(9);
+    const QFontMetricsF fmTitle(title, p.device()), fmName(name, p.device()),
+        fmSmall(small, p.device());
+    const auto put = [&](const QFont& font, const QFontMetricsF& fm, const QString& s, double left,
+                         double right, double baseline, bool alignRight) {
+        const QString shown = fm.elidedText(s, Qt::ElideRight, right - left - 2 * pad);
+        const double x = alignRight ? right - pad - fm.horizontalAdvance(shown) : left + pad;
+        p.setFont(font);
+        p.drawText(QPointF(x, baseline), shown);
+    };
+
+    p.setPen(rule(0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    p.setPen(rule(0.4));
+    const double infoTop = kTop + kTitleRow;
+    p.drawLine(QPointF(kLeft, infoTop), QPointF(kLeft + kWidth, infoTop));
+    p.drawLine(QPointF(kLeft + split, kTop), QPointF(kLeft + split, infoTop));
+    const double c1 = kLeft + kWidth * 0.42, c2 = kLeft + kWidth * 0.84;
+    p.drawLine(QPointF(c1, infoTop), QPointF(c1, frame.bottom()));
+    p.drawLine(QPointF(c2, infoTop), QPointF(c2, frame.bottom()));
+
+    p.setPen(rule(0));
+    const double line1 = kTop + pt(5) + fmTitle.ascent();
+    const double line2 = line1 + pt(18);
+    put(title, fmTitle, QStringLiteral("Note de calcul"), kLeft, kLeft + split, line1, false);
+    put(name, fmName, text(note.studyName), kLeft, kLeft + split, line2, false);
+    const double right = kLeft + kWidth;
+    put(small, fmSmall, QStringLiteral("TORVEL ") + text(note.version), kLeft + split, right, line1,
+        true);
+    put(small, fmSmall, text(note.dateTime), kLeft + split, right, line2, true);
+
+    const double infoBase = infoTop + (kInfoRow + fmSmall.ascent() - fmSmall.descent()) / 2;
+    const QString reference = note.reference.empty() ? QStringLiteral("—") : text(note.reference);
+    const QString file =
+        note.fileName.empty() ? QStringLiteral("étude non enregistrée") : text(note.fileName);
+    put(small, fmSmall, QStringLiteral("Référence : ") + reference, kLeft, c1, infoBase, false);
+    put(small, fmSmall, QStringLiteral("Fichier : ") + file, c1, c2, infoBase, false);
+    put(small, fmSmall, QStringLiteral("page %1 / %2").arg(page).arg(pages), c2, right, infoBase,
+        true);
+}
+
+void addGroups(Flow& flow, const std::vector<NoteGroup>& groups, const QString& none) {
+    if (groups.empty()) flow.paragraph(none);
+    for (const auto& g : groups) {
+        flow.group(text(g.title));
+        for (const auto& r : g.rows) flow.row(r);
+    }
+}
+
+QString documentTitle(const CalcNote& note) {
+    QString title = QStringLiteral("Note de calcul – ") + text(note.studyName);
+    if (!note.reference.empty()) title += QStringLiteral(" – ") + text(note.reference);
+    return title;
+}
+
+// QPdfWriter has no subject: the description goes into the XMP packet, which
+// then has to carry the title and the creator too.
+QByteArray xmpMetadata(const QString& title, const QString& creator, const QString& subject) {
+    const QString alt =
+        QStringLiteral("<rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt>");
+    const QString packet = QStringLiteral(
+        "<?xpacket begin=\"%1\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+        "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+        "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\"\n"
+        "  xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
+        "<dc:format>application/pdf</dc:format>\n"
+        "<dc:title>%2</dc:title>\n"
+        "<dc:description>%3</dc:description>\n"
+        "<xmp:CreatorTool>%4</xmp:CreatorTool>\n"
+        "</rdf:Description>\n"
+        "</rdf:RDF>\n"
+        "</x:xmpmeta>\n"
+        "<?xpacket end=\"w\"?>");
+    return packet.arg(QChar(0xFEFF))
+        .arg(alt.arg(title.toHtmlEscaped()), alt.arg(subject.toHtmlEscaped()),
+             creator.toHtmlEscaped())
+        .toUtf8();
+}
+
+// A PDF cut short loses its end-of-file mark, which readers look for in the
+// last kilobyte; Poppler would otherwise rebuild what is left and open it.
+bool wholePdf(const QByteArray& pdf) {
+    return pdf.left(1024).contains("%PDF-") && pdf.right(1024).contains("%%EOF");
+}
+
+// Qt 6.4 writes the attachment's name as a Latin-1 string without escaping it:
+// a parenthesis or a backslash would break the file, and what Latin-1 lacks
+// would come out as "?". Brackets stand in for parentheses, "_" for the rest.
+QString attachmentFileName(const QString& name) {
+    QString safe;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('('))
+            safe += QLatin1Char('[');
+        else if (c == QLatin1Char(')'))
+            safe += QLatin1Char(']');
+        else if (c == QLatin1Char('\\') || c.unicode() > 0xFF || !c.isPrint())
+            safe += QLatin1Char('_');
+        else
+            safe += c;
+    }
+    return safe;
+}
+
+}  // namespace
+
+bool writeNotePdf(QIODevice* device, const CalcNote& note, const NoteDrawing& drawing,
+                  const QString& attachmentName, const QByteArray& attachment) {
+    if (!device || !device->isWritable()) return false;
+    // Written in memory first: QPdfWriter does not report a failing device.
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kDpi);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        const QString title = documentTitle(note);
+        const QString creator = QStringLiteral("TORVEL ") + text(note.version);
+        writer.setTitle(title);
+        writer.setCreator(creator);
+        writer.setDocumentXmpMetadata(
+            xmpMetadata(title, creator, QStringLiteral("Note de calcul TORVEL")));
+        if (!attachmentName.isEmpty())
+            writer.addFileAttachment(attachmentFileName(attachmentName), attachment,
+                                     QStringLiteral("application/x-torvel-etude"));
+
+        // Laid out whole before painting, for the page count in every title block.
+        Flow flow(&writer);
+        flow.section(QStringLiteral("Données"));
+        addGroups(flow, note.data, QStringLiteral("Aucune donnée"));
+        flow.section(QStringLiteral("Méthode"));
+        if (note.method.empty()) flow.paragraph(QStringLiteral("Non précisée"));
+        for (const auto& line : note.method) flow.paragraph(text(line));
+        flow.section(QStringLiteral("Résultats"));
+        addGroups(flow, note.results, QStringLiteral("Aucun résultat"));
+        if (drawing.paint) {
+            flow.section(QStringLiteral("Schéma"));
+            flow.drawing(drawing);
+        }
+        flow.section(QStringLiteral("Messages"));
+        if (note.messages.empty()) flow.paragraph(QStringLiteral("Aucun"));
+        for (const auto& message : note.messages) flow.paragraph(text(message), true);
+        const Pages pages = paginate(flow.blocks());
+
+        QPainter painter;
+        if (!painter.begin(&writer)) return false;
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int count = static_cast<int>(pages.size());
+        for (int i = 0; i < count; ++i) {
+            if (i > 0) writer.newPage();
+            paintTitleBlock(painter, note, i + 1, count);
+            for (const Placed& placed : pages[static_cast<std::size_t>(i)])
+                placed.slice->paint(painter, placed.top);
+        }
+        if (!painter.end()) return false;
+    }
+    if (device->write(pdf) != pdf.size()) return false;
+    if (auto* file = qobject_cast<QFileDevice*>(device)) return file->flush();
+    return true;
+}
+
+std::optional<QByteArray> embeddedStudy(const QByteArray& pdf) {
+    if (!wholePdf(pdf)) return std::nullopt;
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
+    if (!document || document->isLocked()) return std::nullopt;
+    for (Poppler::EmbeddedFile* file : document->embeddedFiles()) {
+        if (!file->isValid() || !file->name().endsWith(QStringLiteral(".torvel"))) continue;
+        return file->data();
+    }
+    return std::nullopt;
+}
+
+}  // namespace torvel

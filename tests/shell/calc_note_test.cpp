@@ -1,0 +1,186 @@
+// Calculation notes through the main window: every study's example exported,
+// read back as text, its study detached and opened again; notes that must not
+// be written, and PDFs that hold no study.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "MDIForm1.h"
+#include "StudyWindow.h"
+#include "examples.h"
+#include "fits_selection.h"
+#include "studies.h"
+#include "ui_helpers.h"
+#include "version.h"
+
+using namespace testing_ui;
+using torvel::StudyWindow;
+
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The note's text on one line per row, spaces folded, for searching.
+QString folded(const QString& text) { return text.simplified(); }
+
+struct Expect {
+    const char* type;
+    std::vector<const char*> texts;  // in the note, in this order
+    const char* message = nullptr;   // a warning the example shows
+};
+
+}  // namespace
+
+// Each study's example: title block, data and results with units, method,
+// messages; the embedded study; the PDF opens again as the same study.
+TEST(CalcNote, EveryStudyWritesANoteThatOpensAgain) {
+    const LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    const Expect expects[] = {
+        {"Roulement",
+         {"Données", "Fr (N) 4000 N", "Méthode", "ISO 281", "Résultats", "P (N) 6270,70 N",
+          "Messages"}},
+        {"ContactOblique", {"Données", "Méthode", "Résultats", "Schéma"}},
+        {"CasVariables", {"Données", "Cas 1 3600 ; 1500 ; 2000", "Méthode", "Résultats"}},
+        {"Ajustements", {"Données", "Méthode", "ISO 286", "Résultats", "Schéma"}},
+        {"ChainesDeCotes", {"Données", "Méthode", "Résultats"}},
+        {"Section", {"Données", "a (mm) 40 mm", "Méthode", "Résultats", "Schéma"}},
+        {"RessortCompression", {"Données", "Méthode", "EN 13906-1", "Résultats", "Schéma"}},
+    };
+    for (const Expect& e : expects) {
+        SCOPED_TRACE(e.type);
+        torvel::fits::resetFitsSelection();
+        MDIForm1 m;
+        showActive(&m);
+        const auto* entry = torvel::findStudy(e.type);
+        StudyWindow* w = m.openStudy(e.type);
+        tools::fillExample(w, *entry);
+        const QStringList shown = catchMessages([&] { w->calculateAsButton(); });
+        // $TORVEL_KEEP_NOTES names a folder where the notes stay, to look at them.
+        const QString pdf = QDir(qEnvironmentVariable("TORVEL_KEEP_NOTES", dir.path()))
+                                .filePath(QString::fromLatin1(e.type) + ".pdf");
+        ASSERT_TRUE(m.exportActiveNote(pdf));
+
+        const QString text = folded(pdfText(pdf));
+        int from = 0;
+        for (const QString& t :
+             {QStringLiteral("Note de calcul"), QString::fromUtf8(entry->menuText),
+              QStringLiteral("étude non enregistrée"),
+              QStringLiteral("TORVEL %1").arg(torvel::kVersion), QStringLiteral("page 1 /")})
+            EXPECT_TRUE(text.contains(t)) << t.toStdString();
+        for (const char* c : e.texts) {
+            const QString t = QString::fromUtf8(c);
+            const int at = text.indexOf(t, from);
+            EXPECT_GE(at, 0) << "missing or out of order: " << t.toStdString() << "\n"
+                             << text.toStdString();
+            if (at >= 0) from = at;
+        }
+        if (auto* ref = w->reference()) {
+            EXPECT_TRUE(text.contains(ref->text()));
+        }
+        for (const QString& message : shown) EXPECT_TRUE(text.contains(folded(message)));
+        if (shown.isEmpty()) {
+            EXPECT_TRUE(text.contains("Messages Aucun"));
+        }
+
+        // Text is text: fonts embedded, no picture of a window.
+        const QString fonts = run("pdffonts", {pdf});
+        EXPECT_TRUE(fonts.contains(" yes ")) << fonts.toStdString();
+        EXPECT_EQ(run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).size(), 2)
+            << "an image in the note";
+        EXPECT_TRUE(run("pdfdetach", {"-list", pdf}).contains(".torvel"));
+
+        // The note opens again as the same study.
+        QMap<QString, QString> before;
+        for (auto* edit : w->findChildren<QLineEdit*>())
+            if (!edit->objectName().isEmpty()) before[edit->objectName()] = edit->text();
+        for (auto* label : w->findChildren<QLabel*>()) before[label->objectName()] = label->text();
+        m.closeAll();
+        torvel::fits::resetFitsSelection();
+        catchMessages([&] { EXPECT_TRUE(m.openStudyFile(pdf)); });
+        StudyWindow* again = m.study(e.type);
+        ASSERT_NE(again, nullptr);
+        for (auto* edit : again->findChildren<QLineEdit*>()) {
+            if (edit->objectName().isEmpty()) continue;
+            EXPECT_EQ(edit->text(), before.value(edit->objectName()))
+                << edit->objectName().toStdString();
+        }
+        for (auto* label : again->findChildren<QLabel*>())
+            EXPECT_EQ(label->text(), before.value(label->objectName()))
+                << label->objectName().toStdString();
+        EXPECT_TRUE(again->windowFilePath().isEmpty()) << "a note is no study file";
+    }
+}
+
+// The note matches its data: out-of-date results are computed first, and a run
+// that stops writes nothing.
+TEST(CalcNote, ComputesFirstAndWritesNothingWhenTheRunStops) {
+    const LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    MDIForm1 m;
+    showActive(&m);
+    StudyWindow* w = m.openStudy("Section");
+    tools::fillExample(w, *torvel::findStudy("Section"));
+    catchMessages([&] { w->calculateAsButton(); });
+    set(w, "Texta", "60");
+    ASSERT_TRUE(w->resultsOutOfDate());
+    const QString area = text(w, "TextS");
+    ASSERT_TRUE(m.exportActiveNote(dir.filePath("a.pdf")));
+    EXPECT_FALSE(w->resultsOutOfDate());
+    EXPECT_NE(text(w, "TextS"), area);
+    EXPECT_TRUE(folded(pdfText(dir.filePath("a.pdf"))).contains("a (mm) 60 mm"));
+
+    set(w, "Texta", "0");
+    bool written = true;
+    const QStringList messages =
+        catchMessages([&] { written = m.exportActiveNote(dir.filePath("b.pdf")); });
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(messages.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("b.pdf")));
+}
+
+// A PDF from elsewhere, or a note whose study is damaged, opens nothing.
+TEST(CalcNote, PdfsWithoutAStudyAreRefused) {
+    QTemporaryDir dir;
+    MDIForm1 m;
+    showActive(&m);
+    StudyWindow* w = m.openStudy("Section");
+    tools::fillExample(w, *torvel::findStudy("Section"));
+    ASSERT_TRUE(m.exportActiveNote(dir.filePath("note.pdf")));
+    m.closeAll();
+    QFile note(dir.filePath("note.pdf"));
+    ASSERT_TRUE(note.open(QIODevice::ReadOnly));
+    const QByteArray bytes = note.readAll();
+
+    const QString plain = dir.filePath("autre.pdf");
+    {
+        QPdfWriter writer(plain);
+        QPainter painter(&writer);
+        painter.drawText(100, 100, "Une note d'un autre programme");
+    }
+    const QString cut = dir.filePath("coupe.pdf");
+    QFile cutFile(cut);
+    ASSERT_TRUE(cutFile.open(QIODevice::WriteOnly));
+    cutFile.write(bytes.left(bytes.size() / 2));
+    cutFile.close();
+    for (const QString& pdf : {plain, cut}) {
+        const QStringList messages = catchMessages([&] { EXPECT_FALSE(m.openStudyFile(pdf)); });
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].contains("ce PDF ne contient pas d'étude TORVEL"));
+        EXPECT_TRUE(m.mdiArea()->subWindowList().isEmpty());
+    }
+}
