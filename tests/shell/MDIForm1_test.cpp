@@ -55,6 +55,7 @@ TEST(MDIForm1, MenusAndItemsAsDesigned) {
         {"MNU_Ouvrir", "&Ouvrir une étude…", QKeySequence("Ctrl+O")},
         {"MNU_Enregistrer", "&Enregistrer l'étude", QKeySequence("Ctrl+S")},
         {"MNU_EnregistrerSous", "Enregistrer l'étude &sous…", QKeySequence("Ctrl+Shift+S")},
+        {"MNU_NoteDeCalcul", "E&xporter la note de calcul (PDF)…", QKeySequence("Ctrl+E")},
         {"MNU_EffacerRecents", "Effacer la liste", QKeySequence()},
         {"MNU_Couper", "Couper", QKeySequence("Ctrl+X")},
         {"MNU_Copier", "Copier", QKeySequence("Ctrl+C")},
@@ -106,6 +107,7 @@ TEST(MDIForm1, ToolbarButtonsWithTooltipsAndPlaces) {
         {"BT_Quitter", 3900, "Quitter"},
         {"BT_Ouvrir", 4860, "Ouvrir une étude"},
         {"BT_Enregistrer", 5500, "Enregistrer l'étude"},
+        {"BT_NoteDeCalcul", 6140, "Exporter la note de calcul (PDF)"},
     };
     for (const auto& b : buttons) {
         auto* button = child<QToolButton>(&m, b.name);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -437,6 +438,32 @@ TEST_F(StudyFiles, RecentStudiesAndTheSaveItems) {
     EXPECT_TRUE(m.recentFiles().isEmpty());
     m.closeAll();
     EXPECT_FALSE(save->isEnabled());
+}
+
+// "Enregistrer" on a study never saved asks for a name: the reference in the
+// last folder used, ".torvel" added when left out.
+TEST_F(StudyFiles, SavingANewStudyProposesItsReference) {
+    openExample(m, "Roulement");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("premier")));  // sets the last folder
+    m.closeAll();
+    openExample(m, "Roulement");
+    QString proposed;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        proposed = dialog->selectedFiles().value(0);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Études TORVEL (*.torvel)"});
+        dialog->selectFile(path("Réducteur 3 bis"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    timer.start();
+    m.findChild<QAction*>("MNU_Enregistrer")->trigger();
+    timer.stop();
+    EXPECT_EQ(proposed, path("Réducteur 3.torvel"));
+    EXPECT_EQ(m.study("Roulement")->windowFilePath(), path("Réducteur 3 bis.torvel"));
+    EXPECT_TRUE(QFile::exists(path("Réducteur 3 bis.torvel")));
 }
 
 // "torvel a.torvel b.torvel": both open once the main window is up.
