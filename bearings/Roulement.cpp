@@ -64,7 +64,7 @@ const QString kOperatingDefault =
 // clang-format off
 Roulement::Roulement(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Roulement"),
         .caption = QStringLiteral("Elément Roulant"), .captionPrefix = QStringLiteral("Elément Roulant - Etude "),
-        .clientWidth = 11100, .clientHeight = 9100, .frameWidth = 10500, .frameHeight = 8650,
+        .clientWidth = 11100, .clientHeight = 9100, .frameWidth = 10500, .frameHeight = 12050,
         .frameCaption = QStringLiteral("Durée de Vie")}, parent) {
     // clang-format on
     QWidget* f = frame();
@@ -159,6 +159,7 @@ Roulement::Roulement(QWidget* parent) : StudyWindow({.typeName = QStringLiteral(
     addReference(ref, 150, 300, 4700, 315);
     addCalculer(f, 5900, 7900, 1800, 500);
     addImprimer(f, 8100, 7900, 1800, 500);
+    addModifiedLifeGroup(f);
 
     // Texts first, then the lists, as at opening.
     fill(element, toList(elementItems()), roulement);
@@ -183,10 +184,75 @@ Roulement::Roulement(QWidget* parent) : StudyWindow({.typeName = QStringLiteral(
                    QString::fromUtf8(kMsgPrintFailed), QString::fromUtf8(kMsgReportSpeed)});
     declareInputs({"TextFr", "TextFa", "TextCo", "TextC", "TextN", "ComboElement", "ComboType",
                    "ComboAngle", "ComboRangées", "ComboFonctionnement", "ComboFiabilité",
-                   "ComboCalcul"});
+                   "ComboCalcul", "Textd", "TextDext", "TextCu", "TextNu40", "TextNu100", "TextT",
+                   "ComboPollution"});
     // The factors are entries in "Manuel" only; in "Automatique" the run computes them.
     declareInputs({"Texte", "TextX", "TextY", "TextXo", "TextYo"},
                   [this] { return fieldText(QStringLiteral("ComboCalcul")) == qs(kManuel); });
+}
+
+// The modified rating life of ISO 281:2007, below the basic life's groups.
+void Roulement::addModifiedLifeGroup(QWidget* f) {
+    QGroupBox* group =
+        addGroup(f, QStringLiteral("FrameDureeCorrigee"),
+                 QStringLiteral("Durée de Vie Corrigée (ISO 281:2007)"), 150, 8600, 10200, 3300);
+    struct Box {
+        const char *name, *label, *tip;
+        int column, row;
+    };
+    const Box kEntries[] = {
+        {"Textd", "d (mm) =", "Diamètre d'alésage (mm)", 0, 0},
+        {"TextDext", "D (mm) =", "Diamètre extérieur (mm)", 1, 0},
+        {"TextCu", "Cu (N) =", "Charge limite de fatigue (N), donnée du fabricant", 2, 0},
+        {"TextNu40",
+         "ν40 (mm²/s) =", "Viscosité de l'huile à 40 °C (huile de base pour une graisse)", 0, 1},
+        {"TextNu100", "ν100 (mm²/s) =", "Viscosité de l'huile à 100 °C", 1, 1},
+        {"TextT", "T (°C) =", "Température de fonctionnement", 2, 1},
+    };
+    const Box kResults[] = {
+        {"Textdm", "dm (mm) =", "Diamètre moyen (d + D) / 2 (mm)", 0, 3},
+        {"TextNu", "ν (mm²/s) =", "Viscosité à la température de fonctionnement (ASTM D341)", 1, 3},
+        {"TextNu1", "ν1 (mm²/s) =", "Viscosité de référence (mm²/s)", 2, 3},
+        {"TextKappa", "κ =", "Rapport de viscosité ν / ν1", 0, 4},
+        {"TexteC", "eC =",
+         "Coefficient de contamination (ISO 281:2007, tableau 13) : valeur basse de la plage du "
+         "niveau de propreté, la plus prudente",
+         1, 4},
+        {"Texta1ISO", "a1 =", "Coefficient de fiabilité (ISO 281:2007)", 2, 4},
+        {"TextaISO", "aISO =", "Coefficient de modification de la durée (ISO 281:2007)", 0, 5},
+        {"TextLnm", "Lnm =", "Durée de vie corrigée (millions de tours)", 1, 5},
+        {"TextLnmh", "Lnm h =", "Durée de vie corrigée (Heures)", 2, 5},
+    };
+    auto add = [&](const Box& b, LabelledBox::Role role, const QString& text) {
+        const int left = 150 + 3350 * b.column;
+        return addLabelledBox(group, {.name = QString::fromLatin1(b.name),
+                                      .caption = QString::fromUtf8(b.label),
+                                      .labelLeft = left,
+                                      .labelWidth = 1500,
+                                      .boxLeft = left + 1550,
+                                      .boxWidth = 1500,
+                                      .top = 330 + 420 * b.row,
+                                      .tip = QString::fromUtf8(b.tip),
+                                      .tipOn = LabelledBox::Tip::Both,
+                                      .role = role,
+                                      .text = text});
+    };
+    for (const Box& b : kEntries)
+        add(b, LabelledBox::Role::Entry,
+            QLatin1String(b.name) == "TextT" ? QStringLiteral("70") : QStringLiteral("0"));
+    for (const Box& b : kResults) setBoxColour(add(b, LabelledBox::Role::Result, {}), faceColour());
+
+    QLabel* label = addLabel(group, QStringLiteral("LabelPollution"), QStringLiteral("Propreté :"),
+                             150, 1200, 1500, 255);
+    // A level outside the list has no eC: the list offers only its items.
+    auto* pollution = new QComboBox(group);
+    pollution->setObjectName(QStringLiteral("ComboPollution"));
+    pollution->setGeometry(torvel::pxRect(1700, 1170, 3000, 315));
+    pollution->addItems(toList(cleanlinessItems()));
+    pollution->setCurrentText(qs(kCleanlinessDefault));
+    label->setBuddy(pollution);
+
+    addLabel(group, QStringLiteral("LabelDureeCorrigee"), QString(), 150, 2880, 9900, 255);
 }
 
 QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, int top, int width) {
@@ -221,7 +287,12 @@ QList<QLineEdit*> Roulement::factorBoxes() const {
 
 BearingEntries Roulement::entries() const { return bearingEntries(readFields()); }
 
-BearingReportFields Roulement::reportFields() const { return bearingReportFields(readFields()); }
+BearingReportFields Roulement::reportFields() const {
+    torvel::Fields fields = readFields();
+    // readFields() takes boxes and lists; the report also prints the group's note.
+    fields.set("LabelDureeCorrigee", toStd(fieldText(QStringLiteral("LabelDureeCorrigee"))));
+    return bearingReportFields(fields);
+}
 
 void Roulement::ComboElement_Click() {
     const QString element = fieldText(QStringLiteral("ComboElement"));

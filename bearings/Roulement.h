@@ -1,8 +1,8 @@
 #pragma once
 
 // Rating life of one rolling bearing or thrust bearing: loads, ratings, speed
-// and selections in, load factors, equivalent loads and life out, and the text
-// report of the study.
+// and selections in, load factors, equivalent loads and life out, the modified
+// rating life of ISO 281:2007 when its group is filled, and the text report.
 
 #include "StudyWindow.h"
 #include "bearing_life.h"
@@ -30,6 +30,7 @@ class Roulement : public torvel::StudyWindow {
     QLineEdit* addField(QWidget* parent, const QString& name, const QString& label,
                         const QString& tip, int left, int top, int labelWidth, int boxWidth);
     QList<QLineEdit*> factorBoxes() const;
+    void addModifiedLifeGroup(QWidget* frame);
 
     torvel::bearings::BearingState state_;  // working values kept between runs
 };

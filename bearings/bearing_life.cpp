@@ -451,6 +451,15 @@ void Run::common() {
     out_.write("TextP", fmt(s_.P, "0.00"));
     out_.write("TextPo", fmt(s_.PoSo, "0.00"));
     out_.write("TextL10H", fmt(s_.Lh, "0.00"));
+    appendModifiedLife(in_.modified,
+                       {.element = in_.element,
+                        .type = in_.type,
+                        .reliability = in_.reliability,
+                        .c = l_.c,
+                        .P = s_.P,
+                        .p = s_.p,
+                        .n = l_.n},
+                       s_.modifiedShown, sep_, out_);
 }
 
 void Run::calculate() {
@@ -495,7 +504,8 @@ BearingEntries bearingEntries(const Fields& f) {
             .element = f["ComboElement"], .type = f["ComboType"], .angle = f["ComboAngle"],
             .rows = f["ComboRangées"], .operating = f["ComboFonctionnement"],
             .reliability = f["ComboFiabilité"], .mode = f["ComboCalcul"], .e = f["Texte"],
-            .x = f["TextX"], .y = f["TextY"], .xo = f["TextXo"], .yo = f["TextYo"]};
+            .x = f["TextX"], .y = f["TextY"], .xo = f["TextXo"], .yo = f["TextYo"],
+            .modified = modifiedLifeEntries(f)};
     // clang-format on
 }
 

@@ -10,6 +10,7 @@
 
 #include "bearing_messages.h"
 #include "fields.h"
+#include "modified_life.h"
 #include "outcome.h"
 
 namespace torvel::bearings {
@@ -88,15 +89,21 @@ struct BearingEntries {
     std::string mode{kAutomatique};
     std::string e = "0", x = "0", y = "0", xo = "0",
                 yo = "0";  // Texte, TextX, TextY, TextXo, TextYo
+    // The group of the modified life (ISO 281:2007).
+    ModifiedLifeEntries modified;
 };
 
 // The entries as the window's fields hold them.
 BearingEntries bearingEntries(const Fields& fields);
 
 // Every control the calculation writes or corrects.
+// clang-format off
 inline constexpr const char* kBearingTargets[] = {
     "Texte", "TextX",  "TextY",    "TextXo", "TextYo", "TextFaFr",  "TextL10",
-    "TextP", "TextPo", "TextL10H", "TextFa", "TextFr", "ComboAngle"};
+    "TextP", "TextPo", "TextL10H", "TextFa", "TextFr", "ComboAngle",
+    "Textdm", "TextNu", "TextNu1", "TextKappa", "TexteC", "Texta1ISO", "TextaISO", "TextLnm",
+    "TextLnmh", "LabelDureeCorrigee"};
+// clang-format on
 
 // The window's working values, kept from one calculation to the next (a
 // selection text that matches no entry leaves the factors of the previous run).
@@ -108,12 +115,14 @@ struct BearingState {
     float x = 0;  // relative axial load i·Fa/Co
     float a1 = 0, So = 0;
     float P = 0, PoSo = 0, L = 0, Lh = 0, FaFr = 0;
+    bool modifiedShown = false;  // the modified-life boxes hold an earlier run's texts
 };
 
 // "Calculer". The outcome lists, in order: warnings, the factor writes (Texte,
 // TextX, TextY, TextXo, TextYo, "0.00", in "Automatique" mode), then either one
 // stop or the result writes TextFaFr "0.00", TextL10 "0.000 000", TextP, TextPo,
-// TextL10H "0.00"; `decimalSeparator` replaces the formats' ".".
+// TextL10H "0.00", and after them the modified life's steps (appendModifiedLife);
+// `decimalSeparator` replaces the formats' ".".
 // Corrections end an outcome; play every step in order, also after a stop:
 //  - radial roller at 0° with Fa != 0: warning, TextFa := "0", rerun;
 //  - self-aligning at 0°: warning, ComboAngle := "5°", rerun;

@@ -44,6 +44,39 @@ std::optional<double> strictNumber(std::string_view text, char decimalSeparator)
     return value;
 }
 
+namespace {
+
+void modifiedLifeLines(const BearingReportFields& f, ReportLines& lines) {
+    auto add = [&lines](std::string text, bool bold = false) {
+        lines.push_back({std::move(text), bold});
+    };
+    add("> Durée de Vie Corrigée (ISO 281:2007)", true);
+    add("");
+    add("- Lubrification et propreté");
+    add("  Diamètre d'alésage : d = " + f.d + " mm");
+    add("  Diamètre extérieur : D = " + f.dExt + " mm");
+    add("  Charge limite de fatigue : Cu = " + f.cu + " N");
+    add("  Viscosité à 40 °C : ν40 = " + f.nu40 + " mm²/s");
+    add("  Viscosité à 100 °C : ν100 = " + f.nu100 + " mm²/s");
+    add("  Température de fonctionnement : T = " + f.t + " °C");
+    add("  Propreté : " + f.cleanliness);
+    add("");
+    add("- Résultats");
+    add("  Diamètre moyen : dm = " + f.dm + " mm");
+    add("  Viscosité à la température de fonctionnement : ν = " + f.nu + " mm²/s");
+    add("  Viscosité de référence : ν1 = " + f.nu1 + " mm²/s");
+    add("  Rapport de viscosité : κ = " + f.kappa);
+    add("  Coefficient de contamination : eC = " + f.eC);
+    add("  Coefficient de fiabilité : a1 = " + f.a1Iso);
+    add("  Coefficient de modification de la durée : aISO = " + f.aIso);
+    add("  Lnm = " + f.lnm + " millions de Tours");
+    add("  Lnmh = " + f.lnmh + " Heures");
+    if (!f.note.empty()) add("  Note : " + f.note);
+    add("");
+}
+
+}  // namespace
+
 std::optional<ReportLines> bearingReportLines(const BearingReportFields& f, const std::string& date,
                                               char decimalSeparator) {
     const std::optional<double> speed = strictNumber(f.n, decimalSeparator);
@@ -104,6 +137,7 @@ std::optional<ReportLines> bearingReportLines(const BearingReportFields& f, cons
     add("  L = " + f.l10 + " millions de Tours");
     if (withSpeed) add("  Lh = " + f.l10h + " Heures");
     add("");
+    if (!f.lnm.empty()) modifiedLifeLines(f, lines);
     return lines;
 }
 
@@ -115,7 +149,11 @@ BearingReportFields bearingReportFields(const Fields& f) {
             .fa = f["TextFa"], .co = f["TextCo"], .c = f["TextC"], .n = f["TextN"],
             .faFr = f["TextFaFr"], .e = f["Texte"], .xo = f["TextXo"], .yo = f["TextYo"],
             .x = f["TextX"], .y = f["TextY"], .poSo = f["TextPo"], .p = f["TextP"], .l10 = f["TextL10"],
-            .l10h = f["TextL10H"]};
+            .l10h = f["TextL10H"], .d = f["Textd"], .dExt = f["TextDext"], .cu = f["TextCu"],
+            .nu40 = f["TextNu40"], .nu100 = f["TextNu100"], .t = f["TextT"], .cleanliness = f["ComboPollution"],
+            .dm = f["Textdm"], .nu = f["TextNu"], .nu1 = f["TextNu1"], .kappa = f["TextKappa"], .eC = f["TexteC"],
+            .a1Iso = f["Texta1ISO"], .aIso = f["TextaISO"], .lnm = f["TextLnm"], .lnmh = f["TextLnmh"],
+            .note = f["LabelDureeCorrigee"]};
     // clang-format on
 }
 

@@ -38,12 +38,18 @@ struct BearingReportFields {
     std::string fr, fa, co, c, n;                                    // TextFr ... TextN
     std::string faFr, e, xo, yo, x, y;                               // TextFaFr, Texte, ...
     std::string poSo, p, l10, l10h;  // TextPo, TextP, TextL10, TextL10H
+    // The modified life: Textd, TextDext, TextCu, TextNu40, TextNu100, TextT, ComboPollution,
+    std::string d, dExt, cu, nu40, nu100, t, cleanliness;
+    // Textdm, TextNu, TextNu1, TextKappa, TexteC, Texta1ISO, TextaISO, TextLnm, TextLnmh
+    std::string dm, nu, nu1, kappa, eC, a1Iso, aIso, lnm, lnmh;
+    std::string note;  // LabelDureeCorrigee
 };
 
 // The report's fields as the window holds them.
 BearingReportFields bearingReportFields(const Fields& fields);
 
-// Header and lines of the report; nullopt when the speed text cannot be read
+// Header and lines of the report, with the modified life's section when the
+// group shows a life (TextLnm not empty); nullopt when the speed text cannot be read
 // by strictNumber (the window then prints nothing and shows kMsgReportSpeed).
 // `date` is the short date of the day in the user's locale.
 std::optional<ReportLines> bearingReportLines(const BearingReportFields& fields,

@@ -82,6 +82,25 @@ void enterWorkedExample(QWidget* w) {
     choose(w, "ComboFonctionnement", "Avec chocs ( x 2 )");
 }
 
+const QStringList kModifiedResults = {
+    "Textdm",    "TextNu",   "TextNu1", "TextKappa", "TexteC",
+    "Texta1ISO", "TextaISO", "TextLnm", "TextLnmh",  "LabelDureeCorrigee"};
+
+// The modified life's example: radial ball bearing, VG 68 oil at 70 °C.
+void enterModifiedLifeExample(QWidget* w) {
+    for (const auto& [name, value] : {std::pair{"TextFr", "4000"},
+                                      {"TextFa", "3000"},
+                                      {"TextCo", "20000"},
+                                      {"TextC", "30000"},
+                                      {"TextN", "1000"},
+                                      {"Textd", "40"},
+                                      {"TextDext", "80"},
+                                      {"TextCu", "800"},
+                                      {"TextNu40", "68"},
+                                      {"TextNu100", "8.5"}})
+        set(w, name, value);
+}
+
 }  // namespace
 
 TEST(Roulement, OpensWithItsDesignContents) {
@@ -104,7 +123,9 @@ TEST(Roulement, OpensWithItsDesignContents) {
     for (int i = 0; i < groups.size(); ++i)
         EXPECT_EQ(child<QGroupBox>(&w, QStringLiteral("Frame%1").arg(i + 1))->title(), groups[i])
             << i + 1;
-    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), groups.size());
+    EXPECT_EQ(child<QGroupBox>(&w, "FrameDureeCorrigee")->title(),
+              q("Durée de Vie Corrigée (ISO 281:2007)"));
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), groups.size() + 1);
     EXPECT_EQ(child<QLineEdit>(&w, "TextRef")->parentWidget()->objectName(), "Frame12");
 
     struct Field {
@@ -197,10 +218,34 @@ TEST(Roulement, OpensWithItsDesignContents) {
     for (const char* n : {"TextFr", "TextFa", "TextCo", "TextC", "TextN", "TextRef"})
         EXPECT_EQ(base(&w, n), window) << n;
 
-    // Frame1 fits in the window at its design size: no bar is needed.
+    // At its design size the window scrolls down to the modified life's group.
     w.ensurePolished();  // what showing it does first
-    EXPECT_FALSE(w.vScroll()->isVisibleTo(&w));
+    EXPECT_EQ(w.size(), w.designClientSize());
+    EXPECT_TRUE(w.vScroll()->isVisibleTo(&w));
     EXPECT_FALSE(w.hScroll()->isVisibleTo(&w));
+    w.vScroll()->setValue(w.vScroll()->maximum());
+    auto* group = child<QGroupBox>(&w, "FrameDureeCorrigee");
+    EXPECT_LE(group->mapTo(&w, QPoint(0, group->height())).y(), w.height());
+}
+
+TEST(Roulement, ModifiedLifeGroupOpensEmpty) {
+    Roulement w;
+    showActive(&w);
+    EXPECT_EQ(texts(&w, {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100", "TextT"}),
+              (QStringList{"0", "0", "0", "0", "0", "70"}));
+    EXPECT_EQ(texts(&w, kModifiedResults), QStringList(kModifiedResults.size(), QString()));
+    EXPECT_TRUE(child<QLineEdit>(&w, "TextLnm")->isReadOnly());
+    type(child<QLineEdit>(&w, "TextNu40"), q("6a8,5é"));  // the numeric filter
+    EXPECT_EQ(text(&w, "TextNu40"), "68,5");
+    EXPECT_EQ(text(&w, "LabelNu40"), q("ν40 (mm²/s) ="));
+    EXPECT_TRUE(child<QLineEdit>(&w, "TexteC")->toolTip().contains("prudente"));
+    auto* pollution = child<QComboBox>(&w, "ComboPollution");
+    EXPECT_FALSE(pollution->isEditable());
+    EXPECT_EQ(items(&w, "ComboPollution"),
+              (QStringList{q("Propreté extrême"), q("Haute propreté"), q("Propreté normale"),
+                           q("Contamination légère"), "Contamination typique",
+                           q("Contamination sévère"), q("Contamination très sévère")}));
+    EXPECT_EQ(pollution->currentText(), q("Propreté normale"));
 }
 
 TEST(Roulement, ElementClickRebuildsTheDependentLists) {
@@ -676,4 +721,83 @@ TEST(Roulement, UnreadableSpeedPrintsNothingAndSaysSo) {
     EXPECT_EQ(answerPrintDialog([&] { click(&w, "BtImprimer"); },
                                 dir.filePath("missing-folder/roulement.pdf")),
               QStringList{q(kMsgPrintFailed)});
+}
+
+TEST(Roulement, ModifiedLifeExampleInAFrenchAndAPointLocale) {
+    struct Case {
+        const char* locale;
+        QString p;
+        QStringList results;
+    };
+    const Case cases[] = {
+        {"fr_FR",
+         "6270,70",
+         {"60,00", "19,81", "18,37", "1,078", "0,50", "1,00", "1,525", "166,937 180", "2782,29",
+          ""}},
+        {"en_US",
+         "6270.70",
+         {"60.00", "19.81", "18.37", "1.078", "0.50", "1.00", "1.525", "166.937 180", "2782.29",
+          ""}},
+    };
+    for (const Case& c : cases) {
+        LocaleScope locale(c.locale);
+        Roulement w;
+        w.show();
+        enterModifiedLifeExample(&w);
+        EXPECT_TRUE(calculer(&w).isEmpty()) << c.locale;
+        EXPECT_EQ(text(&w, "TextP"), c.p) << c.locale;
+        EXPECT_EQ(texts(&w, kModifiedResults), c.results) << c.locale;
+    }
+    // The group's entries are inputs: a change marks the results out of date.
+    Roulement w;
+    w.show();
+    enterModifiedLifeExample(&w);
+    calculer(&w);
+    child<QComboBox>(&w, "ComboPollution")->setCurrentIndex(0);
+    EXPECT_TRUE(child<QLabel>(&w, "LabelPerime")->isVisibleTo(&w));
+}
+
+TEST(Roulement, ModifiedLifeRefusedCheckEmptiesOnlyItsGroup) {
+    LocaleScope locale("fr_FR");
+    Roulement w;
+    w.show();
+    enterModifiedLifeExample(&w);
+    calculer(&w);
+    ASSERT_EQ(text(&w, "TextLnm"), "166,937 180");
+    set(&w, "TextDext", "30");
+    set(&w, "TextC", "12000");  // P > C/2: the basic life's warning comes first
+    EXPECT_EQ(calculer(&w), (QStringList{q(kMsgPLarge), q(kMsgModifiedOuter)}));
+    EXPECT_EQ(text(&w, "TextP"), "6270,70");
+    EXPECT_EQ(text(&w, "TextC"), "12000");
+    EXPECT_FALSE(text(&w, "TextL10").isEmpty());
+    EXPECT_EQ(texts(&w, kModifiedResults), QStringList(kModifiedResults.size(), QString()));
+    EXPECT_FALSE(child<QLabel>(&w, "LabelPerime")->isVisibleTo(&w));
+}
+
+TEST(Roulement, ModifiedLifePrintedAfterTheLifeLines) {
+    LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    const QString pdf = reportPdfPath(dir, "roulement-corrigee.pdf");
+    Roulement w;
+    w.show();
+    enterModifiedLifeExample(&w);
+    calculer(&w);
+    EXPECT_TRUE(answerPrintDialog([&] { click(&w, "BtImprimer"); }, pdf).isEmpty());
+    // pdftotext's text is NFKC-folded: "²" reads "2".
+    const QString printed = pdfText(pdf);
+    qsizetype at = printed.indexOf("Lh = 1825,00 Heures");
+    ASSERT_GE(at, 0) << printed.toStdString();
+    for (const char* expected :
+         {"> Durée de Vie Corrigée (ISO 281:2007)", "Diamètre d'alésage : d = 40 mm",
+          "Diamètre extérieur : D = 80 mm", "Charge limite de fatigue : Cu = 800 N",
+          "Viscosité à 40 °C : ν40 = 68 mm2/s", "Viscosité à 100 °C : ν100 = 8.5 mm2/s",
+          "Température de fonctionnement : T = 70 °C", "Propreté : Propreté normale",
+          "dm = 60,00 mm", "ν = 19,81 mm2/s", "ν1 = 18,37 mm2/s", "κ = 1,078", "eC = 0,50",
+          "a1 = 1,00", "aISO = 1,525", "Lnm = 166,937 180 millions de Tours",
+          "Lnmh = 2782,29 Heures"}) {
+        const qsizetype next = printed.indexOf(q(expected), at);
+        EXPECT_GT(next, at) << expected << "\n" << printed.toStdString();
+        if (next > at) at = next;
+    }
+    EXPECT_FALSE(printed.contains("Note :"));
 }

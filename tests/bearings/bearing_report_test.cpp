@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -147,4 +148,37 @@ TEST(StrictNumber, WholeTextOnly) {
         EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
     }
     EXPECT_FALSE(strictNumber("1e999", '.').has_value());
+}
+
+// After the life lines, only when the group shows a life; the note when there is one.
+TEST(BearingReport, ModifiedLifeSectionOnlyWhenComputed) {
+    struct Case {
+        const char *lnm, *note;
+        bool section;
+        const char* last;  // the line before the closing blank one
+    };
+    const Case cases[] = {
+        {"", "", false, "  Lh = 88888,89 Heures"},
+        {"1,500 000", "", true, "  Lnmh = 25,00 Heures"},
+        {"1,500 000", "aISO limité à 50", true, "  Note : aISO limité à 50"},
+    };
+    for (const auto& c : cases) {
+        BearingReportFields f = sample("Automatique", "1500");
+        f.nu40 = "68";
+        f.lnm = c.lnm;
+        f.lnmh = "25,00";
+        f.note = c.note;
+        const auto lines = bearingReportLines(f, "d", ',');
+        ASSERT_TRUE(lines);
+        const std::vector<std::string> all = texts(*lines, 0);
+        const auto lh = std::find(all.begin(), all.end(), "  Lh = 88888,89 Heures");
+        const auto title =
+            std::find(all.begin(), all.end(), "*> Durée de Vie Corrigée (ISO 281:2007)");
+        EXPECT_EQ(title != all.end(), c.section) << c.note;
+        EXPECT_EQ(title - lh, c.section ? 2 : all.end() - lh) << c.note;
+        EXPECT_EQ(c.section,
+                  std::count(all.begin(), all.end(), "  Viscosité à 40 °C : ν40 = 68 mm²/s") == 1);
+        EXPECT_EQ(all[all.size() - 2], c.last) << c.note;
+        EXPECT_EQ(all.back(), "");
+    }
 }
