@@ -385,7 +385,9 @@ frmAbout* MDIForm1::showAbout() {
 }
 
 MDIForm1::~MDIForm1() {
-    // The studies outlive this class's members while QWidget deletes its children.
+    // The studies and the area outlive this class's part while QWidget deletes
+    // its children: nothing they signal may reach it.
+    mdi_->disconnect(this);
     for (const auto& w : studies_)
         if (w) w->disconnect(this);
     delete about_;
