@@ -127,12 +127,6 @@ std::optional<QByteArray> readSmallFile(const QString& path, QString* reason, qi
     return bytes;
 }
 
-std::optional<StudyFile> readStudyFile(const QString& path, QString* reason) {
-    const auto bytes = readSmallFile(path, reason);
-    if (!bytes) return std::nullopt;
-    return parseStudyFile(*bytes, reason);
-}
-
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* reason) {
     if (QFileInfo(path).isDir()) {
         if (reason) *reason = QStringLiteral("un dossier porte ce nom");

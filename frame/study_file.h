@@ -30,7 +30,6 @@ QByteArray studyFileBytes(const StudyFile& study);
 
 // The file's study, or nullopt with the reason in `reason`.
 std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason);
-std::optional<StudyFile> readStudyFile(const QString& path, QString* reason);
 
 // Reads a file of at most `limit` bytes: a folder, a missing or unreadable
 // file and a larger one give nullopt and the reason.

@@ -198,17 +198,18 @@ bool MDIForm1::openStudyFile(const QString& path) {
         return false;
     };
     QString reason;
-    // A calculation note carries its study; the study then belongs to no file.
-    const bool fromNote = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    const auto bytes = torvel::readSmallFile(path, &reason, kNoteMaxBytes);
+    if (!bytes) return refuse(reason);
+    // A calculation note carries its study, whatever its name; the study then
+    // belongs to no file.
+    const bool fromNote = bytes->startsWith("%PDF-");
     std::optional<torvel::StudyFile> file;
     if (fromNote) {
-        const auto pdf = torvel::readSmallFile(path, &reason, kNoteMaxBytes);
-        if (!pdf) return refuse(reason);
-        const auto embedded = torvel::embeddedStudy(*pdf);
+        const auto embedded = torvel::embeddedStudy(*bytes);
         if (!embedded) return refuse(QStringLiteral("ce PDF ne contient pas d'étude TORVEL"));
         file = torvel::parseStudyFile(*embedded, &reason);
     } else {
-        file = torvel::readStudyFile(path, &reason);
+        file = torvel::parseStudyFile(*bytes, &reason);
     }
     if (!file) return refuse(reason);
     const auto* entry = torvel::findStudy(file->type);
