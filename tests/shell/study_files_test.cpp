@@ -269,6 +269,14 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
         EXPECT_EQ(shownTexts(roulement), shown);
         EXPECT_EQ(roulement->windowFilePath(), path("good.torvel"));
     }
+    if (geteuid() != 0) {  // root reads any file
+        writeBytes(path("illisible.torvel"), "{}");
+        QFile::setPermissions(path("illisible.torvel"), QFileDevice::Permissions());
+        const QStringList messages =
+            catchMessages([&] { EXPECT_FALSE(m.openStudyFile(path("illisible.torvel"))); });
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].contains("le fichier ne peut pas être lu"));
+    }
     // An editable list takes back any text, as typed.
     writeBytes(path("libre.torvel"), edited(input("ComboType", "Ma série")));
     answering([&] { EXPECT_TRUE(m.openStudyFile(path("libre.torvel"))); }, QMessageBox::No);
