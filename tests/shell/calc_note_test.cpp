@@ -164,6 +164,12 @@ TEST(CalcNote, ComputesFirstAndWritesNothingWhenTheRunStops) {
     EXPECT_FALSE(written);
     EXPECT_FALSE(messages.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath("b.pdf")));
+
+    // A note that cannot be written says so and where.
+    set(w, "Texta", "40");
+    const QStringList failed = catchMessages([&] { EXPECT_FALSE(m.exportActiveNote(dir.path())); });
+    ASSERT_EQ(failed.size(), 1);
+    EXPECT_TRUE(failed[0].startsWith("Impossible d'écrire la note de calcul « " + dir.path()));
 }
 
 // A PDF from elsewhere, or a note whose study is damaged, opens nothing.

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QJsonArray>
@@ -19,11 +20,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <csignal>
 
 #include "MDIForm1.h"
@@ -474,8 +477,9 @@ TEST_F(StudyFiles, SavingANewStudyProposesItsReference) {
     EXPECT_TRUE(QFile::exists(path("Réducteur 3 bis.torvel")));
 }
 
-// "torvel a.torvel b.torvel": both open once the main window is up.
-TEST_F(StudyFiles, CommandLineOpensEachFile) {
+// "torvel a.torvel b.torvel": both open once the main window is up; files
+// dropped on the main window open too.
+TEST_F(StudyFiles, CommandLineAndDropsOpenEachFile) {
     openExample(m, "Roulement");
     ASSERT_TRUE(m.saveActiveStudyAs(path("a")));
     openExample(m, "RessortCompression");
@@ -490,4 +494,12 @@ TEST_F(StudyFiles, CommandLineOpensEachFile) {
     EXPECT_EQ(main->study("RessortCompression")->windowFilePath(), path("b.torvel"));
     EXPECT_EQ(text(main->study("RessortCompression"), "TextR"),
               text(m.study("RessortCompression"), "TextR"));
+
+    m.closeAll();
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(path("a.torvel")), QUrl::fromLocalFile(path("b.torvel"))});
+    QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    catchMessages([&] { static_cast<QObject*>(&m)->event(&drop); });
+    ASSERT_NE(m.study("Roulement"), nullptr);
+    EXPECT_EQ(m.study("RessortCompression")->windowFilePath(), path("b.torvel"));
 }
