@@ -213,12 +213,15 @@ QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& layou
     return box;
 }
 
-QString StudyWindow::fieldText(const QString& name) const {
-    QWidget* w = findChild<QWidget*>(name);
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+QString StudyWindow::shownText(const QWidget* w) {
+    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
+    if (auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
     return {};
+}
+
+QString StudyWindow::fieldText(const QString& name) const {
+    return shownText(findChild<QWidget*>(name));
 }
 
 Fields StudyWindow::readFields() const {

@@ -70,6 +70,8 @@ class StudyWindow : public QWidget {
     // Sets the tab order of every focusable control in Frame1 to the visual
     // order: group by group, top to bottom, left to right.
     void orderTabsVisually();
+    // The text a box, list or label shows ("" for another control).
+    static QString shownText(const QWidget* w);
     // The child widgets of `container` in reading order: by rows, then left to right.
     static QList<QWidget*> inReadingOrder(const QWidget* container);
 

@@ -28,13 +28,6 @@ QString cleanCaption(QString caption) {
     return caption;
 }
 
-QString valueOf(const QWidget* w) {
-    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
-    if (auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();
-    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
-    return {};
-}
-
 class Builder {
   public:
     Builder(const StudyWindow& window, const NoteDescription& description, CalcNote& note)
@@ -64,7 +57,7 @@ class Builder {
             if (!qobject_cast<QComboBox*>(w) && !qobject_cast<QLineEdit*>(w) &&
                 !qobject_cast<QLabel*>(w))
                 continue;
-            const QString value = valueOf(w).trimmed();
+            const QString value = StudyWindow::shownText(w).trimmed();
             if (value.isEmpty()) continue;
             // An input the run wrote (a factor computed in "Automatique") is a result.
             const bool entry = (kept_.contains(w->objectName()) && !window_.writtenByLastRun(w)) ||

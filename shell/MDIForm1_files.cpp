@@ -54,19 +54,19 @@ QString withSuffix(const QString& path) {
     return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
 }
 
-// What a study holds that a file keeps: its reference and its inputs.
-QJsonObject heldState(const StudyWindow* w) {
-    QJsonObject o;
-    o[QStringLiteral("reference")] = w->reference() ? w->reference()->text() : QString();
-    o[QStringLiteral("inputs")] = w->keptInputs();
-    return o;
-}
-
 QString typeOf(const StudyWindow* w) { return w->objectName(); }
 
 QString studyName(const StudyWindow* w) {
     const auto* entry = torvel::findStudy(typeOf(w));
     return entry ? QString::fromUtf8(entry->menuText) : typeOf(w);
+}
+
+// The name a study's files take by default: its reference, else its menu
+// text; a name, not a path, so without folder separators.
+QString proposedName(const StudyWindow* w) {
+    QString name = w->reference() ? w->reference()->text().trimmed() : QString();
+    if (name.isEmpty()) name = studyName(w);
+    return name.replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
 torvel::StudyFile studyFileOf(const StudyWindow* w) {
@@ -76,6 +76,12 @@ torvel::StudyFile studyFileOf(const StudyWindow* w) {
     file.reference = w->reference() ? w->reference()->text() : QString();
     file.inputs = w->keptInputs();
     return file;
+}
+
+// What a study holds that a file keeps, to tell whether it was changed.
+QJsonObject heldState(const StudyWindow* w) {
+    const torvel::StudyFile file = studyFileOf(w);
+    return {{QStringLiteral("reference"), file.reference}, {QStringLiteral("inputs"), file.inputs}};
 }
 
 }  // namespace
@@ -277,10 +283,7 @@ bool MDIForm1::saveActiveStudyAsDialog() {
 }
 
 bool MDIForm1::saveStudyAsDialog(StudyWindow* window) {
-    QString name = window->reference() ? window->reference()->text().trimmed() : QString();
-    if (name.isEmpty()) name = studyName(window);
-    // A name, not a path: no folder separators.
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString name = proposedName(window);
     const QString start = window->windowFilePath().isEmpty()
                               ? QDir(lastFolder()).filePath(withSuffix(name))
                               : window->windowFilePath();
@@ -300,9 +303,7 @@ bool MDIForm1::saveStudyAsDialog(StudyWindow* window) {
 bool MDIForm1::exportActiveNoteDialog() {
     StudyWindow* window = activeStudy();
     if (!window) return false;
-    QString name = window->reference() ? window->reference()->text().trimmed() : QString();
-    if (name.isEmpty()) name = studyName(window);
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString name = proposedName(window);
     QFileDialog dialog(this, QStringLiteral("Exporter la note de calcul"),
                        QDir(lastFolder()).filePath(name + QStringLiteral(" - note de calcul.pdf")),
                        QStringLiteral("Notes de calcul PDF (*.pdf)"));
@@ -330,11 +331,8 @@ bool MDIForm1::exportActiveNote(const QString& path) {
     const torvel::CalcNote note =
         torvel::buildNote(*window, description, studyName(window), fileName(studyFile));
 
-    QString attachment = studyFile.isEmpty() ? QString() : QFileInfo(studyFile).completeBaseName();
-    if (attachment.isEmpty())
-        attachment = window->reference() && !window->reference()->text().trimmed().isEmpty()
-                         ? window->reference()->text().trimmed()
-                         : studyName(window);
+    const QString attachment =
+        studyFile.isEmpty() ? proposedName(window) : QFileInfo(studyFile).completeBaseName();
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QString reason = QStringLiteral("la note n'a pas pu être composée");

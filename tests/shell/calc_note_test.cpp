@@ -118,23 +118,13 @@ TEST(CalcNote, EveryStudyWritesANoteThatOpensAgain) {
         EXPECT_TRUE(run("pdfdetach", {"-list", pdf}).contains(".torvel"));
 
         // The note opens again as the same study.
-        QMap<QString, QString> before;
-        for (auto* edit : w->findChildren<QLineEdit*>())
-            if (!edit->objectName().isEmpty()) before[edit->objectName()] = edit->text();
-        for (auto* label : w->findChildren<QLabel*>()) before[label->objectName()] = label->text();
+        const auto before = shownTexts(w);
         m.closeAll();
         torvel::fits::resetFitsSelection();
         catchMessages([&] { EXPECT_TRUE(m.openStudyFile(pdf)); });
         StudyWindow* again = m.study(e.type);
         ASSERT_NE(again, nullptr);
-        for (auto* edit : again->findChildren<QLineEdit*>()) {
-            if (edit->objectName().isEmpty()) continue;
-            EXPECT_EQ(edit->text(), before.value(edit->objectName()))
-                << edit->objectName().toStdString();
-        }
-        for (auto* label : again->findChildren<QLabel*>())
-            EXPECT_EQ(label->text(), before.value(label->objectName()))
-                << label->objectName().toStdString();
+        EXPECT_EQ(shownTexts(again), before);
         EXPECT_TRUE(again->windowFilePath().isEmpty()) << "a note is no study file";
     }
 }

@@ -1,7 +1,6 @@
 // The per-study descriptions of the calculation notes against the windows they
 // describe: every control they name exists, every value a window shows has a
-// unit, that unit is the one the window writes beside the value, and each
-// method names what it follows.
+// unit, and that unit is the one the window writes beside the value.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -9,73 +8,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
-#include <vector>
 
-#include "Ajustements.h"
-#include "CasVariables.h"
-#include "ChainesDeCotes.h"
-#include "ContactOblique.h"
-#include "RessortCompression.h"
-#include "Roulement.h"
-#include "Section.h"
-#include "bearing_notes.h"
-#include "chain_note.h"
-#include "fits_note.h"
+#include "StudyWindow.h"
+#include "calc_note.h"
 #include "fits_selection.h"
-#include "section_note.h"
-#include "spring_note.h"
+#include "studies.h"
 #include "ui_helpers.h"
 
 namespace {
-
-struct Study {
-    const char* type;
-    std::function<torvel::StudyWindow*()> create;
-    const torvel::NoteDescription& note;
-    std::vector<const char*> cites;  // what its method must name
-};
-
-const std::vector<Study>& studies() {
-    static const std::vector<Study> all = {
-        {"Roulement",
-         [] { return new Roulement; },
-         torvel::bearings::roulementNote(),
-         {"ISO 281:1990", "ISO 76:2006", "ISO 281:2007"}},
-        {"ContactOblique",
-         [] { return new ContactOblique; },
-         torvel::bearings::contactObliqueNote(),
-         {"ISO 281:2007", "0,5·Fr/Y"}},
-        {"CasVariables",
-         [] { return new CasVariables; },
-         torvel::bearings::casVariablesNote(),
-         {"ISO 281:1990"}},
-        {"Ajustements",
-         [] {
-             torvel::fits::resetFitsSelection();
-             return new Ajustements;
-         },
-         torvel::fits::ajustementsNote(),
-         {"ISO 286-1:2010", "ISO 286-2:2010"}},
-        {"ChainesDeCotes",
-         [] { return new ChainesDeCotes; },
-         torvel::chainesDeCotesNote(),
-         {"NF E 04-008:2013", "quadratique"}},
-        {"Section",
-         [] { return new Section; },
-         torvel::sections::sectionNote(),
-         {"Huygens-Steiner", "Axes principaux"}},
-        {"RessortCompression",
-         [] { return new RessortCompression; },
-         torvel::springs::ressortCompressionNote(),
-         {"EN 13906-1:2013", "R = G·d⁴/(8·Dm³·n)"}},
-    };
-    return all;
-}
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -137,10 +81,11 @@ TEST(NoteDescriptions, GiveEveryValueOfTheirWindowAKnownUnit) {
         "N/mm", "daN/mm", "N/mm²", "daN/mm²", "MPa", "kg", "g", "10⁻⁶ kg/mm³", "Hz", "°C",
         "mm²/s", "°", "%"};
     // clang-format on
-    for (const Study& s : studies()) {
+    for (const auto& s : torvel::studyEntries()) {
+        torvel::fits::resetFitsSelection();
         std::unique_ptr<torvel::StudyWindow> w(s.create());
         std::set<std::string> named;
-        for (const auto& [name, unit] : s.note.units) {
+        for (const auto& [name, unit] : s.note().units) {
             EXPECT_TRUE(named.insert(name).second) << s.type << " lists twice " << name;
             EXPECT_NE(w->findChild<QWidget*>(q(name)), nullptr) << s.type << " has no " << name;
             EXPECT_TRUE(known.count(unit)) << s.type << ": " << name << " in " << unit;
@@ -153,7 +98,8 @@ TEST(NoteDescriptions, GiveEveryValueOfTheirWindowAKnownUnit) {
 
 TEST(NoteDescriptions, AgreeWithTheUnitsTheirWindowShows) {
     int compared = 0;
-    for (const Study& s : studies()) {
+    for (const auto& s : torvel::studyEntries()) {
+        torvel::fits::resetFitsSelection();
         std::unique_ptr<torvel::StudyWindow> w(s.create());
         for (const QLabel* caption : w->frame()->findChildren<QLabel*>()) {
             const QWidget* box = caption->buddy();
@@ -161,22 +107,9 @@ TEST(NoteDescriptions, AgreeWithTheUnitsTheirWindowShows) {
             const auto shown = shownUnit(*caption, *box);
             if (!shown) continue;
             const std::string name = box->objectName().toStdString();
-            EXPECT_EQ(folded(q(s.note.unitOf(name))), folded(*shown)) << s.type << ": " << name;
+            EXPECT_EQ(folded(q(s.note().unitOf(name))), folded(*shown)) << s.type << ": " << name;
             ++compared;
         }
     }
     EXPECT_GE(compared, 60);  // the captions were read, not skipped
-}
-
-TEST(NoteDescriptions, NameWhatTheirMethodFollows) {
-    for (const Study& s : studies()) {
-        EXPECT_GE(s.note.method.size(), 2u) << s.type;
-        std::string method;
-        for (const std::string& line : s.note.method) {
-            EXPECT_FALSE(line.empty()) << s.type;
-            method += line + "\n";
-        }
-        for (const char* cite : s.cites)
-            EXPECT_NE(method.find(cite), std::string::npos) << s.type << " does not name " << cite;
-    }
 }

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -53,6 +54,21 @@ QString text(QWidget* parent, const QString& name) {
     if (auto* combo = parent->findChild<QComboBox*>(name)) return combo->currentText();
     ADD_FAILURE() << "no field " << name.toStdString();
     return {};
+}
+
+QMap<QString, QString> shownTexts(const QWidget* w) {
+    QMap<QString, QString> texts;
+    for (auto* e : w->findChildren<QLineEdit*>())
+        if (!e->objectName().isEmpty()) texts[e->objectName()] = e->text();
+    for (auto* c : w->findChildren<QComboBox*>()) texts[c->objectName()] = c->currentText();
+    for (auto* l : w->findChildren<QLabel*>())
+        if (!l->objectName().isEmpty()) texts[l->objectName()] = l->text();
+    for (auto* g : w->findChildren<QTableWidget*>())
+        for (int r = 0; r < g->rowCount(); ++r)
+            for (int c = 0; c < g->columnCount(); ++c)
+                texts[QStringLiteral("%1[%2,%3]").arg(g->objectName()).arg(r).arg(c)] =
+                    g->item(r, c) ? g->item(r, c)->text() : QString();
+    return texts;
 }
 
 void set(QWidget* parent, const QString& name, const QString& value) {

@@ -3,6 +3,7 @@
 // Helpers for driving windows as a user would: typing, catching modal boxes,
 // answering the print dialog and reading a printed PDF back.
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,6 +33,10 @@ QString text(QWidget* parent, const QString& name);
 
 // Types `value` into the named box, or into the edit line of an editable list.
 void set(QWidget* parent, const QString& name, const QString& value);
+
+// Every text a study shows, by control name: its named boxes, lists and
+// labels, and its grid cells ("MSFlexGrid1[r,c]").
+QMap<QString, QString> shownTexts(const QWidget* window);
 
 // Clicks the named button.
 void click(QWidget* parent, const QString& name);
