@@ -314,6 +314,25 @@ void StudyWindow::calculateAsButton() {
         restoreScreenAppearance(imageReport_->recoloured, imageReport_->hidden);
 }
 
+bool StudyWindow::bringResultsCurrent() {
+    if (!resultsCurrent()) calculateAsButton();
+    return resultsCurrent();
+}
+
+QStringList StudyWindow::shownNotices() const {
+    QStringList notices;
+    for (const QLabel* label : messageLabels_)
+        if (label->isVisibleTo(this) && !label->text().trimmed().isEmpty())
+            notices << label->text().trimmed();
+    return notices;
+}
+
+bool StudyWindow::groupInUse(const QWidget* group) const {
+    for (const auto& [optional, used] : optionalGroups_)
+        if (optional == group) return used();
+    return true;
+}
+
 void StudyWindow::play(const Outcome& outcome) {
     playing_ = true;
     bool wrote = false, stopped = false;

@@ -91,6 +91,20 @@ class StudyWindow : public QWidget {
     bool resultsComputed() const { return computed_; }
     // Runs "Calculer" as its button does (nothing for a window without one).
     void calculateAsButton();
+    // Whether the results shown belong to the inputs shown. A window that
+    // computes as its inputs change, without "Calculer", answers for itself.
+    virtual bool resultsCurrent() const { return computed_ && !outOfDate_; }
+    // Computes as "Calculer" (or a tile click) would when the results are not
+    // current; false when they still are not (a run that stopped).
+    virtual bool bringResultsCurrent();
+    // What the window says beside its results, as shown: the texts of its
+    // message labels (verdicts, limits reached), empty ones left out.
+    QStringList shownNotices() const;
+    // Whether a group the user may leave empty holds data (true for any other widget).
+    bool groupInUse(const QWidget* group) const;
+    // What a newly opened window shows in each input a study file keeps: the
+    // value an input missing from an older file takes.
+    const QJsonObject& openingInputs() const { return opening_; }
     // The messages the last calculation showed, in order, and whether it wrote `w`.
     const QStringList& shownMessages() const { return shownMessages_; }
     bool writtenByLastRun(const QWidget* w) const { return lastWritten_.contains(w); }
@@ -164,7 +178,16 @@ class StudyWindow : public QWidget {
     void attention(const QString& text);
 
     // Inputs a study file keeps though the calculation does not read them.
+    // Declared once the controls show their opening texts and items.
     void keepInputs(const QStringList& names);
+    // Labels that judge or warn beside the results (a verdict, a limit reached):
+    // what they show is among the messages of the calculation note.
+    void declareMessageLabels(const QList<QLabel*>& labels) { messageLabels_ << labels; }
+    // A group the user may leave empty (an optional calculation): `used` says
+    // when it holds data; left empty, the note leaves it out.
+    void declareOptionalGroup(QGroupBox* group, std::function<bool()> used) {
+        optionalGroups_.append({group, std::move(used)});
+    }
     // A window's state that is not in its boxes and lists (the fits tiles):
     // named texts given to a study file, checked and put back in place of the
     // calculation. The window calls keptStateChanged() when it changes.
@@ -173,7 +196,7 @@ class StudyWindow : public QWidget {
         std::function<QString(const QJsonObject&)> check;
         std::function<void(const QJsonObject&)> restore;
     };
-    void setKeptState(KeptState state) { keptState_ = std::move(state); }
+    void setKeptState(KeptState state);
     void setNoteDrawing(NoteDrawingSource source) { noteDrawing_ = std::move(source); }
     void keptStateChanged() { emit keptInputsChanged(); }
 
@@ -249,6 +272,9 @@ class StudyWindow : public QWidget {
     QStringList shownMessages_;
     QList<const QWidget*> lastWritten_;
     NoteDrawingSource noteDrawing_;
+    QJsonObject opening_;
+    QList<QLabel*> messageLabels_;
+    QList<QPair<QGroupBox*, std::function<bool()>>> optionalGroups_;
 };
 
 }  // namespace torvel

@@ -64,8 +64,18 @@ void StudyWindow::keepInputs(const QStringList& names) {
     for (const QString& name : names) {
         if (kept_.contains(name)) continue;
         kept_ << name;
+        if (auto* grid = findChild<QTableWidget*>(name))
+            opening_[name] = gridRows(grid);
+        else
+            opening_[name] = fieldText(name);
         onInputChange(name, [this] { emit keptInputsChanged(); });
     }
+}
+
+void StudyWindow::setKeptState(KeptState state) {
+    keptState_ = std::move(state);
+    const QJsonObject own = keptState_->save();
+    for (auto it = own.begin(); it != own.end(); ++it) opening_[it.key()] = it.value();
 }
 
 QJsonObject StudyWindow::keptInputs() const {
