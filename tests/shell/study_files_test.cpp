@@ -274,8 +274,7 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
         EXPECT_FALSE(opened);
         ASSERT_EQ(messages.size(), 1);
         EXPECT_TRUE(messages[0].startsWith("Impossible d'ouvrir l'étude « " + path(c.name) + " »"));
-        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.reason)))
-            << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.reason))) << messages[0].toStdString();
         EXPECT_EQ(lastBoxLook().title, "Attention");
         EXPECT_EQ(m.mdiArea()->subWindowList().size(), 1);
         EXPECT_EQ(shownTexts(roulement), shown);
@@ -588,7 +587,8 @@ TEST_F(StudyFiles, RecentStudiesAndTheSaveItems) {
     ASSERT_TRUE(m.saveActiveStudyAs(path("A&B")));  // "&" shown as typed, no mnemonic
     EXPECT_EQ(m.findChild<QAction*>("MNU_Recent1")->text(), "&1 A&&B.torvel");
     QFile::remove(path("A&B.torvel"));
-    catchMessages([&] { m.findChild<QAction*>("MNU_Recent1")->trigger(); });  // and it leaves the list
+    catchMessages(
+        [&] { m.findChild<QAction*>("MNU_Recent1")->trigger(); });  // and it leaves the list
     first = m.findChild<QAction*>("MNU_Recent1");
     EXPECT_EQ(first->statusTip(), path("9.torvel"));
 
