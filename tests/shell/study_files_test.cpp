@@ -66,6 +66,28 @@ QStringList answering(const std::function<void()>& action, QMessageBox::Standard
     return seen;
 }
 
+// Runs `action`, naming `file` in every save dialog and answering every
+// question with `answer` (other boxes with OK); returns the boxes' texts.
+QStringList savingAs(const std::function<void()>& action, const QString& file,
+                     QMessageBox::StandardButton answer) {
+    QStringList asked;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            asked << box->text();
+            box->button(box->icon() == QMessageBox::Question ? answer : QMessageBox::Ok)->click();
+        }
+    });
+    timer.start();
+    action();
+    return asked;
+}
+
 // Quitting ends the application's event loop: it runs inside one, so that the
 // loops of later boxes still run.
 void insideApplicationLoop(const std::function<void()>& act) {
@@ -384,22 +406,8 @@ TEST_F(StudyFiles, StudiesNeverSavedAskBeforeAFileReplacesThem) {
             set(w, "TextFr", "5000");
             set(w, "TextRef", c.reference);
         }
-        QStringList asked;
-        QTimer timer;
-        timer.setInterval(0);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                dialog->selectFile(path("c"));
-                QMetaObject::invokeMethod(dialog, "accept");
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                asked << box->text();
-                box->button(c.answer)->click();
-            }
-        });
-        timer.start();
-        main.openStudyFile(path("b.torvel"));
-        timer.stop();
+        const QStringList asked =
+            savingAs([&] { main.openStudyFile(path("b.torvel")); }, path("c"), c.answer);
         EXPECT_EQ(asked, *c.asked ? QStringList{QStringLiteral("L'étude « %1 » a été modifiée.")
                                                     .arg(QString::fromUtf8(c.asked))}
                                   : QStringList());
@@ -418,23 +426,8 @@ TEST_F(StudyFiles, SavingAsAsksOfTheNameWrittenAndSharesNoFile) {
     const QByteArray section = readBytes(path("Arbre 1.5.torvel"));
     openExample(m, "Roulement");
     for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-        QStringList asked;
-        QTimer timer;
-        timer.setInterval(0);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                dialog->selectFile(path("Arbre 1.5"));
-                QMetaObject::invokeMethod(dialog, "accept");
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                asked << box->text();
-                box->button(box->icon() == QMessageBox::Question ? answer : QMessageBox::Ok)
-                    ->click();
-            }
-        });
-        timer.start();
-        EXPECT_FALSE(m.saveActiveStudyAsDialog());
-        timer.stop();
+        const QStringList asked =
+            savingAs([&] { EXPECT_FALSE(m.saveActiveStudyAsDialog()); }, path("Arbre 1.5"), answer);
         ASSERT_FALSE(asked.isEmpty());
         EXPECT_EQ(asked[0],
                   "Le fichier « Arbre 1.5.torvel » existe déjà.\nVoulez-vous le remplacer ?");
