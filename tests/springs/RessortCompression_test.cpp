@@ -81,7 +81,7 @@ TEST(RessortCompression, OpensWithItsDesignContents) {
         {"Frame8", "Référence"}};
     for (const auto& [name, title] : groups)
         EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
-    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 9);
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 11);
     EXPECT_EQ(child<QGroupBox>(&w, "FrameVerifications")->title(), "Vérifications (EN 13906-1)");
     for (const char* inner : {"Frame2", "Frame3", "Frame4"})
         EXPECT_EQ(child<QWidget>(&w, inner)->parentWidget()->objectName(), "Frame5") << inner;
@@ -414,11 +414,16 @@ TEST(RessortCompression, PrintRecoloursTheListedControlsOnly) {
     RessortCompression w;
     QStringList names;
     for (QWidget* c : w.printRecoloured()) names << c->objectName();
-    QStringList expected = {"Frame2",      "Frame3",        "Frame4",      "Frame5",
-                            "Frame6",      "Frame7",        "Frame8",      "FrameVerifications",
-                            "LabelSpires", "LabelFlambage", "LabelDomaine"};
+    QStringList expected = {
+        "Frame2",          "Frame3",          "Frame4",        "Frame5",
+        "Frame6",          "Frame7",          "Frame8",        "FrameVerifications",
+        "FrameResistance", "FrameDiagrammes", "LabelSpires",   "LabelFlambage",
+        "LabelDomaine",    "LabelResistance", "LabelMateriau", "LabelSollicitation",
+        "LabelGrenaille",  "LabelRm"};
     for (const QString& e : kEntries) expected << "Label" + e.mid(4);
-    for (const QString& r : kResults + QStringList{"Textk", "TextTk2", "Textsk"})
+    for (const QString& r :
+         kResults + QStringList{"Textk", "TextTk2", "Textsk", "TextTzul", "TextTczul", "TextS2",
+                                "TextSb", "TextTka", "TextTkm", "TextTse", "TextNf"})
         expected << r << "Label" + r.mid(4);
     names.sort();
     expected.sort();
