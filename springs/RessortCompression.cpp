@@ -81,8 +81,7 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
     // A typed end type is used as it stands; it does not join the list.
     endType_->setInsertPolicy(QComboBox::NoInsert);
 
-    // The material: a wire grade or typed values, first in its group; the rows
-    // below moved down for it.
+    // The material: a wire grade, or G, mV and Rm as typed.
     QGroupBox* frame2 = addGroup(frame5, QStringLiteral("Frame2"), QStringLiteral("Matériau"), 120,
                                  1920, 5260, 1900);
     material_ = addList(frame2, "ComboMateriau",
@@ -198,8 +197,7 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
     declareInputs({"TextRm"}, [this] { return material_->currentIndex() == 0; });
 }
 
-// The wire's strength below the checks, then the diagrams: the design groups
-// above keep their places.
+// The wire's strength below the checks, then the diagrams.
 void RessortCompression::addStrengthGroup() {
     using torvel::springs::kLoadDynamic;
     QGroupBox* group =
@@ -287,7 +285,9 @@ QComboBox* RessortCompression::addList(QGroupBox* group, const char* name, const
 }
 
 // Green when the spring holds, red when it does not, the usual colour when empty.
+// A stopped run leaves them, and their grey, as they were.
 void RessortCompression::showVerdicts() {
+    if (resultsOutOfDate()) return;
     const auto& study = study_;
     auto colour = [](QLabel* label, bool good) {
         QPalette pal = label->palette();

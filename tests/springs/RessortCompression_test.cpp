@@ -663,6 +663,9 @@ TEST(RessortCompression, MaterialMessagesThroughTheWindow) {
     set(&w, "TextRm", "0");
     EXPECT_EQ(calculate(&w), QStringList{QString::fromUtf8(torvel::springs::kMsgRm)});
     EXPECT_EQ(strength(&w).mid(1), before.mid(1));
+    // Stopped while out of date: the verdict stays grey with the results.
+    EXPECT_EQ(child<QLabel>(&w, "LabelResistance")->palette().color(QPalette::WindowText),
+              QColor(Qt::gray));
     for (const char* target : torvel::springs::kStrengthTargets)
         EXPECT_NE(w.findChild<QWidget*>(target), nullptr) << target;
 }
