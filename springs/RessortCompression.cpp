@@ -1,5 +1,6 @@
 #include "RessortCompression.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -10,13 +11,25 @@
 #include <array>
 #include <string>
 
+#include "SpringDiagrams.h"
+#include "numbers.h"
 #include "pictures.h"
 #include "twips.h"
 #include "ui_text.h"
 
 static void initSpringResources() { Q_INIT_RESOURCE(spring_window); }
 
+using torvel::springs::SpringNoteDrawing;
+using torvel::springs::SpringPicture;
+
 namespace {
+
+const QColor kHeldColour(0, 128, 0);
+const QColor kNotHeldColour(176, 0, 0);
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 const QString kFrameCaption = QStringLiteral("Dimensionnement d'un Ressort de Compression");
 const QString kDefaultEndType = QStringLiteral("Rapprochées, meulées, à 180°");
@@ -50,37 +63,41 @@ class BaseFollowsWindow : public QObject {
 // clang-format off
 RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("RessortCompression"),
         .caption = QStringLiteral("Ressort de Compression"), .captionPrefix = QStringLiteral("RessortCompression - Etude "),
-        .clientWidth = 11650, .clientHeight = 9400, .frameWidth = 11050, .frameHeight = 10650,
+        .clientWidth = 11650, .clientHeight = 9400, .frameWidth = 11050, .frameHeight = 18800,
         .frameCaption = kFrameCaption}, parent) {
     // clang-format on
     // ---- Données ----
     QGroupBox* frame5 = addGroup(frame(), QStringLiteral("Frame5"), QStringLiteral("Données"), 150,
-                                 300, 5500, 4400);
+                                 300, 5500, 5180);
     QGroupBox* frame4 = addGroup(frame5, QStringLiteral("Frame4"),
                                  QStringLiteral("Caractéristiques du fil"), 120, 240, 5260, 1560);
     addEntry(frame4, "Textd", "d (mm) =", "Diamètre du Fil", "0", 150, 1300, 330, 1500);
     addEntry(frame4, "Textdm", "Dm (mm) =", "Diamètre moyen du ressort", "0", 150, 1300, 720, 1500);
-    QLabel* labelSpires = addLabel(frame4, QStringLiteral("LabelSpires"),
-                                   QStringLiteral("Extrémités :"), 150, 1140, 1300, 255);
-    endType_ = new QComboBox(frame4);
-    endType_->setObjectName(QStringLiteral("ComboSpires"));
-    endType_->setGeometry(torvel::pxRect(1500, 1110, 3600, 315));
+    endType_ = addList(
+        frame4, "ComboSpires", "Extrémités :",
+        "La forme des spires aux extrémités donne le nombre de spires mortes ( 1.5, 2 ou 3)", 150,
+        1300, 1110, 1500, 3600);
     endType_->setEditable(true);
     // A typed end type is used as it stands; it does not join the list.
     endType_->setInsertPolicy(QComboBox::NoInsert);
-    endType_->setToolTip(QStringLiteral(
-        "La forme des spires aux extrémités donne le nombre de spires mortes ( 1.5, 2 ou 3)"));
-    labelSpires->setBuddy(endType_);
-    recoloured_ << labelSpires;
 
+    // The material: a wire grade, or G, mV and Rm as typed.
     QGroupBox* frame2 = addGroup(frame5, QStringLiteral("Frame2"), QStringLiteral("Matériau"), 120,
-                                 1920, 5260, 1120);
-    addEntry(frame2, "TextG", "G (daN/mm2) =", "Module de Coulomb", "", 150, 2250, 330, 2450);
-    addEntry(frame2, "TextmV", "mV (10^-6 kg/mm3) =", "Masse Volumique", "", 150, 2250, 720, 2450);
+                                 1920, 5260, 1900);
+    material_ = addList(frame2, "ComboMateriau",
+                        "Matériau :", "Nuance du fil (EN 10270), ou G, mV et Rm saisis", 150, 1300,
+                        330, 1500, 3600);
+    material_->addItem(qs(torvel::springs::kTypedMaterial));
+    for (const torvel::springs::WireGrade& grade : torvel::springs::wireGrades())
+        material_->addItem(qs(grade.name));
+    addEntry(frame2, "TextG", "G (daN/mm2) =", "Module de Coulomb", "", 150, 2250, 720, 2450);
+    addEntry(frame2, "TextmV", "mV (10^-6 kg/mm3) =", "Masse Volumique", "", 150, 2250, 1110, 2450);
+    rm_ = addEntry(frame2, "TextRm", "Rm (daN/mm2) =", "Résistance minimale à la traction du fil",
+                   "", 150, 2250, 1500, 2450);
 
     QGroupBox* frame3 =
         addGroup(frame5, QStringLiteral("Frame3"), QStringLiteral("Conditions de mise en place"),
-                 120, 3160, 5260, 1120);
+                 120, 3940, 5260, 1120);
     addEntry(frame3, "TextF1", "F1 (daN) =", "Effort F1 appliqué", "0", 150, 1150, 330, 1350);
     addEntry(frame3, "TextL1", "L1 (mm) =", "Longueur sous F1", "0", 2700, 1050, 330, 3800);
     addEntry(frame3, "TextF2", "F2 (daN) =", "Effort F2 appliqué", "0", 150, 1150, 720, 1350);
@@ -88,7 +105,7 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
 
     // ---- Géométrie: the sketch of the spring, stored with the window ----
     QGroupBox* frame7 = addGroup(frame(), QStringLiteral("Frame7"), QStringLiteral("Géométrie"),
-                                 5800, 300, 5100, 4400);
+                                 5800, 300, 5100, 5180);
     auto* picture = new QLabel(frame7);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(torvel::pxRect(150, 500, kPictureWidth, kPictureHeight));
@@ -97,7 +114,7 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
 
     // ---- Résultats: three columns, by theme ----
     QGroupBox* frame6 = addGroup(frame(), QStringLiteral("Frame6"), QStringLiteral("Résultats"),
-                                 150, 4850, 10750, 2950);
+                                 150, 5630, 10750, 2950);
     struct Result {
         const char* name;
         const char* label;
@@ -135,15 +152,15 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
 
     // ---- Référence and buttons ----
     QGroupBox* frame8 = addGroup(frame(), QStringLiteral("Frame8"), QStringLiteral("Référence"),
-                                 150, 7950, 5500, 750);
+                                 150, 8730, 5500, 750);
     addReference(frame8, 150, 300, 5200, 315);
-    addCalculer(frame(), 6400, 8100, 1800, 450);
-    addImprimer(frame(), 8700, 8100, 1800, 450);
+    addCalculer(frame(), 6400, 8880, 1800, 450);
+    addImprimer(frame(), 8700, 8880, 1800, 450);
 
     // ---- Vérifications: below everything, so that the design places stay ----
     QGroupBox* checks =
         addGroup(frame(), QStringLiteral("FrameVerifications"),
-                 QStringLiteral("Vérifications (EN 13906-1)"), 150, 8850, 10750, 1650);
+                 QStringLiteral("Vérifications (EN 13906-1)"), 150, 9630, 10750, 1650);
     addResult(checks, "Textk", "k =", "Facteur de correction de Bergsträsser", 150, 330, "");
     addResult(checks, "TextTk2", "Tk2 (daN/mm2) =", "Contrainte corrigée sous F2", 3750, 330, "");
     // Wide enough for "Non flambable".
@@ -156,6 +173,8 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
         recoloured_ << verdict;
     }
 
+    addStrengthGroup();
+
     recoloured_ << frame5 << frame4 << frame2 << frame3 << frame6 << frame7 << frame8 << checks;
 
     // Load: the end types in their order, the default one shown, and the default material.
@@ -166,9 +185,123 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
     findChild<QLineEdit*>(QStringLiteral("TextG"))->setText(QStringLiteral("7000"));
     findChild<QLineEdit*>(QStringLiteral("TextmV"))->setText(QStringLiteral("7.86"));
     setImageReport({recoloured_, {}, &RessortCompression::printCaption});
-    setNoteDrawing({.svg = [] { return QStringLiteral(":/springs/ressort.svg"); }});
+    noteDrawing_ = new SpringNoteDrawing(this);
+    setNoteDrawing({.painted = noteDrawing_});
+    declareMessageLabels({child<QLabel>("LabelFlambage"), child<QLabel>("LabelDomaine"),
+                          child<QLabel>("LabelResistance")});
     declareInputs({"Textd", "Textdm", "TextG", "TextmV", "TextF1", "TextL1", "TextF2", "TextL2",
                    "ComboSpires"});
+    // Declared as they open (typed material, Rm empty, static, not peened): what
+    // a study file saved before them takes.
+    declareInputs({"ComboMateriau", "ComboSollicitation", "CheckGrenaille"});
+    declareInputs({"TextRm"}, [this] { return material_->currentIndex() == 0; });
+}
+
+// The wire's strength below the checks, then the diagrams.
+void RessortCompression::addStrengthGroup() {
+    using torvel::springs::kLoadDynamic;
+    QGroupBox* group =
+        addGroup(frame(), QStringLiteral("FrameResistance"),
+                 QStringLiteral("Résistance du fil (EN 13906-1)"), 150, 11430, 10750, 3150);
+    loading_ = addList(group, "ComboSollicitation",
+                       "Sollicitation :", "Charge statique, ou charge variable entre F1 et F2", 150,
+                       1450, 330, 1650, 1750);
+    loading_->addItems({qs(torvel::springs::kLoadStatic), qs(kLoadDynamic)});
+    peened_ = addList(group, "CheckGrenaille",
+                      "Fil grenaillé :", "Fil grenaillé (shot peening) : endurance plus élevée",
+                      3650, 2150, 330, 5850, 1100);
+    peened_->addItems({qs(torvel::springs::kNotPeened), qs(torvel::springs::kPeened)});
+    peened_->setEnabled(false);
+
+    struct Box {
+        const char *name, *label, *tip;
+        int column, row;
+    };
+    const Box boxes[] = {
+        {"TextTzul", "τzul (daN/mm2) =", "Contrainte admissible sous F2 : 0,5·Rm", 0, 1},
+        {"TextTczul", "τczul (daN/mm2) =", "Contrainte admissible à bloc : 0,56·Rm", 0, 2},
+        {"TextS2", "Sécurité sous F2 =", "Coefficient de sécurité τzul / τ2", 1, 1},
+        {"TextSb", "Sécurité à bloc =", "Coefficient de sécurité τczul / τb", 1, 2},
+        {"TextTka", "τka (daN/mm2) =", "Amplitude de la contrainte corrigée k·(τ2 − τ1)/2", 2, 1},
+        {"TextTkm", "τkm (daN/mm2) =", "Contrainte moyenne corrigée k·(τ2 + τ1)/2", 2, 2},
+        {"TextTse",
+         "Sse (daN/mm2) =", "Endurance sous contrainte moyenne nulle, données de Zimmerli", 2, 3},
+        {"TextNf", "Sécurité en fatigue =", "nf = 1 / (τka/Sse + τkm/Ssu), Ssu = 0,67·Rm", 2, 4},
+    };
+    for (const Box& b : boxes)
+        addResult(group, b.name, b.label, b.tip, 150 + 3500 * b.column, 330 + 390 * b.row, "", 1100,
+                  2150);
+    auto* verdict =
+        addLabel(group, QStringLiteral("LabelResistance"), QString(), 150, 2280, 10400, 765);
+    verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    recoloured_ << verdict << group;
+
+    QGroupBox* diagrams = addGroup(frame(), QStringLiteral("FrameDiagrammes"),
+                                   QStringLiteral("Diagrammes"), 150, 14730, 10750, 4000);
+    characteristic_ = new SpringPicture(SpringPicture::Kind::Characteristic, diagrams);
+    characteristic_->setObjectName(QStringLiteral("PictureCaracteristique"));
+    characteristic_->setGeometry(torvel::pxRect(150, 300, 5150, 3550));
+    goodman_ = new SpringPicture(SpringPicture::Kind::Goodman, diagrams);
+    goodman_->setObjectName(QStringLiteral("PictureGoodman"));
+    goodman_->setGeometry(torvel::pxRect(5450, 300, 5150, 3550));
+    goodman_->hide();
+    recoloured_ << diagrams;
+
+    // The wire state matters for fatigue only; the Goodman diagram too.
+    connect(loading_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        const bool dynamic = text == qs(kLoadDynamic);
+        peened_->setEnabled(dynamic);
+        goodman_->setVisible(dynamic);
+    });
+    connect(material_, &QComboBox::activated, this, &RessortCompression::ComboMateriau_Click);
+}
+
+// A grade writes its family's G and density, still editable; its Rm comes from
+// its table at "Calculer", so the box is not typed meanwhile.
+void RessortCompression::ComboMateriau_Click() {
+    const auto* grade = torvel::springs::findGrade(torvel::toStd(material_->currentText()));
+    rm_->setReadOnly(grade != nullptr);
+    if (!grade) return;
+    child<QLineEdit>("TextG")->setText(qs(torvel::formatNumber(grade->G, "0", '.')));
+    child<QLineEdit>("TextmV")->setText(qs(torvel::formatNumber(grade->mV, "0.0#", '.')));
+    rm_->clear();
+}
+
+QComboBox* RessortCompression::addList(QGroupBox* group, const char* name, const char* label,
+                                       const char* tip, int labelLeft, int labelWidth, int top,
+                                       int boxLeft, int boxWidth) {
+    // "ComboSpires" is captioned by "LabelSpires", "CheckGrenaille" by "LabelGrenaille":
+    // both prefixes have five letters.
+    const QString boxName = QString::fromLatin1(name);
+    QLabel* caption = addLabel(group, QStringLiteral("Label") + boxName.mid(5),
+                               QString::fromUtf8(label), labelLeft, top + 30, labelWidth, 255);
+    auto* list = new QComboBox(group);
+    list->setObjectName(boxName);
+    list->setGeometry(torvel::pxRect(boxLeft, top, boxWidth, 315));
+    list->setToolTip(QString::fromUtf8(tip));
+    caption->setBuddy(list);
+    recoloured_ << caption;
+    return list;
+}
+
+// Green when the spring holds, red when it does not, the usual colour when empty.
+// A stopped run leaves them, and their grey, as they were.
+void RessortCompression::showVerdicts() {
+    if (resultsOutOfDate()) return;
+    const auto& study = study_;
+    auto colour = [](QLabel* label, bool good) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, label->text().isEmpty()
+                                               ? QApplication::palette().color(QPalette::WindowText)
+                                           : good ? kHeldColour
+                                                  : kNotHeldColour);
+        label->setPalette(pal);
+    };
+    colour(child<QLabel>("LabelFlambage"), !study.bucklingRisk);
+    colour(child<QLabel>("LabelResistance"), study.strength && study.strength->held());
+    characteristic_->setStudy(study);
+    goodman_->setStudy(study);
+    noteDrawing_->setStudy(study);
 }
 
 QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, const char* label,
@@ -194,14 +327,14 @@ QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, cons
 
 void RessortCompression::addResult(QGroupBox* group, const char* name, const char* label,
                                    const char* tip, int left, int top, const char* value,
-                                   int boxWidth) {
+                                   int boxWidth, int labelWidth) {
     QLabel* caption = nullptr;
     QLineEdit* box = addLabelledBox(group,
                                     {.name = QString::fromLatin1(name),
                                      .caption = QString::fromUtf8(label),
                                      .labelLeft = left,
-                                     .labelWidth = 1950,
-                                     .boxLeft = left + 2000,
+                                     .labelWidth = labelWidth,
+                                     .boxLeft = left + labelWidth + 50,
                                      .boxWidth = boxWidth,
                                      .top = top,
                                      .tip = QString::fromUtf8(tip),
@@ -219,8 +352,10 @@ void RessortCompression::addResult(QGroupBox* group, const char* name, const cha
 
 void RessortCompression::calculate() {
     const torvel::Fields fields = readFields();
-    play(torvel::springs::calculateSpringWithChecks(state_, torvel::springs::springEntries(fields),
-                                                    torvel::engineDecimalSeparator()));
+    play(torvel::springs::calculateSpringStudy(study_, torvel::springs::springEntries(fields),
+                                               torvel::springs::strengthEntries(fields),
+                                               torvel::engineDecimalSeparator()));
+    showVerdicts();
 }
 
 QPixmap RessortCompression::storedDrawing() {

@@ -9,6 +9,12 @@
 
 #include "StudyWindow.h"
 #include "spring_engine.h"
+#include "spring_strength.h"
+
+namespace torvel::springs {
+class SpringNoteDrawing;
+class SpringPicture;
+}  // namespace torvel::springs
 
 class QComboBox;
 class QGroupBox;
@@ -31,13 +37,31 @@ class RessortCompression : public torvel::StudyWindow {
     const QList<QWidget*>& printRecoloured() const { return recoloured_; }
 
   private:
+    void addStrengthGroup();
+    void ComboMateriau_Click();
+    void showVerdicts();
+    template <class T>
+    T* child(const char* name) const {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
+    // A list and its caption; the caption is the box's buddy and is recoloured on print.
+    QComboBox* addList(QGroupBox* group, const char* name, const char* label, const char* tip,
+                       int labelLeft, int labelWidth, int top, int boxLeft, int boxWidth);
     QLineEdit* addEntry(QGroupBox* group, const char* name, const char* label, const char* tip,
                         const char* value, int labelLeft, int labelWidth, int top, int boxLeft);
     // `value`: "0" for the design results; the checks stay empty until computed.
     void addResult(QGroupBox* group, const char* name, const char* label, const char* tip, int left,
-                   int top, const char* value = "0", int boxWidth = 1300);
+                   int top, const char* value = "0", int boxWidth = 1300, int labelWidth = 1950);
 
-    torvel::springs::SpringState state_;  // dead coils and results of the last calculation
+    // Dead coils, results, verdicts and strength of the last calculation.
+    torvel::springs::SpringStudyState study_;
     QComboBox* endType_ = nullptr;
+    QComboBox* material_ = nullptr;
+    QComboBox* loading_ = nullptr;
+    QComboBox* peened_ = nullptr;
+    QLineEdit* rm_ = nullptr;
+    torvel::springs::SpringPicture* characteristic_ = nullptr;
+    torvel::springs::SpringPicture* goodman_ = nullptr;
+    torvel::springs::SpringNoteDrawing* noteDrawing_ = nullptr;
     QList<QWidget*> recoloured_;
 };

@@ -32,6 +32,21 @@ const NoteDescription& ressortCompressionNote() {
                 "L0 − L2 ≥ sk.",
                 "Domaine de la norme : n ≥ 2 spires utiles et 4 ≤ D/d ≤ 20 ; un ressort hors de "
                 "ce domaine est signalé.",
+                "Matériau : pour une nuance, G et mV de sa famille et Rm minimale de la "
+                "résistance à la traction selon l'EN 10270-1 (SL, SM, DM, SH, DH), l'EN 10270-2 "
+                "(FD, TD, VD) ou l'EN 10270-3 (1.4310, 1.4401), lue dans le tableau de la nuance "
+                "au diamètre listé égal à d ou au suivant plus grand ; sinon Rm saisi. Sans Rm, la "
+                "résistance du fil n'est pas vérifiée.",
+                "Contraintes admissibles de l'EN 13906-1, contraintes non corrigées : à bloc "
+                "τczul = 0,56·Rm (ressort formé à froid), comparée à τb = Tb ; à la longueur de "
+                "travail L2, τzul = 0,5·Rm comparée à τ2 = T2 : cette valeur de 0,5·Rm est la "
+                "règle "
+                "que ce programme applique. Sécurités τzul/τ2 et τczul/τb.",
+                "Fatigue (sollicitation dynamique entre F1 et F2, 10^7 cycles) : contraintes "
+                "corrigées par k, τka = k·(τ2 − τ1)/2 et τkm = k·(τ2 + τ1)/2 ; droite de Goodman "
+                "par les données d'endurance de Zimmerli pour un fil de moins de 10 mm (non "
+                "grenaillé Ssa = 241 MPa, Ssm = 379 MPa ; grenaillé 398 et 534 MPa), "
+                "Ssu = 0,67·Rm, Sse = Ssa/(1 − Ssm/Ssu) ; sécurité nf = 1/(τka/Sse + τkm/Ssu).",
             },
         .units =
             {
@@ -40,6 +55,8 @@ const NoteDescription& ressortCompressionNote() {
                 {"ComboSpires", ""},
                 {"TextG", "daN/mm²"},
                 {"TextmV", "10⁻⁶ kg/mm³"},
+                {"ComboMateriau", ""},
+                {"TextRm", "daN/mm²"},
                 {"TextF1", "daN"},
                 {"TextL1", "mm"},
                 {"TextF2", "daN"},
@@ -66,6 +83,16 @@ const NoteDescription& ressortCompressionNote() {
                 {"Textk", ""},
                 {"TextTk2", "daN/mm²"},
                 {"Textsk", "mm"},
+                {"ComboSollicitation", ""},
+                {"CheckGrenaille", ""},
+                {"TextTzul", "daN/mm²"},
+                {"TextTczul", "daN/mm²"},
+                {"TextS2", ""},
+                {"TextSb", ""},
+                {"TextTka", "daN/mm²"},
+                {"TextTkm", "daN/mm²"},
+                {"TextTse", "daN/mm²"},
+                {"TextNf", ""},
             },
     };
     return note;

@@ -10,6 +10,7 @@
 #include "numbers.h"
 #include "section_engine.h"
 #include "spring_engine.h"
+#include "spring_strength.h"
 
 namespace {
 
@@ -85,6 +86,17 @@ void Spring(benchmark::State& state) {
             s, {"2", "20", "7000", "7.86", "5", "50", "10", "40", end}, ','));
 }
 BENCHMARK(Spring);
+
+// The whole "Calculer" of the spring: a grade's Rm, the strength and the fatigue.
+void SpringWithMaterial(benchmark::State& state) {
+    torvel::springs::SpringStudyState s;
+    const std::string end(torvel::springs::endTypeNames()[0]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(torvel::springs::calculateSpringStudy(
+            s, {"2", "20", "8150", "7.85", "5", "50", "10", "40", end},
+            {"EN 10270-1 DH", "", "Dynamique", "Oui"}, ','));
+}
+BENCHMARK(SpringWithMaterial);
 
 void FitsFullSweep(benchmark::State& state) {
     using namespace torvel::fits;

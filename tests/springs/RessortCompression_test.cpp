@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include "spring_engine.h"
+#include "spring_strength.h"
 #include "ui_helpers.h"
 #include "ui_text.h"
 
@@ -81,7 +83,7 @@ TEST(RessortCompression, OpensWithItsDesignContents) {
         {"Frame8", "Référence"}};
     for (const auto& [name, title] : groups)
         EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
-    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 9);
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 11);
     EXPECT_EQ(child<QGroupBox>(&w, "FrameVerifications")->title(), "Vérifications (EN 13906-1)");
     for (const char* inner : {"Frame2", "Frame3", "Frame4"})
         EXPECT_EQ(child<QWidget>(&w, inner)->parentWidget()->objectName(), "Frame5") << inner;
@@ -414,11 +416,16 @@ TEST(RessortCompression, PrintRecoloursTheListedControlsOnly) {
     RessortCompression w;
     QStringList names;
     for (QWidget* c : w.printRecoloured()) names << c->objectName();
-    QStringList expected = {"Frame2",      "Frame3",        "Frame4",      "Frame5",
-                            "Frame6",      "Frame7",        "Frame8",      "FrameVerifications",
-                            "LabelSpires", "LabelFlambage", "LabelDomaine"};
+    QStringList expected = {
+        "Frame2",          "Frame3",          "Frame4",        "Frame5",
+        "Frame6",          "Frame7",          "Frame8",        "FrameVerifications",
+        "FrameResistance", "FrameDiagrammes", "LabelSpires",   "LabelFlambage",
+        "LabelDomaine",    "LabelResistance", "LabelMateriau", "LabelSollicitation",
+        "LabelGrenaille",  "LabelRm"};
     for (const QString& e : kEntries) expected << "Label" + e.mid(4);
-    for (const QString& r : kResults + QStringList{"Textk", "TextTk2", "Textsk"})
+    for (const QString& r :
+         kResults + QStringList{"Textk", "TextTk2", "Textsk", "TextTzul", "TextTczul", "TextS2",
+                                "TextSb", "TextTka", "TextTkm", "TextTse", "TextNf"})
         expected << r << "Label" + r.mid(4);
     names.sort();
     expected.sort();
@@ -476,4 +483,225 @@ TEST(RessortCompression, PrintCaptionCarriesDateAndTime) {
     EXPECT_TRUE(caption.startsWith("Calcul de Ressort de Compression établi le "));
     EXPECT_TRUE(caption.contains(QDate::currentDate().toString("dd/MM/yyyy")));
     EXPECT_TRUE(caption.contains(QRegularExpression(" à \\d\\d:\\d\\d:\\d\\d$")));
+}
+
+namespace {
+
+// Chooses an item as a user does: the list acts on activated().
+void choose(QWidget* w, const QString& list, const QString& item) {
+    auto* combo = child<QComboBox>(w, list);
+    const int index = combo->findText(item);
+    ASSERT_GE(index, 0) << item.toStdString();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+const QStringList kStrength = {"TextRm",  "TextTzul", "TextTczul", "TextS2", "TextSb",
+                               "TextTka", "TextTkm",  "TextTse",   "TextNf"};
+
+QStringList strength(QWidget* w) {
+    QStringList out;
+    for (const QString& name : kStrength) out << text(w, name);
+    return out;
+}
+
+}  // namespace
+
+// The material list in its order, each family's G and density written on
+// choice, Rm typed only with the typed item; the load and wire-state lists.
+TEST(RessortCompression, MaterialListWritesTheFamilyValues) {
+    RessortCompression w;
+    auto* material = child<QComboBox>(&w, "ComboMateriau");
+    EXPECT_FALSE(material->isEditable());
+    EXPECT_EQ(material->parentWidget()->objectName(), "Frame2");
+    EXPECT_EQ(child<QLabel>(&w, "LabelMateriau")->buddy(), material);
+    QStringList items;
+    for (int i = 0; i < material->count(); ++i) items << material->itemText(i);
+    EXPECT_EQ(items, QStringList({"Matériau saisi (G, mV, Rm)", "EN 10270-1 SL", "EN 10270-1 SM",
+                                  "EN 10270-1 DM", "EN 10270-1 SH", "EN 10270-1 DH",
+                                  "EN 10270-2 FDC", "EN 10270-2 TDC", "EN 10270-2 VDC",
+                                  "EN 10270-2 FDCrV", "EN 10270-2 TDCrV", "EN 10270-2 VDCrV",
+                                  "EN 10270-2 FDSiCr", "EN 10270-2 TDSiCr", "EN 10270-2 VDSiCr",
+                                  "EN 10270-3 1.4310", "EN 10270-3 1.4401"}));
+    EXPECT_EQ(material->currentIndex(), 0);
+    EXPECT_EQ(text(&w, "TextRm"), "");
+    EXPECT_EQ(child<QLabel>(&w, "LabelRm")->text(), "Rm (daN/mm2) =");
+    EXPECT_EQ(child<QLineEdit>(&w, "TextRm")->parentWidget()->objectName(), "Frame2");
+    for (const auto& [list, items] :
+         {std::pair{"ComboSollicitation", QStringList{"Statique", "Dynamique"}},
+          {"CheckGrenaille", QStringList{"Non", "Oui"}}}) {
+        auto* combo = child<QComboBox>(&w, list);
+        EXPECT_EQ(combo->parentWidget()->objectName(), "FrameResistance");
+        EXPECT_FALSE(combo->isEditable());
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+        EXPECT_EQ(shown, items);
+        EXPECT_EQ(combo->currentIndex(), 0);
+    }
+    EXPECT_EQ(child<QGroupBox>(&w, "FrameResistance")->title(), "Résistance du fil (EN 13906-1)");
+
+    struct Case {
+        const char* grade;
+        const char *G, *mV;
+    };
+    set(&w, "TextRm", "180");
+    const Case cases[] = {{"EN 10270-1 SL", "8150", "7.85"},
+                          {"EN 10270-2 VDSiCr", "7950", "7.85"},
+                          {"EN 10270-3 1.4310", "7000", "7.9"},
+                          {"EN 10270-3 1.4401", "6800", "8.0"},
+                          {"EN 10270-1 DH", "8150", "7.85"}};
+    for (const Case& c : cases) {
+        set(&w, "TextG", "1");
+        choose(&w, "ComboMateriau", c.grade);
+        EXPECT_EQ(text(&w, "TextG"), c.G) << c.grade;
+        EXPECT_EQ(text(&w, "TextmV"), c.mV) << c.grade;
+        EXPECT_EQ(text(&w, "TextRm"), "") << c.grade;
+        EXPECT_TRUE(child<QLineEdit>(&w, "TextRm")->isReadOnly()) << c.grade;
+    }
+    // Still editable; back to the typed item, Rm is typed again.
+    set(&w, "TextG", "8000");
+    choose(&w, "ComboMateriau", "Matériau saisi (G, mV, Rm)");
+    EXPECT_EQ(text(&w, "TextG"), "8000");
+    EXPECT_FALSE(child<QLineEdit>(&w, "TextRm")->isReadOnly());
+}
+
+// A grade's Rm, the permissible stresses, safety factors, fatigue and verdicts
+// through the controls, in both locales; the Goodman diagram under "Dynamique".
+TEST(RessortCompression, WireStrengthThroughTheControlsInBothLocales) {
+    const QString notHeld =
+        "Sous F2 : τ2 > τzul, le fil ne tient pas (risque de tassement)\n"
+        "À bloc : τb > τczul, le ressort ne doit pas être comprimé à bloc";
+    struct Step {
+        QList<QPair<QString, QString>> choices;  // list, item
+        QStringList shown;                       // kStrength, with a point
+        QString verdict;
+        bool goodman;
+    };
+    const Step steps[] = {
+        {{{"ComboMateriau", "EN 10270-1 DH"}},
+         {"198.0", "99.000", "110.880", "0.778", "0.335", "", "", "", ""},
+         notHeld,
+         false},
+        {{{"ComboSollicitation", "Dynamique"}},
+         {"198.0", "99.000", "110.880", "0.778", "0.335", "36.132", "108.397", "33.739", "0.530"},
+         notHeld + "\nFatigue (10^7 cycles) : nf < 1, durée de vie illimitée non assurée",
+         true},
+        {{{"CheckGrenaille", "Oui"}},
+         {"198.0", "99.000", "110.880", "0.778", "0.335", "36.132", "108.397", "66.615", "0.736"},
+         notHeld + "\nFatigue (10^7 cycles) : nf < 1, durée de vie illimitée non assurée",
+         true},
+        {{{"ComboSollicitation", "Statique"}, {"ComboMateriau", "Matériau saisi (G, mV, Rm)"}},
+         {"198.0", "99.000", "110.880", "0.778", "0.335", "", "", "", ""},
+         notHeld,
+         false},
+    };
+    for (const char* locale : {"fr_FR", "en_US"}) {
+        LocaleScope scope(locale);
+        const QString point = QString(locale) == "fr_FR" ? "," : ".";
+        RessortCompression w;
+        enterExample(&w);
+        for (const Step& step : steps) {
+            for (const auto& [list, item] : step.choices) choose(&w, list, item);
+            EXPECT_TRUE(calculate(&w).isEmpty()) << locale;
+            QStringList expected = step.shown;
+            expected.replaceInStrings(".", point);
+            EXPECT_EQ(strength(&w), expected) << locale;
+            EXPECT_EQ(text(&w, "LabelResistance"), step.verdict) << locale;
+            EXPECT_EQ(child<QLabel>(&w, "LabelResistance")->palette().color(QPalette::WindowText),
+                      QColor(176, 0, 0));
+            EXPECT_EQ(child<QWidget>(&w, "PictureGoodman")->isVisibleTo(&w), step.goodman);
+            EXPECT_EQ(child<QComboBox>(&w, "CheckGrenaille")->isEnabled(), step.goodman);
+        }
+        EXPECT_TRUE(child<QWidget>(&w, "PictureCaracteristique")
+                        ->accessibleDescription()
+                        .contains("Fb = 51" + point + "925 daN"));
+        // Typed Rm held at F2 and at block: the verdict turns green.
+        set(&w, "TextRm", "700");
+        EXPECT_TRUE(calculate(&w).isEmpty());
+        EXPECT_EQ(text(&w, "LabelResistance"),
+                  "Sous F2 : τ2 ≤ τzul, le fil tient\n"
+                  "À bloc : τb ≤ τczul, le ressort peut être comprimé à bloc");
+        EXPECT_EQ(child<QLabel>(&w, "LabelResistance")->palette().color(QPalette::WindowText),
+                  QColor(0, 128, 0));
+        EXPECT_EQ(child<QLabel>(&w, "LabelFlambage")->palette().color(QPalette::WindowText),
+                  QColor(0, 128, 0));
+        // Rm emptied: no check, no message, today's results.
+        set(&w, "TextRm", "");
+        EXPECT_TRUE(calculate(&w).isEmpty());
+        EXPECT_EQ(text(&w, "LabelResistance"), "");
+        EXPECT_EQ(text(&w, "TextTzul"), "");
+        EXPECT_EQ(text(&w, "TextTb"), "330" + point + "565");  // G of EN 10270-1
+    }
+}
+
+// Messages through the window: a wire outside the grade's table computes the
+// spring without Rm; a bad typed Rm stops and keeps the results.
+TEST(RessortCompression, MaterialMessagesThroughTheWindow) {
+    LocaleScope locale("fr_FR");
+    RessortCompression w;
+    enterExample(&w);
+    choose(&w, "ComboMateriau", "EN 10270-1 SL");
+    set(&w, "Textd", "0,5");
+    set(&w, "Textdm", "5");
+    EXPECT_EQ(calculate(&w),
+              QStringList{"Le diamètre de fil d = 0,5 mm sort du tableau de Rm de la nuance "
+                          "EN 10270-1 SL (1,0 à 10,0 mm) :\nla résistance du fil n'est pas "
+                          "vérifiée. Pour la vérifier, choisissez « Matériau saisi (G, mV, Rm) » "
+                          "et entrez Rm."});
+    EXPECT_EQ(text(&w, "TextDd"), "10,000");
+    EXPECT_EQ(strength(&w), QStringList(9, ""));
+
+    set(&w, "Textd", "2");
+    set(&w, "Textdm", "20");
+    choose(&w, "ComboSollicitation", "Dynamique");
+    EXPECT_EQ(calculate(&w), QStringList{QString::fromUtf8(torvel::springs::staticGradeMessage(
+                                 *torvel::springs::findGrade("EN 10270-1 SL")))});
+    EXPECT_EQ(text(&w, "TextRm"), "152,0");
+    const QStringList before = strength(&w);
+
+    choose(&w, "ComboMateriau", "Matériau saisi (G, mV, Rm)");
+    set(&w, "TextRm", "0");
+    EXPECT_EQ(calculate(&w), QStringList{QString::fromUtf8(torvel::springs::kMsgRm)});
+    EXPECT_EQ(strength(&w).mid(1), before.mid(1));
+    // Stopped while out of date: the verdict stays grey with the results.
+    EXPECT_EQ(child<QLabel>(&w, "LabelResistance")->palette().color(QPalette::WindowText),
+              QColor(Qt::gray));
+    for (const char* target : torvel::springs::kStrengthTargets)
+        EXPECT_NE(w.findChild<QWidget*>(target), nullptr) << target;
+}
+
+// The study file keeps the material, Rm, the load and the wire state, from
+// their opening values; the verdict labels are the note's messages.
+TEST(RessortCompression, KeepsTheMaterialAndTheLoadKind) {
+    LocaleScope locale("en_US");
+    RessortCompression w;
+    const QJsonObject opening = w.openingInputs();
+    EXPECT_EQ(opening.value("ComboMateriau").toString(), "Matériau saisi (G, mV, Rm)");
+    EXPECT_EQ(opening.value("TextRm").toString(), "");
+    EXPECT_EQ(opening.value("ComboSollicitation").toString(), "Statique");
+    EXPECT_EQ(opening.value("CheckGrenaille").toString(), "Non");
+
+    enterExample(&w);
+    choose(&w, "ComboMateriau", "EN 10270-2 VDSiCr");
+    set(&w, "TextG", "7900");
+    choose(&w, "ComboSollicitation", "Dynamique");
+    choose(&w, "CheckGrenaille", "Oui");
+    calculate(&w);
+    const QJsonObject kept = w.keptInputs();
+    const QStringList shown = strength(&w);
+    EXPECT_EQ(shown[0], "201.0");
+    EXPECT_EQ(w.shownNotices(),
+              QStringList({"Pas de risque de flambage sous F2", text(&w, "LabelDomaine"),
+                           text(&w, "LabelResistance")}));
+
+    RessortCompression again;
+    ASSERT_EQ(again.checkKeptInputs(kept), "");
+    catchMessages([&] { again.restoreKeptInputs("R", kept); });
+    for (const char* name : {"ComboMateriau", "ComboSollicitation", "CheckGrenaille", "TextG"})
+        EXPECT_EQ(text(&again, name), text(&w, name)) << name;
+    EXPECT_EQ(strength(&again), shown);
+    EXPECT_TRUE(child<QWidget>(&again, "PictureGoodman")->isVisibleTo(&again));
+    QJsonObject unknown = kept;
+    unknown["CheckGrenaille"] = "Peut-être";
+    EXPECT_FALSE(again.checkKeptInputs(unknown).isEmpty());
 }
