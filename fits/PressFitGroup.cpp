@@ -2,6 +2,7 @@
 // press fit (DIN 7190-1), recomputed whenever the fit or one of its entries
 // changes. Left empty (no hub diameter, no length), it computes and says nothing.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,7 +30,7 @@ struct Box {
 // Entries above, results below, three columns.
 const Box kEntries[] = {
     {"TextDaMoyeu", "DaA (mm) =", "Diamètre extérieur du moyeu", 0, 0},
-    {"TextDiArbre", "DiI (mm) =", "Alésage de l'arbre (0 : arbre plein)", 1, 0, "0"},
+    {"TextDiArbre", "DiI (mm) =", "Alésage de l'arbre ; 0 pour un arbre plein", 1, 0, "0"},
     {"TextLongueur", "L (mm) =", "Longueur de l'assemblage", 2, 0},
     {"TextEMoyeu", "EA (MPa) =", "Module d'élasticité du moyeu", 0, 2},
     {"TextNuMoyeu", "νA =", "Coefficient de Poisson du moyeu", 1, 2},
@@ -37,7 +38,7 @@ const Box kEntries[] = {
     {"TextEArbre", "EI (MPa) =", "Module d'élasticité de l'arbre", 0, 3},
     {"TextNuArbre", "νI =", "Coefficient de Poisson de l'arbre", 1, 3},
     {"TextReArbre", "ReI (MPa) =", "Limite d'élasticité de l'arbre", 2, 3},
-    {"TextAlphaMoyeu", "αA (µm/(m·K)) =", "Coefficient de dilatation du moyeu au chauffage", 0, 4},
+    {"TextAlphaMoyeu", "αA (10⁻⁶/K) =", "Coefficient de dilatation du moyeu au chauffage", 0, 4},
     {"TextRzMoyeu", "RzA (µm) =", "Profondeur moyenne de rugosité de l'alésage du moyeu", 1, 4,
      "4"},
     {"TextRzArbre", "RzI (µm) =", "Profondeur moyenne de rugosité de l'arbre", 2, 4, "4"},
@@ -45,7 +46,7 @@ const Box kEntries[] = {
      "Coefficient d'adhérence : 0,15 pour un frettage acier/acier (DIN 7190-1), environ 0,08 "
      "pour un emmanchement à la presse à sec",
      0, 5, "0.15"},
-    {"TextCouple", "Mt (N·m) =", "Couple à transmettre (vide : aucun)", 1, 5},
+    {"TextCouple", "Mt (N·m) =", "Couple à transmettre ; vide : aucun", 1, 5},
     {"TextTamb", "Tamb (°C) =", "Température ambiante au montage", 2, 5, "20"},
 };
 
@@ -58,14 +59,14 @@ const Box kResults[] = {
     {"TextEffortAxial", "Fa max (N) =", "Effort axial transmissible au serrage minimal", 2, 7},
     {"TextEffortEmmanchement", "Fe (N) =", "Effort d'emmanchement au serrage maximal", 0, 8},
     {"TextSecuriteGlissement", "S glissement =", "Mt max / Mt", 1, 8},
-    {"TextTempMontage",
-     "T montage (°C) =", "Température du moyeu pour le frettage (jeu de montage DF/1000)", 2, 8},
+    {"TextTempMontage", "T montage (°C) =",
+     "Température du moyeu pour le frettage, jeu de montage DF/1000 compris", 2, 8},
     {"TextContrainteMoyeu", "σv moyeu (MPa) =",
-     "Contrainte équivalente à l'alésage du moyeu au serrage maximal (√3·τmax)", 0, 9},
+     "Contrainte équivalente √3·τmax à l'alésage du moyeu, au serrage maximal", 0, 9},
     {"TextSecuriteMoyeu", "S moyeu =", "ReA / σv moyeu", 1, 9},
     {"TextContrainteArbre", "σv arbre (MPa) =",
-     "Contrainte équivalente de l'arbre (à son alésage s'il est creux) au serrage maximal "
-     "(√3·τmax)",
+     "Contrainte équivalente √3·τmax de l'arbre, à son alésage s'il est creux, au serrage "
+     "maximal",
      0, 10},
     {"TextSecuriteArbre", "S arbre =", "ReI / σv arbre", 1, 10},
 };
@@ -99,9 +100,9 @@ void Ajustements::buildPressFit() {
         QLineEdit* box = addLabelledBox(pressFit_, {.name = QString::fromLatin1(b.name),
                                                     .caption = QString::fromUtf8(b.caption),
                                                     .labelLeft = left,
-                                                    .labelWidth = 1600,
-                                                    .boxLeft = left + 1600,
-                                                    .boxWidth = 1200,
+                                                    .labelWidth = 1750,
+                                                    .boxLeft = left + 1750,
+                                                    .boxWidth = 1050,
                                                     .top = rowTop(b.row),
                                                     .tip = QString::fromUtf8(b.tip),
                                                     .tipOn = LabelledBox::Tip::Both,
@@ -112,7 +113,13 @@ void Ajustements::buildPressFit() {
         return box;
     };
     for (const Box& b : kEntries) add(b, LabelledBox::Role::Entry);
-    for (const Box& b : kResults) add(b, LabelledBox::Role::Result);
+    // Results on the button face, as in the other studies.
+    for (const Box& b : kResults) {
+        QLineEdit* box = add(b, LabelledBox::Role::Result);
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+        box->setPalette(pal);
+    }
 
     const auto& materials = torvel::fits::pressFitMaterials();
     for (Side side : {Side::Hole, Side::Shaft}) {

@@ -163,6 +163,10 @@ TEST_F(PressFitWindow, WorkedExamplesInBothLocales) {
             EXPECT_EQ(verdict(&w), e.verdict) << locale;
             EXPECT_EQ(verdictColour(&w), e.colour) << e.fit;
             EXPECT_EQ(w.shownNotices(), QStringList({e.verdict}));
+            if (qEnvironmentVariableIsSet("TORVEL_SHOW"))
+                child<QWidget>(&w, "FramePressFit")
+                    ->grab()
+                    .save(qEnvironmentVariable("TORVEL_SHOW"));
         }
     }
 }
