@@ -24,7 +24,7 @@ const NoteDescription& ajustementsNote() {
                 "Jeu maxi = ES − ei, jeu mini = EI − es ; un jeu négatif est un serrage. "
                 "Ajustement avec jeu si jeu maxi > 0 et jeu mini ≥ 0, serré si jeu maxi < 0 et "
                 "jeu mini ≤ 0, incertain sinon.",
-                "Assemblage fretté (s'il est renseigné) : DIN 7190-1:2017, domaine élastique. "
+                "Frettage, quand son groupe est renseigné : DIN 7190-1:2017, domaine élastique. "
                 "Moyeu et arbre de même longueur L, cylindres épais de Lamé en contraintes "
                 "planes, pression uniforme, à l'arrêt et à température uniforme ; ni force "
                 "centrifuge, ni effet des bords du moyeu, ni charge extérieure.",
