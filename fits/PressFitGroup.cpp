@@ -140,7 +140,7 @@ void Ajustements::buildPressFit() {
             connect(findChild<QLineEdit*>(name), &QLineEdit::textChanged, this,
                     [this, side] { pressFitMaterialTyped(side); });
         // Steel C45+N on both sides at opening.
-        list->setCurrentIndex(2);
+        list->setCurrentIndex(list->findText(QStringLiteral("Acier C45+N")));
         pressFitMaterialChosen(side);
     }
 
@@ -214,8 +214,8 @@ void Ajustements::computePressFit() {
     if (!pressFitHasFit()) {
         setTextColour(pressFitVerdict_, QColor(0, 0, 0));
         pressFitVerdict_->setText(
-            QStringLiteral("Cliquez les tuiles ou choisissez un ajustement usuel pour calculer "
-                           "l'assemblage."));
+            QStringLiteral("Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
+                           "usuels) pour calculer l'assemblage."));
         return;
     }
     auto number = [this](const char* name) {

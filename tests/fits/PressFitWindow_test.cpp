@@ -152,8 +152,8 @@ TEST_F(PressFitWindow, WorkedExamplesInBothLocales) {
                 type(child<QLineEdit>(&w, "TextLongueur"), e.length);
                 type(child<QLineEdit>(&w, "TextCouple"), e.torque);
                 EXPECT_EQ(verdict(&w),
-                          "Cliquez les tuiles ou choisissez un ajustement usuel pour calculer "
-                          "l'assemblage.");
+                          "Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
+                          "usuels) pour calculer l'assemblage.");
                 chooseFit(&w, e.diameter, e.fit);
             });
             EXPECT_TRUE(messages.isEmpty());
@@ -181,7 +181,7 @@ TEST_F(PressFitWindow, FollowsTheFitTheMaterialsAndTheEntries) {
     // A diameter change hides the fit: the group waits for the next click.
     type(child<QLineEdit>(&w, "Diametre"), "40");
     EXPECT_EQ(text(&w, "TextPMax"), "");
-    EXPECT_TRUE(verdict(&w).startsWith("Cliquez les tuiles"));
+    EXPECT_TRUE(verdict(&w).startsWith("Aucun ajustement affiché"));
     chooseFit(&w, "40", "H7/u6 (serré)");
     EXPECT_EQ(text(&w, "TextUeMax"), "72,8");
 
