@@ -15,9 +15,9 @@ namespace {
 // "endobj"; nullopt when the PDF holds no such object in plain text.
 std::optional<qsizetype> objectStart(const QByteArray& pdf, const QByteArray& number,
                                      const QByteArray& generation) {
-    const QRegularExpression header(QStringLiteral("(?<![0-9])%1\\s+%2\\s+obj\\b")
-                                        .arg(QString::fromLatin1(number),
-                                             QString::fromLatin1(generation)));
+    const QRegularExpression header(
+        QStringLiteral("(?<![0-9])%1\\s+%2\\s+obj\\b")
+            .arg(QString::fromLatin1(number), QString::fromLatin1(generation)));
     const QString text = QString::fromLatin1(pdf);
     qsizetype found = -1;
     for (auto it = header.globalMatch(text); it.hasNext();) found = it.next().capturedEnd();
@@ -32,8 +32,7 @@ std::optional<qint64> lengthOf(const QByteArray& pdf, const QString& dictionary)
     const auto match = length.match(dictionary);
     if (!match.hasMatch()) return std::nullopt;
     if (match.captured(2).isEmpty()) return match.captured(1).toLongLong();
-    const auto start =
-        objectStart(pdf, match.captured(1).toLatin1(), match.captured(2).toLatin1());
+    const auto start = objectStart(pdf, match.captured(1).toLatin1(), match.captured(2).toLatin1());
     if (!start) return std::nullopt;
     static const QRegularExpression integer(QStringLiteral("^\\s*(\\d{1,12})\\s+endobj"));
     const auto value = integer.match(QString::fromLatin1(pdf.mid(*start, 40)));
@@ -66,7 +65,8 @@ std::optional<qint64> inflatedSize(const QByteArray& data, qint64 limit) {
 
 QString checkEmbeddedFileSizes(const QByteArray& pdf, qint64 limit) {
     const QString broken = QStringLiteral("la pièce jointe de ce PDF est illisible");
-    const QString tooLarge = QStringLiteral("l'étude jointe à ce PDF dépasse %1 Mio").arg(limit >> 20);
+    const QString tooLarge =
+        QStringLiteral("l'étude jointe à ce PDF dépasse %1 Mio").arg(limit >> 20);
     static const QRegularExpression fileSpec(
         QStringLiteral("/EF\\s*<<\\s*/F\\s+(\\d{1,10})\\s+(\\d{1,5})\\s+R"));
     const QString text = QString::fromLatin1(pdf);
@@ -74,7 +74,8 @@ QString checkEmbeddedFileSizes(const QByteArray& pdf, qint64 limit) {
     for (auto it = fileSpec.globalMatch(text); it.hasNext();) {
         const auto spec = it.next();
         found = true;
-        const auto start = objectStart(pdf, spec.captured(1).toLatin1(), spec.captured(2).toLatin1());
+        const auto start =
+            objectStart(pdf, spec.captured(1).toLatin1(), spec.captured(2).toLatin1());
         if (!start) return broken;
         const qsizetype keyword = pdf.indexOf("stream", *start);
         const qsizetype end = pdf.indexOf("endobj", *start);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
@@ -239,7 +238,7 @@ TEST(NotePdf, DrawingKeepsItsAspectWithinTheWidthAndAtMost120mmHigh) {
     }
 }
 
-TEST(NotePdf, RefusesADeviceItCannotWriteAndIsQuick) {
+TEST(NotePdf, RefusesADeviceItCannotWrite) {
     QBuffer closed;
     QTemporaryDir dir;
     QFile readOnly(write(dir, note(2, {})));
@@ -252,13 +251,6 @@ TEST(NotePdf, RefusesADeviceItCannotWriteAndIsQuick) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    QElapsedTimer clock;
-    clock.start();
     ASSERT_TRUE(
         torvel::writeNotePdf(&buffer, note(60, {"Attention."}), kDrawing, "a.torvel", "{}"));
-    const qint64 ms = clock.elapsed();
-    RecordProperty("milliseconds", int(ms));
-#if !defined(__SANITIZE_ADDRESS__)
-    EXPECT_LT(ms, 250);
-#endif
 }

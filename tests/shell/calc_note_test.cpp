@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -13,11 +14,13 @@
 #include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "MDIForm1.h"
 #include "StudyWindow.h"
 #include "examples.h"
 #include "fits_selection.h"
+#include "iso_fits.h"
 #include "studies.h"
 #include "ui_helpers.h"
 #include "version.h"
@@ -52,8 +55,8 @@ TEST(CalcNote, EveryStudyWritesANoteThatOpensAgain) {
     QTemporaryDir dir;
     const Expect expects[] = {
         {"Roulement",
-         {"Données", "Fr 4000 N", "ν40 68 mm2/s", "Méthode", "ISO 281", "ISO 76",
-          "ISO 281:2007", "Résultats", "P 6270,70 N", "L 109,500 282 millions de tours",
+         {"Données", "Fr 4000 N", "ν40 68 mm2/s", "Méthode", "ISO 281", "ISO 76", "ISO 281:2007",
+          "Résultats", "P 6270,70 N", "L 109,500 282 millions de tours",
           "Lnm 166,937 180 millions de tours", "Lnm h 2782,29 h", "Messages"}},
         {"ContactOblique",
          {"Données", "Montage Montage en X", "Fr 3000 N", "Méthode", "Résultats", "Fa 1125,00 N",
@@ -65,11 +68,11 @@ TEST(CalcNote, EveryStudyWritesANoteThatOpensAgain) {
          {"Données", "H7/p6", "25 mm", "Alésage H7", "Arbre p6", "Méthode", "ISO 286-1",
           "ISO 286-2", "Résultats", "Jeu Maxi -0,0010 mm", "Schéma"}},
         {"ChainesDeCotes",
-         {"Données", "A 50 mm", "Méthode", "quadratique", "Résultats", "Jeu 1 0,200 mm",
-          "Jeu Maxi 0,3309 mm"}},
+         {"Données", "A 50 mm", "Référence Arbre", "Méthode", "quadratique", "Résultats",
+          "Jeu 1 0,200 mm", "Jeu Maxi 0,3309 mm"}},
         {"Section",
-         {"Données", "Type Rectangle Plein", "a 40 mm", "Méthode", "Résultats",
-          "S 800,000 mm2", "Schéma"}},
+         {"Données", "Type Rectangle Plein", "a 40 mm", "Méthode", "Résultats", "S 800,000 mm2",
+          "Schéma"}},
         {"RessortCompression",
          {"Données", "d 2 mm", "Méthode", "EN 13906-1", "Résultats", "R 0,500 daN/mm",
           "Vérifications (EN 13906-1)", "Schéma"}},
@@ -163,6 +166,50 @@ TEST(CalcNote, ComputesFirstAndWritesNothingWhenTheRunStops) {
 }
 
 // A PDF from elsewhere, or a note whose study is damaged, opens nothing.
+// Ajustements computes as its tiles are clicked: a note made after a new
+// diameter shows the limits of that diameter, or no limits and why when a
+// chosen class does not exist there.
+TEST(CalcNote, FitsNoteShowsTheLimitsOfItsDiameter) {
+    const LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    struct Case {
+        const char* holeLetter;  // clicked after the example's usual fit, "" for none
+        const char* diameter;
+        QStringList shown, absent;
+    };
+    const Case cases[] = {
+        {"", "60", {"Alésage maxi 60,03 mm", "Jeu Maxi -0,0020 mm"}, {"25,021", "Pas de résultat"}},
+        {"T",
+         "10",
+         {"Pas de résultat : la classe T6 n'existe pas pour ⌀ 10 mm."},
+         {"Alésage maxi", "Messages Aucun"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.diameter);
+        torvel::fits::resetFitsSelection();
+        MDIForm1 m;
+        showActive(&m);
+        StudyWindow* w = m.openStudy("Ajustements");
+        tools::fillExample(w, *torvel::findStudy("Ajustements"));
+        if (*c.holeLetter) {
+            const int tile = torvel::fits::letterTileIndex(torvel::fits::Side::Hole, c.holeLetter);
+            catchMessages([&] {
+                QTest::mouseClick(child<QLabel>(w, QStringLiteral("Lbl_TB_Cl_Al_%1").arg(tile)),
+                                  Qt::LeftButton);
+            });
+        }
+        set(w, "Diametre", c.diameter);
+        EXPECT_FALSE(w->resultsCurrent());
+        const QString pdf = QDir(qEnvironmentVariable("TORVEL_KEEP_NOTES", dir.path()))
+                                .filePath(QStringLiteral("%1.pdf").arg(c.diameter));
+        ASSERT_TRUE(m.exportActiveNote(pdf));
+        EXPECT_TRUE(w->resultsCurrent());
+        const QString text = folded(pdfText(pdf));
+        for (const QString& t : c.shown) EXPECT_TRUE(text.contains(t)) << t.toStdString();
+        for (const QString& t : c.absent) EXPECT_FALSE(text.contains(t)) << t.toStdString();
+    }
+}
+
 TEST(CalcNote, PdfsWithoutAStudyAreRefused) {
     QTemporaryDir dir;
     MDIForm1 m;
@@ -186,10 +233,30 @@ TEST(CalcNote, PdfsWithoutAStudyAreRefused) {
     ASSERT_TRUE(cutFile.open(QIODevice::WriteOnly));
     cutFile.write(bytes.left(bytes.size() / 2));
     cutFile.close();
-    for (const QString& pdf : {plain, cut}) {
-        const QStringList messages = catchMessages([&] { EXPECT_FALSE(m.openStudyFile(pdf)); });
+    // An attachment that inflates beyond a study file's limit is measured, not inflated.
+    const QString bomb = dir.filePath("bombe.pdf");
+    {
+        QPdfWriter writer(bomb);
+        writer.addFileAttachment("a.torvel", QByteArray((1 << 20) + 1, ' '));
+        QPainter painter(&writer);
+        painter.drawText(100, 100, "Une note trop lourde");
+    }
+    ASSERT_LT(QFileInfo(bomb).size(), 20000);
+    // A study file far beyond the limit names the study file's limit.
+    const QString huge = dir.filePath("enorme.torvel");
+    QFile hugeFile(huge);
+    ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(65 << 20));
+    hugeFile.close();
+    const std::pair<QString, const char*> cases[] = {
+        {plain, "ce PDF ne contient pas d'étude TORVEL"},
+        {cut, "ce PDF ne contient pas d'étude TORVEL"},
+        {bomb, "l'étude jointe à ce PDF dépasse 1 Mio"},
+        {huge, "le fichier dépasse 1 Mio"},
+    };
+    for (const auto& [file, reason] : cases) {
+        const QStringList messages = catchMessages([&] { EXPECT_FALSE(m.openStudyFile(file)); });
         ASSERT_EQ(messages.size(), 1);
-        EXPECT_TRUE(messages[0].contains("ce PDF ne contient pas d'étude TORVEL"));
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(reason))) << messages[0].toStdString();
         EXPECT_TRUE(m.mdiArea()->subWindowList().isEmpty());
     }
 }
