@@ -78,7 +78,7 @@ class DiameterFilter : public QObject {
 // clang-format off
 Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Ajustements"),
         .caption = QStringLiteral("Ajustements"),
-        .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 8000,
+        .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 13850,
         .frameCaption = QStringLiteral("Ajustements")}, parent) {
     // clang-format on
     buildPopup();
@@ -86,6 +86,7 @@ Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLite
     buildToolbars();
     buildUsualFits();
     buildZones();
+    buildPressFit();
 
     // Only takes the focus, so that no tile or bar keeps a caret; it is handed
     // the focus by a tile click or a scroll bar, never reached by Tab.
@@ -99,6 +100,7 @@ Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLite
 
     Form_Load();
     keepTiles();
+    declarePressFit();
     setNoteDrawing({.painted = zones_});
 }
 
@@ -615,6 +617,9 @@ void Ajustements::drawZones(bool computed) {
                      std::isfinite(d) ? QStringLiteral("\u00f8 ") + valueText(d) : QString());
     zones_->setAccessibleDescription(torvel::fromStd(
         torvel::fits::fitZonesDescription(zones, torvel::toStd(torvel::decimalSeparator()))));
+    // The press fit follows the fit the window shows, as the drawing does.
+    fitComputed_ = computed;
+    computePressFit();
 }
 
 void Ajustements::focusSink() {

@@ -4,7 +4,9 @@
 // class and a shaft class; every tile click shows both classes with their
 // deviations, the four limits and the maximum and minimum clearance, coloured
 // by the kind of fit, and draws the two tolerance zones. A list of the usual
-// fits sets all four tiles at once. No reference, no Calculer, no report.
+// fits sets all four tiles at once. Below the zones, an optional group tells
+// what an interference fit holds (DIN 7190-1), recomputed with the rest. No
+// reference, no Calculer, no report.
 
 #include "StudyWindow.h"
 #include "TileStrip.h"
@@ -12,6 +14,7 @@
 #include "fits_selection.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -70,6 +73,15 @@ class Ajustements : public torvel::StudyWindow {
     void setTextColour(QLabel* label, const QColor& colour);
     void setSideColour(torvel::fits::Side side, const QColor& colour);
 
+    // The press-fit group (PressFitGroup.cpp).
+    void buildPressFit();
+    void declarePressFit();
+    void computePressFit();
+    bool pressFitUsed() const;
+    bool pressFitHasFit() const;
+    void pressFitMaterialChosen(torvel::fits::Side side);
+    void pressFitMaterialTyped(torvel::fits::Side side);
+
     SideFields& fields(torvel::fits::Side side) {
         return side == torvel::fits::Side::Hole ? hole_ : shaft_;
     }
@@ -81,6 +93,10 @@ class Ajustements : public torvel::StudyWindow {
     QComboBox* usualFits_ = nullptr;
     torvel::fits::ZonePicture* zones_ = nullptr;
     bool applyingUsualFit_ = false;
+    bool fitComputed_ = false;  // the values shown come from a click, not the design captions
+    QGroupBox* pressFit_ = nullptr;
+    QLabel* pressFitVerdict_ = nullptr;
+    bool fillingMaterial_ = false;
     SideFields hole_;
     SideFields shaft_;
 };

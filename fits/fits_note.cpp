@@ -24,6 +24,29 @@ const NoteDescription& ajustementsNote() {
                 "Jeu maxi = ES − ei, jeu mini = EI − es ; un jeu négatif est un serrage. "
                 "Ajustement avec jeu si jeu maxi > 0 et jeu mini ≥ 0, serré si jeu maxi < 0 et "
                 "jeu mini ≤ 0, incertain sinon.",
+                "Frettage, quand son groupe est renseigné : DIN 7190-1:2017, domaine élastique. "
+                "Moyeu et arbre de même longueur L, cylindres épais de Lamé en contraintes "
+                "planes, pression uniforme, à l'arrêt et à température uniforme ; ni force "
+                "centrifuge, ni effet des bords du moyeu, ni charge extérieure.",
+                "Serrages mesurés : Umax = es − EI, Umin = ei − ES. Lissage des rugosités "
+                "G = 0,4·(RzA + RzI) (DIN 7190-1:2017 ; l'édition 2001 prenait 0,8), serrages "
+                "effectifs Ue = U − G.",
+                "Pression de contact : p = (Ue / DF) / [((1 + QA²) / (1 − QA²) + νA) / EA + "
+                "((1 + QI²) / (1 − QI²) − νI) / EI], QA = DF / DaA, QI = DiI / DF (QI = 0 : "
+                "arbre plein).",
+                "Au serrage minimal, ce que l'assemblage transmet sûrement : Mt max = p "
+                "min·π·DF²·L·μ / 2, "
+                "Fa max = p min·π·DF·L·μ ; S glissement = Mt max / Mt. Un serrage effectif minimal "
+                "≤ 0 ne transmet rien.",
+                "Au serrage maximal : effort d'emmanchement Fe = p max·π·DF·L·μ, avec le même μ "
+                "(un emmanchement à froid à la presse glisse plus tôt : environ 0,08 en "
+                "acier/acier à sec). μ = 0,15 proposé : frettage acier/acier (DIN 7190-1).",
+                "Contrainte équivalente de DIN 7190-1 (cisaillement maximal modifié) : "
+                "σv = √3·τmax, contrainte axiale nulle. Moyeu, à l'alésage : σv = √3·p max / "
+                "(1 − QA²) ; arbre plein : σv = √3/2·p max ; arbre creux, à son alésage : σv = "
+                "√3·p max / (1 − QI²). S = Re / σv ; pour une fonte grise, Re = Rm/2.",
+                "Température de frettage du moyeu : T montage = Tamb + (Umax + DF/1000) / "
+                "(αA·DF), avec le serrage mesuré et un jeu de montage de DF/1000.",
             },
         .units =
             {
@@ -41,6 +64,36 @@ const NoteDescription& ajustementsNote() {
                 {"J_Max", "mm"},
                 {"J_Min", "mm"},
                 {"ComboAjustementsUsuels", ""},
+                {"TextDaMoyeu", "mm"},
+                {"TextDiArbre", "mm"},
+                {"TextLongueur", "mm"},
+                {"ComboMoyeu", ""},
+                {"ComboArbre", ""},
+                {"TextEMoyeu", "MPa"},
+                {"TextNuMoyeu", ""},
+                {"TextReMoyeu", "MPa"},
+                {"TextEArbre", "MPa"},
+                {"TextNuArbre", ""},
+                {"TextReArbre", "MPa"},
+                {"TextAlphaMoyeu", "10⁻⁶/K"},
+                {"TextRzMoyeu", "µm"},
+                {"TextRzArbre", "µm"},
+                {"TextFrottement", ""},
+                {"TextCouple", "N·m"},
+                {"TextTamb", "°C"},
+                {"TextUeMin", "µm"},
+                {"TextUeMax", "µm"},
+                {"TextPMin", "MPa"},
+                {"TextPMax", "MPa"},
+                {"TextCoupleMax", "N·m"},
+                {"TextEffortAxial", "N"},
+                {"TextSecuriteGlissement", ""},
+                {"TextEffortEmmanchement", "N"},
+                {"TextTempMontage", "°C"},
+                {"TextContrainteMoyeu", "MPa"},
+                {"TextSecuriteMoyeu", ""},
+                {"TextContrainteArbre", "MPa"},
+                {"TextSecuriteArbre", ""},
             },
         .captions =
             {

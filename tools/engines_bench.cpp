@@ -1,5 +1,5 @@
-// Time of one calculation of every engine, of the number rules, and of the
-// full sweep of every fits class at every size range.
+// Time of one calculation of every engine, of the number rules, of the full
+// sweep of every fits class at every size range and of a press fit.
 #include <benchmark/benchmark.h>
 
 #include "bearing_life.h"
@@ -8,6 +8,7 @@
 #include "duty_cycle.h"
 #include "iso_fits.h"
 #include "numbers.h"
+#include "press_fit.h"
 #include "section_engine.h"
 #include "spring_engine.h"
 #include "spring_strength.h"
@@ -112,6 +113,28 @@ void FitsFullSweep(benchmark::State& state) {
     state.counters["lookups_found"] = found;
 }
 BENCHMARK(FitsFullSweep)->Unit(benchmark::kMillisecond);
+
+// ø 50 H7/s6 with a hollow shaft and a torque: the group's whole recomputation.
+void PressFit(benchmark::State& state) {
+    using namespace torvel::fits;
+    PressFitInput in;
+    in.diameter = 50;
+    in.measured = measuredInterference(*holeDeviations("H7", 50), *shaftDeviations("s6", 50));
+    in.hubOuter = 100;
+    in.shaftBore = 30;
+    in.length = 40;
+    in.hub = in.shaft = {210000, 0.3, 305};
+    in.hubExpansion = 11;
+    in.rzHub = in.rzShaft = 4;
+    in.friction = 0.15;
+    in.torque = 500;
+    for (auto _ : state) {
+        const PressFitResult r = pressFit(in);
+        benchmark::DoNotOptimize(pressFitTexts(r, ','));
+        benchmark::DoNotOptimize(pressFitVerdict(r, ','));
+    }
+}
+BENCHMARK(PressFit);
 
 }  // namespace
 

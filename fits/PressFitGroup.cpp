@@ -1,0 +1,248 @@
+// The press-fit group of Ajustements: what the fit shown holds as a shrink or
+// press fit (DIN 7190-1), recomputed whenever the fit or one of its entries
+// changes. Left empty (no hub diameter, no length), it computes and says nothing.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+#include "Ajustements.h"
+#include "press_fit.h"
+#include "twips.h"
+#include "ui_text.h"
+
+using torvel::fits::fitsSelection;
+using torvel::fits::Side;
+
+namespace {
+
+struct Box {
+    const char* name;
+    const char* caption;
+    const char* tip;
+    int column, row;
+    const char* text = "";  // opening text of an entry
+};
+
+// Entries above, results below, three columns.
+const Box kEntries[] = {
+    {"TextDaMoyeu", "DaA (mm) =", "Diamètre extérieur du moyeu", 0, 0},
+    {"TextDiArbre", "DiI (mm) =", "Alésage de l'arbre ; 0 pour un arbre plein", 1, 0, "0"},
+    {"TextLongueur", "L (mm) =", "Longueur de l'assemblage", 2, 0},
+    {"TextEMoyeu", "EA (MPa) =", "Module d'élasticité du moyeu", 0, 2},
+    {"TextNuMoyeu", "νA =", "Coefficient de Poisson du moyeu", 1, 2},
+    {"TextReMoyeu", "ReA (MPa) =", "Limite d'élasticité du moyeu", 2, 2},
+    {"TextEArbre", "EI (MPa) =", "Module d'élasticité de l'arbre", 0, 3},
+    {"TextNuArbre", "νI =", "Coefficient de Poisson de l'arbre", 1, 3},
+    {"TextReArbre", "ReI (MPa) =", "Limite d'élasticité de l'arbre", 2, 3},
+    {"TextAlphaMoyeu", "αA (10⁻⁶/K) =", "Coefficient de dilatation du moyeu au chauffage", 0, 4},
+    {"TextRzMoyeu", "RzA (µm) =", "Profondeur moyenne de rugosité de l'alésage du moyeu", 1, 4,
+     "4"},
+    {"TextRzArbre", "RzI (µm) =", "Profondeur moyenne de rugosité de l'arbre", 2, 4, "4"},
+    {"TextFrottement", "μ =",
+     "Coefficient d'adhérence : 0,15 pour un frettage acier/acier (DIN 7190-1), environ 0,08 "
+     "pour un emmanchement à la presse à sec",
+     0, 5, "0.15"},
+    {"TextCouple", "Mt (N·m) =", "Couple à transmettre ; vide : aucun", 1, 5},
+    {"TextTamb", "Tamb (°C) =", "Température ambiante au montage", 2, 5, "20"},
+};
+
+const Box kResults[] = {
+    {"TextUeMin", "Ue min (µm) =", "Serrage effectif minimal, lissage des rugosités déduit", 0, 6},
+    {"TextPMin", "p min (MPa) =", "Pression de contact au serrage minimal", 1, 6},
+    {"TextCoupleMax", "Mt max (N·m) =", "Couple transmissible au serrage minimal", 2, 6},
+    {"TextUeMax", "Ue max (µm) =", "Serrage effectif maximal, lissage des rugosités déduit", 0, 7},
+    {"TextPMax", "p max (MPa) =", "Pression de contact au serrage maximal", 1, 7},
+    {"TextEffortAxial", "Fa max (N) =", "Effort axial transmissible au serrage minimal", 2, 7},
+    {"TextEffortEmmanchement", "Fe (N) =", "Effort d'emmanchement au serrage maximal", 0, 8},
+    {"TextSecuriteGlissement", "S glissement =", "Mt max / Mt", 1, 8},
+    {"TextTempMontage", "T montage (°C) =",
+     "Température du moyeu pour le frettage, jeu de montage DF/1000 compris", 2, 8},
+    {"TextContrainteMoyeu", "σv moyeu (MPa) =",
+     "Contrainte équivalente √3·τmax à l'alésage du moyeu, au serrage maximal", 0, 9},
+    {"TextSecuriteMoyeu", "S moyeu =", "ReA / σv moyeu", 1, 9},
+    {"TextContrainteArbre", "σv arbre (MPa) =",
+     "Contrainte équivalente √3·τmax de l'arbre, à son alésage s'il est creux, au serrage "
+     "maximal",
+     0, 10},
+    {"TextSecuriteArbre", "S arbre =", "ReI / σv arbre", 1, 10},
+};
+
+int rowTop(int row) { return 330 + 420 * row + (row >= 6 ? 120 : 0); }
+
+// The boxes a material fills, per side; α is the hub's only.
+QStringList materialBoxes(Side side) {
+    if (side == Side::Hole)
+        return {QStringLiteral("TextEMoyeu"), QStringLiteral("TextNuMoyeu"),
+                QStringLiteral("TextReMoyeu"), QStringLiteral("TextAlphaMoyeu")};
+    return {QStringLiteral("TextEArbre"), QStringLiteral("TextNuArbre"),
+            QStringLiteral("TextReArbre")};
+}
+
+QList<double> materialValues(const torvel::fits::PressFitMaterial& m) {
+    return {m.e, m.nu, m.re, m.alpha};
+}
+
+QString comboName(Side side) {
+    return side == Side::Hole ? QStringLiteral("ComboMoyeu") : QStringLiteral("ComboArbre");
+}
+
+}  // namespace
+
+void Ajustements::buildPressFit() {
+    pressFit_ = addGroup(frame(), QStringLiteral("FramePressFit"),
+                         QStringLiteral("Assemblage fretté (DIN 7190-1)"), 150, 7950, 9000, 5750);
+    auto add = [this](const Box& b, LabelledBox::Role role) {
+        const int left = 150 + 2950 * b.column;
+        QLineEdit* box = addLabelledBox(pressFit_, {.name = QString::fromLatin1(b.name),
+                                                    .caption = QString::fromUtf8(b.caption),
+                                                    .labelLeft = left,
+                                                    .labelWidth = 1750,
+                                                    .boxLeft = left + 1750,
+                                                    .boxWidth = 1050,
+                                                    .top = rowTop(b.row),
+                                                    .tip = QString::fromUtf8(b.tip),
+                                                    .tipOn = LabelledBox::Tip::Both,
+                                                    .role = role,
+                                                    .text = QString::fromLatin1(b.text)});
+        if (role == LabelledBox::Role::Entry)
+            connect(box, &QLineEdit::textChanged, this, [this] { computePressFit(); });
+        return box;
+    };
+    for (const Box& b : kEntries) add(b, LabelledBox::Role::Entry);
+    // Results on the button face, as in the other studies.
+    for (const Box& b : kResults) {
+        QLineEdit* box = add(b, LabelledBox::Role::Result);
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+        box->setPalette(pal);
+    }
+
+    const auto& materials = torvel::fits::pressFitMaterials();
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        const bool hub = side == Side::Hole;
+        const int left = hub ? 150 : 4550;
+        QLabel* caption =
+            addLabel(pressFit_, hub ? QStringLiteral("LabelMoyeu") : QStringLiteral("LabelArbre"),
+                     hub ? QStringLiteral("Moyeu :") : QStringLiteral("Arbre :"), left,
+                     rowTop(1) + 30, 900, 255);
+        auto* list = new QComboBox(pressFit_);
+        list->setObjectName(comboName(side));
+        list->setGeometry(torvel::pxRect(left + 900, rowTop(1), 3300, 315));
+        for (const auto& m : materials) list->addItem(torvel::fromStd(std::string(m.name)));
+        list->addItem(torvel::fromStd(std::string(torvel::fits::kTypedMaterial)));
+        caption->setBuddy(list);
+        connect(list, &QComboBox::activated, this, [this, side] { pressFitMaterialChosen(side); });
+        for (const QString& name : materialBoxes(side))
+            connect(findChild<QLineEdit*>(name), &QLineEdit::textChanged, this,
+                    [this, side] { pressFitMaterialTyped(side); });
+        // Steel C45+N on both sides at opening.
+        list->setCurrentIndex(list->findText(QStringLiteral("Acier C45+N")));
+        pressFitMaterialChosen(side);
+    }
+
+    pressFitVerdict_ = addLabel(pressFit_, QStringLiteral("LabelPressFit"), QString(), 150,
+                                rowTop(11) + 30, 8700, 510);
+    pressFitVerdict_->setWordWrap(true);
+    pressFitVerdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+// After the opening texts and items are in place: they are what an older study
+// file without these entries opens with.
+void Ajustements::declarePressFit() {
+    QStringList names = {comboName(Side::Hole), comboName(Side::Shaft)};
+    for (const Box& b : kEntries) names << QString::fromLatin1(b.name);
+    keepInputs(names);
+    declareOptionalGroup(pressFit_, [this] { return pressFitUsed(); });
+    declareMessageLabels({pressFitVerdict_});
+}
+
+bool Ajustements::pressFitUsed() const {
+    return !fieldText(QStringLiteral("TextDaMoyeu")).trimmed().isEmpty() ||
+           !fieldText(QStringLiteral("TextLongueur")).trimmed().isEmpty();
+}
+
+// Both classes shown with their table entries, computed for the diameter shown.
+bool Ajustements::pressFitHasFit() const {
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        const auto& s = fitsSelection().side(side);
+        const SideFields& f = side == Side::Hole ? hole_ : shaft_;
+        if (!fitComputed_ || !f.shown || s.Classe.empty() || !s.EcartsTrouves) return false;
+    }
+    return true;
+}
+
+void Ajustements::pressFitMaterialChosen(Side side) {
+    const int index = findChild<QComboBox*>(comboName(side))->currentIndex();
+    const auto& materials = torvel::fits::pressFitMaterials();
+    if (index < 0 || index >= static_cast<int>(materials.size())) return;  // typed: kept
+    {
+        const QScopedValueRollback filling(fillingMaterial_, true);
+        const QStringList boxes = materialBoxes(side);
+        const QList<double> values = materialValues(materials[static_cast<size_t>(index)]);
+        for (qsizetype i = 0; i < boxes.size(); ++i)
+            findChild<QLineEdit*>(boxes[i])->setText(QString::number(values[i]));
+    }
+    computePressFit();
+}
+
+// A value typed over a material's own makes the material the user's: the note
+// must not name a steel whose values were changed.
+void Ajustements::pressFitMaterialTyped(Side side) {
+    if (fillingMaterial_) return;
+    auto* list = findChild<QComboBox*>(comboName(side));
+    const auto& materials = torvel::fits::pressFitMaterials();
+    const int index = list->currentIndex();
+    if (index < 0 || index >= static_cast<int>(materials.size())) return;
+    const QStringList boxes = materialBoxes(side);
+    const QList<double> values = materialValues(materials[static_cast<size_t>(index)]);
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        if (torvel::readNumber(fieldText(boxes[i])) != values[i]) {
+            list->setCurrentIndex(list->count() - 1);
+            return;
+        }
+}
+
+void Ajustements::computePressFit() {
+    if (!pressFitVerdict_ || fillingMaterial_) return;
+    for (const Box& b : kResults) findChild<QLineEdit*>(QString::fromLatin1(b.name))->clear();
+    pressFitVerdict_->clear();
+    if (!pressFitUsed()) return;
+    if (!pressFitHasFit()) {
+        setTextColour(pressFitVerdict_, QColor(0, 0, 0));
+        pressFitVerdict_->setText(
+            QStringLiteral("Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
+                           "usuels) pour calculer l'assemblage."));
+        return;
+    }
+    auto number = [this](const char* name) {
+        return torvel::readNumber(fieldText(QString::fromLatin1(name)));
+    };
+    torvel::fits::PressFitInput in;
+    in.diameter = fitsSelection().Diametre_Nom;
+    in.measured =
+        torvel::fits::measuredInterference(fitsSelection().Al.Ecarts, fitsSelection().Ar.Ecarts);
+    in.hubOuter = number("TextDaMoyeu");
+    in.shaftBore = number("TextDiArbre");
+    in.length = number("TextLongueur");
+    in.hub = {number("TextEMoyeu"), number("TextNuMoyeu"), number("TextReMoyeu")};
+    in.shaft = {number("TextEArbre"), number("TextNuArbre"), number("TextReArbre")};
+    in.hubExpansion = number("TextAlphaMoyeu");
+    in.rzHub = number("TextRzMoyeu");
+    in.rzShaft = number("TextRzArbre");
+    in.friction = number("TextFrottement");
+    if (!fieldText(QStringLiteral("TextCouple")).trimmed().isEmpty())
+        in.torque = number("TextCouple");
+    in.roomTemperature = number("TextTamb");
+
+    const auto result = torvel::fits::pressFit(in);
+    const char separator = torvel::engineDecimalSeparator();
+    for (const auto& [name, text] : torvel::fits::pressFitTexts(result, separator))
+        findChild<QLineEdit*>(torvel::fromStd(name))->setText(torvel::fromStd(text));
+    const auto verdict = torvel::fits::pressFitVerdict(result, separator);
+    setTextColour(pressFitVerdict_, verdict.admissible ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    pressFitVerdict_->setText(torvel::fromStd(verdict.text));
+}
