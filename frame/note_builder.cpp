@@ -29,12 +29,13 @@ QString cleanCaption(QString caption) {
 }
 
 // A unit as written in a caption or a description, compared loosely: "mm2" is
-// "mm²", "Tr/min" is "tr/min".
+// "mm²", "10^-6" is "10⁻⁶", "Tr/min" is "tr/min".
 QString unitKey(QString unit) {
     unit = unit.toLower().remove(QLatin1Char(' '));
     unit.replace(QStringLiteral("mm2"), QStringLiteral("mm²"));
     unit.replace(QStringLiteral("mm3"), QStringLiteral("mm³"));
     unit.replace(QStringLiteral("mm4"), QStringLiteral("mm⁴"));
+    unit.replace(QStringLiteral("^-6"), QStringLiteral("⁻⁶"));
     return unit;
 }
 
