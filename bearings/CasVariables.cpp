@@ -280,10 +280,10 @@ void CasVariables::addModifiedLifeGroup() {
     auto list = [&](const char* name, const char* labelName, const char* caption,
                     const std::vector<std::string_view>& items, std::string_view current) {
         QLabel* label = addLabel(group, QString::fromLatin1(labelName), QString::fromUtf8(caption),
-                                 150, top + 30, 1000, kLabelHeight);
+                                 150, top + 30, 1250, kLabelHeight);
         auto* combo = new QComboBox(group);
         combo->setObjectName(QString::fromLatin1(name));
-        combo->setGeometry(torvel::pxRect(1200, top, 2800, kBoxHeight));
+        combo->setGeometry(torvel::pxRect(1450, top, 2800, kBoxHeight));
         for (std::string_view item : items) combo->addItem(fromStd(std::string(item)));
         combo->setCurrentText(fromStd(std::string(current)));
         label->setBuddy(combo);

@@ -801,3 +801,64 @@ TEST(Roulement, ModifiedLifePrintedAfterTheLifeLines) {
     }
     EXPECT_FALSE(printed.contains("Note :"));
 }
+
+// The group is optional and its notes are messages of the window: left empty
+// it is not in use; in use, an empty T is refused rather than read as 0 °C, and
+// a viscosity outside the Walther range is said beside the results.
+TEST(Roulement, ModifiedLifeInUseNoticesAndRefusedTemperature) {
+    LocaleScope locale("fr_FR");
+    Roulement w;
+    w.show();
+    auto* group = child<QGroupBox>(&w, "FrameDureeCorrigee");
+    enterModifiedLifeExample(&w);
+    for (const char* name : {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100"})
+        set(&w, name, "0");
+    struct Step {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> typed;
+        QStringList messages;
+        bool used;
+        QString lnm;
+        QStringList notices;
+    };
+    const Step steps[] = {
+        {"group left empty", {{"TextT", ""}}, {}, false, "", {}},
+        {"empty T refused",
+         {{"Textd", "40"},
+          {"TextDext", "80"},
+          {"TextCu", "800"},
+          {"TextNu40", "68"},
+          {"TextNu100", "8.5"}},
+         {q(kMsgModifiedTemperature)},
+         true,
+         "",
+         {}},
+        {"T given", {{"TextT", "70"}}, {}, true, "166,937 180", {}},
+        {"thin oil, hot: outside Walther, then κ < 0.1",
+         {{"TextNu40", "10"}, {"TextNu100", "2.6"}, {"TextT", "150"}},
+         {q(kMsgKappaLow)},
+         true,
+         "",
+         {q(kNoteWalther)}},
+        {"thick oil, cool: κ limited",
+         {{"TextNu40", "460"}, {"TextNu100", "31"}, {"TextT", "40"}, {"TextN", "500"}},
+         {},
+         true,
+         "381,325 710",
+         {q(kNoteKappaCapped)}},
+        {"group emptied again",
+         {{"Textd", "0"}, {"TextDext", ""}, {"TextCu", "0"}, {"TextNu40", "0"}, {"TextNu100", "0"}},
+         {},
+         false,
+         "",
+         {}},
+    };
+    for (const Step& s : steps) {
+        for (const auto& [name, value] : s.typed) set(&w, name, value);
+        EXPECT_EQ(calculer(&w), s.messages) << s.what;
+        EXPECT_EQ(text(&w, "TextL10"), "109,500 282") << s.what;  // the basic life, always given
+        EXPECT_EQ(w.groupInUse(group), s.used) << s.what;
+        EXPECT_EQ(text(&w, "TextLnm"), s.lnm) << s.what;
+        EXPECT_EQ(w.shownNotices(), s.notices) << s.what;
+    }
+}
