@@ -74,7 +74,7 @@ inline constexpr const char* kDutyPhaseBoxes[] = {"TextKappa", "TextaISO", "Text
 std::vector<std::string> dutyModifiedTargets();
 
 // Notes of LabelDureeCorrigee beside kNoteWalther, kNoteKappaCapped and
-// kNoteAIsoCapped, which name their cases: "κ > 4 : calcul avec κ = 4 (cas 1, 3)".
+// kNoteAIsoCapped, which name their cases: "κ limité à 4 (cas 1, 3)".
 inline constexpr const char* kNoteDutyNoSpeed =
     "Aucun cas ne tourne : la durée corrigée demande une vitesse";
 inline constexpr const char* kNoteDutyKappaLow =

@@ -76,7 +76,7 @@ inline constexpr const char* kMsgModifiedRange =
 // Notes of LabelDureeCorrigee, joined by " ; " in this order when several apply.
 inline constexpr const char* kNoteWalther =
     "ν < 2 mm²/s à T : hors du domaine de la relation de Walther, valeur extrapolée";
-inline constexpr const char* kNoteKappaCapped = "κ > 4 : calcul avec κ = 4";
+inline constexpr const char* kNoteKappaCapped = "κ limité à 4";
 inline constexpr const char* kNoteAIsoCapped = "aISO limité à 50";
 
 // ---- the engine both windows share ----

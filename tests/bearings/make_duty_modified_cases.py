@@ -74,7 +74,7 @@ def model(element, disposition, reliability, c, phases, d, dext, cu, nu40, nu100
     else:
         notes.append('κ < 0,1' + cases_of(low) + ' : ' + KAPPA_LOW)
     if capped_kappa:
-        notes.append('κ > 4 : calcul avec κ = 4' + cases_of(capped_kappa))
+        notes.append('κ limité à 4' + cases_of(capped_kappa))
     if capped_a:
         notes.append('aISO limité à 50' + cases_of(capped_a))
     if notes:

@@ -98,7 +98,7 @@ def model(element, typ, fr, c, n, d, dext, cu, nu40, nu100, t, level, reliabilit
     if kappa < 0.1:
         return ['W:' + KAPPA_LOW], shown + [''] * 5 + [' ; '.join(notes)], kappa, None
     if kappa > 4:
-        notes.append('κ > 4 : calcul avec κ = 4')
+        notes.append('κ limité à 4')
     ec = EC[level][0 if dm < 100 else 1]
     a, capped = a_iso(ball, thrust, min(kappa, 4.0), ec * cu / P)
     if capped:
