@@ -52,6 +52,8 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent) : StudyWindow({.typeName = QStri
             for (const char* part : {"", "Max", "min"})
                 for (int row = 0; row < 6; ++row) inputs << boxName(outer, chain, part, row);
     declareInputs(inputs);
+    // The second chain's free note is the study's as much as its reference.
+    keepInputs({QStringLiteral("Text1")});
 }
 
 void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {

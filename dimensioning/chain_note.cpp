@@ -48,6 +48,8 @@ const NoteDescription& chainesDeCotesNote() {
                                         caption + " " + std::to_string(chain));
             }
         }
+        d.units.emplace_back("Text1", "");
+        d.captions.emplace_back("Text1", "Référence");
         return d;
     }();
     return note;

@@ -10,6 +10,7 @@
 #include <QScopedValueRollback>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "identity.h"
 #include "twips.h"
@@ -123,7 +124,25 @@ void Ajustements::keepTiles() {
         }
         return o;
     };
-    kept.check = [key](const QJsonObject& o) -> QString {
+    kept.check = [key, this](const QJsonObject& o) -> QString {
+        const QString diameterText = o.value(kDiameter).toString();
+        const double d = torvel::readNumber(diameterText);
+        // A class the file names must exist at its diameter: opening would
+        // otherwise show the other side alone, or a range message, silently.
+        auto unavailable = [&](Side side, const std::string& letter, int grade) -> QString {
+            const bool inRange = torvel::fits::checkDiameter(d).accepted;
+            if (inRange && torvel::fits::isOffered(side, letter, grade, d)) return {};
+            return QStringLiteral("la classe %1 n'existe pas pour le diamètre « %2 »")
+                .arg(torvel::fromStd(letter) + QString::number(grade), diameterText);
+        };
+        const auto fits = torvel::fits::usualFits();
+        if (const int fit = usualFits_->findText(o.value(kList).toString()); fit > 0) {
+            const auto& f = fits[static_cast<size_t>(fit - 1)];
+            for (const auto& [side, letter, grade] :
+                 {std::tuple{Side::Hole, f.holeLetter, f.holeGrade},
+                  std::tuple{Side::Shaft, f.shaftLetter, f.shaftGrade}})
+                if (QString why = unavailable(side, letter, grade); !why.isEmpty()) return why;
+        }
         for (Side side : {Side::Hole, Side::Shaft}) {
             const QString letter = o.value(key(side, "Lettre")).toString();
             const QString grade = o.value(key(side, "Qualite")).toString();
@@ -136,10 +155,13 @@ void Ajustements::keepTiles() {
                     .arg(side == Side::Hole ? QStringLiteral("l'alésage")
                                             : QStringLiteral("l'arbre"),
                          letter + grade);
+            if (QString why = unavailable(side, torvel::toStd(letter), g); !why.isEmpty())
+                return why;
         }
         return {};
     };
     kept.restore = [this, key](const QJsonObject& o) {
+        clearSelection();
         diametre_->setText(o.value(kDiameter).toString());
         if (const int fit = usualFits_->findText(o.value(kList).toString()); fit > 0) {
             usualFits_->setCurrentIndex(fit);
@@ -296,6 +318,50 @@ void Ajustements::buildZones() {
     zones_->setGeometry(torvel::pxRect(150, 300, 8700, 2400));
 }
 
+// A window opened afresh: no side chosen, no values, no usual fit named.
+void Ajustements::clearSelection() {
+    Form_Load();
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        SideFields& f = fields(side);
+        f.chosen = false;
+        state().side(side).Classe.clear();
+        for (QLabel* l : {f.name, f.upper, f.lower, f.max, f.min}) l->clear();
+    }
+    jMax_->clear();
+    jMin_->clear();
+    drawZones(false);
+}
+
+// The values shown belong to the diameter shown while no chosen side has been
+// hidden by a change of diameter since its last click.
+bool Ajustements::resultsCurrent() const {
+    return !(hole_.chosen && !hole_.shown) && !(shaft_.chosen && !shaft_.shown);
+}
+
+// Computed again as a tile click would, the usual fit still named; a class
+// that does not exist at this diameter leaves its side empty, and says why.
+bool Ajustements::bringResultsCurrent() {
+    if (resultsCurrent()) return true;
+    QStringList said;
+    {
+        const QScopedValueRollback keepList(applyingUsualFit_, true);
+        Controle_Diametre();
+        for (Side side : {Side::Hole, Side::Shaft}) {
+            if (!fields(side).chosen) continue;
+            setSideColour(side, kBlack);
+            finishClick(side);
+        }
+    }
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        const SideSelection& s = state().side(side);
+        if (fields(side).chosen && !s.EcartsTrouves)
+            said << QStringLiteral("Pas de résultat : la classe %1 n'existe pas pour ⌀ %2 mm.")
+                        .arg(torvel::fromStd(s.Classe), diametre_->text().trimmed());
+    }
+    setShownMessages(said);
+    return true;
+}
+
 TileStrip* Ajustements::letterStrip(Side side) const {
     return side == Side::Hole ? hole_.letters : shaft_.letters;
 }
@@ -436,6 +502,7 @@ void Ajustements::Choix_Qualites(Side side) {
 }
 
 void Ajustements::finishClick(Side side) {
+    setShownMessages({});
     fields(side).chosen = true;
     SideSelection& s = state().side(side);
     s.Classe = torvel::fits::classKey(side, s.Lettre, std::stoi(s.Qualite));

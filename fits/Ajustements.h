@@ -26,6 +26,9 @@ class Ajustements : public torvel::StudyWindow {
     torvel::fits::TileStrip* letterStrip(torvel::fits::Side side) const;
     torvel::fits::TileStrip* gradeStrip(torvel::fits::Side side) const;
 
+    bool resultsCurrent() const override;
+    bool bringResultsCurrent() override;
+
   private:
     struct SideFields {
         QLabel* name = nullptr;  // Aj_Ale / Aj_Arb
@@ -45,6 +48,7 @@ class Ajustements : public torvel::StudyWindow {
     void buildUsualFits();
     void buildZones();
     void keepTiles();
+    void clearSelection();
     void Form_Load();
 
     void Diametre_Change();

@@ -79,12 +79,15 @@ class StudyWindow : public QWidget {
     // by control name (a grid as rows of its editable cells), and the window's
     // own state. The reference is apart.
     QJsonObject keptInputs() const;
-    // Why `inputs` cannot be put back into this window, "" when they can: each
-    // kept name present with the kind of its control and no other name, each
-    // choice of a list that offers only its items offered, the window's state sound.
+    // Why `inputs` cannot be put back into this window, "" when they can: no
+    // name the window does not keep, each value of the kind of its control, each
+    // choice of a list that offers only its items offered, the window's state
+    // sound. A kept input missing from `inputs` (a file older than the input)
+    // takes its opening value.
     QString checkKeptInputs(const QJsonObject& inputs) const;
     // Puts checked inputs back as a user would choose and type them, the lists
-    // first (a list refills the lists after it), then computes as "Calculer" does.
+    // first (a list refills the lists after it), the missing ones at their
+    // opening values, then computes as "Calculer" does.
     void restoreKeptInputs(const QString& reference, const QJsonObject& inputs);
     // Results shown that no longer match the inputs; results ever written.
     bool resultsOutOfDate() const { return outOfDate_; }
@@ -105,6 +108,7 @@ class StudyWindow : public QWidget {
     // What a newly opened window shows in each input a study file keeps: the
     // value an input missing from an older file takes.
     const QJsonObject& openingInputs() const { return opening_; }
+    QJsonObject withOpeningValues(const QJsonObject& inputs) const;
     // The messages the last calculation showed, in order, and whether it wrote `w`.
     const QStringList& shownMessages() const { return shownMessages_; }
     bool writtenByLastRun(const QWidget* w) const { return lastWritten_.contains(w); }
@@ -175,6 +179,8 @@ class StudyWindow : public QWidget {
     // outcome is played back do not count, nor changes while `readNow` (when
     // given) says the calculation does not read those controls.
     void declareInputs(const QStringList& names, const std::function<bool()>& readNow = {});
+    // For a window without "Calculer": what its last computation said.
+    void setShownMessages(const QStringList& messages) { shownMessages_ = messages; }
     void attention(const QString& text);
 
     // Inputs a study file keeps though the calculation does not read them.

@@ -93,11 +93,18 @@ QJsonObject StudyWindow::keptInputs() const {
     return inputs;
 }
 
-QString StudyWindow::checkKeptInputs(const QJsonObject& inputs) const {
+QJsonObject StudyWindow::withOpeningValues(const QJsonObject& inputs) const {
+    QJsonObject all = opening_;
+    for (auto it = inputs.begin(); it != inputs.end(); ++it) all[it.key()] = it.value();
+    return all;
+}
+
+QString StudyWindow::checkKeptInputs(const QJsonObject& given) const {
     const QJsonObject expected = keptInputs();
-    for (auto it = inputs.begin(); it != inputs.end(); ++it)
+    for (auto it = given.begin(); it != given.end(); ++it)
         if (!expected.contains(it.key()))
             return QStringLiteral("le champ %1 est inconnu").arg(quoted(it.key()));
+    const QJsonObject inputs = withOpeningValues(given);
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         const QString& name = it.key();
         if (!inputs.contains(name)) return QStringLiteral("le champ %1 manque").arg(quoted(name));
@@ -126,7 +133,8 @@ QString StudyWindow::checkKeptInputs(const QJsonObject& inputs) const {
     return {};
 }
 
-void StudyWindow::restoreKeptInputs(const QString& reference, const QJsonObject& inputs) {
+void StudyWindow::restoreKeptInputs(const QString& reference, const QJsonObject& given) {
+    const QJsonObject inputs = withOpeningValues(given);
     if (reference_) {
         reference_->setText(reference);
         if (!reference.isEmpty() || windowTitle() != design_.caption) updateCaption();

@@ -28,6 +28,25 @@ QString cleanCaption(QString caption) {
     return caption;
 }
 
+// A unit as written in a caption or a description, compared loosely: "mm2" is
+// "mm²", "Tr/min" is "tr/min".
+QString unitKey(QString unit) {
+    unit = unit.toLower().remove(QLatin1Char(' '));
+    unit.replace(QStringLiteral("mm2"), QStringLiteral("mm²"));
+    unit.replace(QStringLiteral("mm3"), QStringLiteral("mm³"));
+    unit.replace(QStringLiteral("mm4"), QStringLiteral("mm⁴"));
+    return unit;
+}
+
+// A value carries its unit once: "Fr (N)" with the unit N is captioned "Fr".
+QString withoutUnit(const QString& caption, const std::string& unit) {
+    if (unit.empty() || !caption.endsWith(QLatin1Char(')'))) return caption;
+    const qsizetype open = caption.lastIndexOf(QLatin1Char('('));
+    if (open <= 0) return caption;
+    const QString inside = caption.mid(open + 1, caption.size() - open - 2);
+    return unitKey(inside) == unitKey(fromStd(unit)) ? caption.left(open).trimmed() : caption;
+}
+
 class Builder {
   public:
     Builder(const StudyWindow& window, const NoteDescription& description, CalcNote& note)
@@ -43,7 +62,8 @@ class Builder {
         for (QWidget* w : StudyWindow::inReadingOrder(container)) {
             if (!w->isVisibleTo(&window_)) continue;
             if (auto* group = qobject_cast<QGroupBox*>(w)) {
-                inner << group;
+                // An optional group left empty is not part of the study.
+                if (window_.groupInUse(group)) inner << group;
                 continue;
             }
             if (auto* grid = qobject_cast<QTableWidget*>(w)) {
@@ -66,9 +86,10 @@ class Builder {
             // A value that is a word ("Non flambable") takes no unit.
             const bool number =
                 std::any_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); });
+            const std::string unit = number ? description_.unitOf(name) : std::string();
             (entry ? data : results)
-                .rows.push_back({toStd(cleanCaption(caption)), toStd(value),
-                                 number ? description_.unitOf(name) : std::string()});
+                .rows.push_back(
+                    {toStd(withoutUnit(cleanCaption(caption), unit)), toStd(value), unit});
         }
         if (!data.rows.empty()) note_.data.push_back(std::move(data));
         if (!results.rows.empty()) note_.results.push_back(std::move(results));
@@ -121,7 +142,9 @@ CalcNote buildNote(const StudyWindow& window, const NoteDescription& description
     note.dateTime = toStd(shortDate() + QLatin1Char(' ') + shortTime());
     note.version = kVersion;
     note.method = description.method;
+    // What the calculation said, then what the window shows beside its results.
     for (const QString& message : window.shownMessages()) note.messages.push_back(toStd(message));
+    for (const QString& notice : window.shownNotices()) note.messages.push_back(toStd(notice));
     Builder(window, description, note).visit(window.frame(), window.frame()->title());
     return note;
 }

@@ -13,9 +13,13 @@
 #include <QPdfWriter>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
+
+#include "pdf_attachment.h"
+#include "study_file.h"
 
 namespace torvel {
 
@@ -446,15 +450,28 @@ bool writeNotePdf(QIODevice* device, const CalcNote& note, const NoteDrawing& dr
     return true;
 }
 
-std::optional<QByteArray> embeddedStudy(const QByteArray& pdf) {
-    if (!wholePdf(pdf)) return std::nullopt;
+std::optional<QByteArray> embeddedStudy(const QByteArray& pdf, QString* reason) {
+    auto refuse = [reason](const QString& why) {
+        if (reason) *reason = why;
+        return std::nullopt;
+    };
+    const QString none = QStringLiteral("ce PDF ne contient pas d'étude TORVEL");
+    if (!wholePdf(pdf)) return refuse(none);
     const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
-    if (!document || document->isLocked()) return std::nullopt;
-    for (Poppler::EmbeddedFile* file : document->embeddedFiles()) {
-        if (!file->isValid() || !file->name().endsWith(QStringLiteral(".torvel"))) continue;
-        return file->data();
-    }
-    return std::nullopt;
+    if (!document || document->isLocked()) return refuse(none);
+    const auto files = document->embeddedFiles();
+    const bool anyStudy = std::any_of(files.begin(), files.end(), [](Poppler::EmbeddedFile* f) {
+        return f->isValid() && f->name().endsWith(QStringLiteral(".torvel"));
+    });
+    if (!anyStudy) return refuse(none);
+    // Measured before Poppler inflates anything: an attachment that cannot be
+    // measured is refused like one too large.
+    if (const QString why = checkEmbeddedFileSizes(pdf, kStudyFileMaxBytes); !why.isEmpty())
+        return refuse(why);
+    for (Poppler::EmbeddedFile* file : files)
+        if (file->isValid() && file->name().endsWith(QStringLiteral(".torvel")))
+            return file->data();
+    return refuse(none);
 }
 
 }  // namespace torvel

@@ -34,8 +34,9 @@ bool writeNotePdf(QIODevice* device, const CalcNote& note, const NoteDrawing& dr
                   const QString& attachmentName, const QByteArray& attachment);
 
 // The study embedded in a PDF: the first embedded file whose name ends with
-// ".torvel". nullopt when the bytes are not a whole PDF Poppler can open, or
-// hold no such file.
-std::optional<QByteArray> embeddedStudy(const QByteArray& pdf);
+// ".torvel". nullopt, with the reason in French, when the bytes are not a whole
+// PDF Poppler can open, hold no such file, or an embedded file that inflates
+// beyond a study file's limit or cannot be measured.
+std::optional<QByteArray> embeddedStudy(const QByteArray& pdf, QString* reason = nullptr);
 
 }  // namespace torvel

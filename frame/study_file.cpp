@@ -4,8 +4,12 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <array>
 #include <cmath>
+
+#include "version.h"
 
 namespace torvel {
 
@@ -25,7 +29,29 @@ std::optional<StudyFile> refuse(QString* reason, const QString& why) {
     return std::nullopt;
 }
 
+// "TORVEL 9.0.0" later than this version; false for any other text.
+bool isLaterProgram(const QString& program) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^TORVEL (\\d{1,9})\\.(\\d{1,9})\\.(\\d{1,9})"));
+    const auto match = pattern.match(program);
+    if (!match.hasMatch()) return false;
+    const std::array<long long, 3> theirs{match.captured(1).toLongLong(),
+                                          match.captured(2).toLongLong(),
+                                          match.captured(3).toLongLong()};
+    const std::array<long long, 3> ours{kVersionMajor, kVersionMinor, kVersionPatch};
+    return theirs > ours;
+}
+
 }  // namespace
+
+QString writtenByNote(const QString& program) {
+    const QString name = program.simplified().left(40);
+    if (name.isEmpty()) return {};
+    if (!isLaterProgram(name)) return QStringLiteral(" ; étude écrite par %1").arg(name);
+    return QStringLiteral(
+               " ; étude écrite par %1, plus récent que TORVEL %2 : mettez TORVEL à jour")
+        .arg(name, QString::fromLatin1(kVersion));
+}
 
 bool isGridValue(const QJsonValue& value) {
     if (!value.isArray()) return false;
@@ -57,6 +83,7 @@ std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason
         return refuse(reason, QStringLiteral("ce n'est pas une étude TORVEL (le fichier n'est pas "
                                              "un document JSON valide)"));
     const QJsonObject root = doc.object();
+    const QString writer = writtenByNote(root.value(kProgramKey).toString());
     if (root.value(kFormatKey) != QJsonValue(QString::fromLatin1(kStudyFormat)))
         return refuse(reason, QStringLiteral("ce n'est pas une étude TORVEL"));
 
@@ -67,13 +94,15 @@ std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason
                                   .arg(quoted(kVersionKey)));
     if (v > kStudyFormatVersion)
         return refuse(reason, QStringLiteral("ce fichier a été créé par une version plus récente "
-                                             "de TORVEL (format %1)")
-                                  .arg(static_cast<qint64>(std::min(v, 1e15))));
+                                             "de TORVEL (format %1)%2")
+                                  .arg(static_cast<qint64>(std::min(v, 1e15)))
+                                  .arg(writer));
 
     for (const QString& key : root.keys())
         if (key != kFormatKey && key != kVersionKey && key != kProgramKey && key != kStudyKey &&
             key != kReferenceKey && key != kInputsKey)
-            return refuse(reason, QStringLiteral("le champ %1 est inconnu").arg(quoted(key)));
+            return refuse(reason,
+                          QStringLiteral("le champ %1 est inconnu%2").arg(quoted(key), writer));
     for (const QString& key : {kProgramKey, kStudyKey, kReferenceKey})
         if (!root.value(key).isString())
             return refuse(

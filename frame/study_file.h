@@ -28,6 +28,12 @@ struct StudyFile {
 
 QByteArray studyFileBytes(const StudyFile& study);
 
+// The program that wrote a file, for a refusal: " ; étude écrite par TORVEL
+// 9.0.0, plus récent que TORVEL 1.4.1 : mettez TORVEL à jour" when it is a
+// later version than this one, " ; étude écrite par <program>" otherwise, ""
+// when the file names none.
+QString writtenByNote(const QString& program);
+
 // The file's study, or nullopt with the reason in `reason`.
 std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason);
 

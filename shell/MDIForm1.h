@@ -62,6 +62,8 @@ class MDIForm1 : public QMainWindow {
     torvel::StudyWindow* activeStudy() const;
     // Belongs to a file and changed since it was opened or saved.
     bool isModified(const torvel::StudyWindow* window) const;
+    // Belongs to no file and holds entries other than a newly opened window's.
+    bool isTypedSinceOpening(const torvel::StudyWindow* window) const;
     QStringList recentFiles() const;
 
   protected:
@@ -80,9 +82,10 @@ class MDIForm1 : public QMainWindow {
     torvel::StudyWindow* showStudy(const QString& type, torvel::StudyWindow* created);
     bool saveStudy(torvel::StudyWindow* window, const QString& path);
     bool saveStudyAsDialog(torvel::StudyWindow* window);
-    // Asks about the modified studies among `windows`: true to go on (saved or
-    // discarded), false when the user cancels or a save fails.
-    bool settleChanges(const QList<torvel::StudyWindow*>& windows);
+    // Asks about the modified studies among `windows` (and, when a file is
+    // about to replace them, the studies never saved that hold typed entries):
+    // true to go on (saved or discarded), false when the user cancels or a save fails.
+    bool settleChanges(const QList<torvel::StudyWindow*>& windows, bool neverSavedToo = false);
     // The open studies in the order they were opened.
     QList<torvel::StudyWindow*> openStudies() const;
 

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -49,6 +50,15 @@ QSettings& settings() {
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
+// A menu item's text shows "&" as typed, not as a mnemonic.
+QString menuText(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+// A calculation note is read to its own limit, a study file to the format's.
+bool isPdfFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
 QString withSuffix(const QString& path) {
     const QString suffix = QString::fromLatin1(torvel::kStudySuffix);
     return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
@@ -82,6 +92,28 @@ torvel::StudyFile studyFileOf(const StudyWindow* w) {
 QJsonObject heldState(const StudyWindow* w) {
     const torvel::StudyFile file = studyFileOf(w);
     return {{QStringLiteral("reference"), file.reference}, {QStringLiteral("inputs"), file.inputs}};
+}
+
+// What a newly opened window of that study holds.
+QJsonObject openingState(const StudyWindow* w) {
+    return {{QStringLiteral("reference"), QString()},
+            {QStringLiteral("inputs"), w->openingInputs()}};
+}
+
+// How a question names a study: its file, else its reference, else "Sans nom".
+QString questionName(const StudyWindow* w) {
+    if (!w->windowFilePath().isEmpty()) return fileName(w->windowFilePath());
+    const QString reference = w->reference() ? w->reference()->text().trimmed() : QString();
+    return reference.isEmpty() ? QStringLiteral("Sans nom") : reference;
+}
+
+bool askYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Attention"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace
@@ -135,8 +167,8 @@ void MDIForm1::refreshRecentMenu() {
     const QStringList files = recentFiles();
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction* a =
-            recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(fileName(path)));
+        QAction* a = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(menuText(fileName(path))));
         a->setObjectName(QStringLiteral("MNU_Recent%1").arg(i + 1));
         a->setStatusTip(path);
         connect(a, &QAction::triggered, this, [this, path] {
@@ -172,6 +204,11 @@ bool MDIForm1::isModified(const StudyWindow* window) const {
     return heldState(window) != savedState_.value(typeOf(window));
 }
 
+bool MDIForm1::isTypedSinceOpening(const StudyWindow* window) const {
+    return window && window->windowFilePath().isEmpty() &&
+           heldState(window) != openingState(window);
+}
+
 void MDIForm1::refreshFileState() {
     const StudyWindow* active = activeStudy();
     for (QAction* a : {saveItem_, saveAsItem_, noteItem_})
@@ -204,22 +241,28 @@ bool MDIForm1::openStudyFile(const QString& path) {
         return false;
     };
     QString reason;
-    const auto bytes = torvel::readSmallFile(path, &reason, kNoteMaxBytes);
-    if (!bytes) return refuse(reason);
     // A calculation note carries its study, whatever its name; the study then
     // belongs to no file.
-    const bool fromNote = bytes->startsWith("%PDF-");
+    const bool fromNote = isPdfFile(path);
+    const auto bytes =
+        torvel::readSmallFile(path, &reason, fromNote ? kNoteMaxBytes : torvel::kStudyFileMaxBytes);
+    if (!bytes) return refuse(reason);
     std::optional<torvel::StudyFile> file;
     if (fromNote) {
-        const auto embedded = torvel::embeddedStudy(*bytes);
-        if (!embedded) return refuse(QStringLiteral("ce PDF ne contient pas d'étude TORVEL"));
+        const auto embedded = torvel::embeddedStudy(*bytes, &reason);
+        if (!embedded) return refuse(reason);
         file = torvel::parseStudyFile(*embedded, &reason);
     } else {
         file = torvel::parseStudyFile(*bytes, &reason);
     }
     if (!file) return refuse(reason);
+    // A file a later version wrote says so, so that its user updates rather
+    // than suspects a damaged file.
+    const QString writer = torvel::writtenByNote(file->program);
     const auto* entry = torvel::findStudy(file->type);
-    if (!entry) return refuse(QStringLiteral("le type d'étude « %1 » est inconnu").arg(file->type));
+    if (!entry)
+        return refuse(
+            QStringLiteral("le type d'étude « %1 » est inconnu%2").arg(file->type, writer));
 
     // Checked on the study's window before anything changes: a new one is
     // dropped unseen when the file does not fit it.
@@ -230,8 +273,8 @@ bool MDIForm1::openStudyFile(const QString& path) {
     if (reason.isEmpty() && !file->reference.isEmpty() &&
         (!window->reference() || file->reference.size() > window->reference()->maxLength()))
         reason = QStringLiteral("la référence ne convient pas à cette étude");
-    if (!reason.isEmpty()) return refuse(reason);
-    if (existing && !settleChanges({existing})) return false;
+    if (!reason.isEmpty()) return refuse(reason + writer);
+    if (existing && !settleChanges({existing}, true)) return false;
 
     window = showStudy(file->type, created.release());
     window->restoreKeptInputs(file->reference, file->inputs);
@@ -251,7 +294,14 @@ bool MDIForm1::openStudyFile(const QString& path) {
 bool MDIForm1::saveStudy(StudyWindow* window, const QString& path) {
     const torvel::StudyFile file = studyFileOf(window);
     QString reason;
-    if (!torvel::writeFileAtomically(path, torvel::studyFileBytes(file), &reason)) {
+    // Two windows never share one file: each would overwrite the other's study.
+    for (const StudyWindow* other : openStudies())
+        if (other != window && !other->windowFilePath().isEmpty() &&
+            QFileInfo(other->windowFilePath()) == QFileInfo(path))
+            reason = QStringLiteral("ce fichier est l'étude de la fenêtre « %1 », encore ouverte")
+                         .arg(other->windowTitle());
+    if (!reason.isEmpty() ||
+        !torvel::writeFileAtomically(path, torvel::studyFileBytes(file), &reason)) {
         torvel::showAttention(this,
                               QStringLiteral("Impossible d'enregistrer l'étude dans « %1 » :\n%2")
                                   .arg(QDir::toNativeSeparators(path), reason));
@@ -293,9 +343,17 @@ bool MDIForm1::saveStudyAsDialog(StudyWindow* window) {
     dialog.setObjectName(QStringLiteral("DialogEnregistrer"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromLatin1(torvel::kStudySuffix).mid(1));
+    // The name finally written may differ from the one typed ("Arbre 1.5" takes
+    // ".torvel"): the question about replacing a file is asked of that name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    return saveStudy(window, withSuffix(dialog.selectedFiles().first()));
+    const QString path = withSuffix(dialog.selectedFiles().first());
+    if (QFileInfo::exists(path) &&
+        !askYesNo(this, QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?")
+                            .arg(fileName(path))))
+        return false;
+    return saveStudy(window, path);
 }
 
 // ---- calculation notes ----
@@ -319,11 +377,7 @@ bool MDIForm1::exportActiveNote(const QString& path) {
     if (!window) return false;
     // The note always matches its data: results never computed or out of date
     // are computed first, and a run that stops writes no note.
-    if (window->findChild<QWidget*>(QStringLiteral("BtCalculer")) &&
-        (!window->resultsComputed() || window->resultsOutOfDate())) {
-        window->calculateAsButton();
-        if (!window->resultsComputed() || window->resultsOutOfDate()) return false;
-    }
+    if (!window->bringResultsCurrent()) return false;
     const auto* entry = torvel::findStudy(typeOf(window));
     static const torvel::NoteDescription none;
     const torvel::NoteDescription& description = entry && entry->note ? entry->note() : none;
@@ -351,19 +405,18 @@ bool MDIForm1::exportActiveNote(const QString& path) {
 
 // ---- questions before losing changes ----
 
-bool MDIForm1::settleChanges(const QList<StudyWindow*>& windows) {
+bool MDIForm1::settleChanges(const QList<StudyWindow*>& windows, bool neverSavedToo) {
     QList<StudyWindow*> modified;
     for (StudyWindow* w : windows)
-        if (isModified(w)) modified << w;
+        if (isModified(w) || (neverSavedToo && isTypedSinceOpening(w))) modified << w;
     if (modified.isEmpty()) return true;
     QString text;
     if (modified.size() == 1) {
-        text = QStringLiteral("L'étude « %1 » a été modifiée.")
-                   .arg(fileName(modified.first()->windowFilePath()));
+        text = QStringLiteral("L'étude « %1 » a été modifiée.").arg(questionName(modified.first()));
     } else {
         text = QStringLiteral("Les études suivantes ont été modifiées :");
         for (const StudyWindow* w : modified)
-            text += QStringLiteral("\n« %1 »").arg(fileName(w->windowFilePath()));
+            text += QStringLiteral("\n« %1 »").arg(questionName(w));
     }
     QMessageBox box(QMessageBox::Question, QStringLiteral("Attention"), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
@@ -376,7 +429,9 @@ bool MDIForm1::settleChanges(const QList<StudyWindow*>& windows) {
     if (answer == QMessageBox::No) return true;
     if (answer != QMessageBox::Yes) return false;
     for (StudyWindow* w : modified)
-        if (!saveStudy(w, w->windowFilePath())) return false;
+        if (w->windowFilePath().isEmpty() ? !saveStudyAsDialog(w)
+                                          : !saveStudy(w, w->windowFilePath()))
+            return false;
     return true;
 }
 

@@ -60,7 +60,7 @@ std::span<const StudyEntry> studyEntries() {
         {.type = "ChainesDeCotes", .create = &make<ChainesDeCotes>, .menu = Cotation,
          .menuItem = "MNU_ChaineDeCotes", .menuText = "Cotation Fonctionnelle", .key = Qt::Key_F5,
          .captionPrefix = "Cotation Fonctionnelle - Etude ",
-         .example = {{"TextRef", "Carter"}, {"TextJe1A", "50"}, {"TextJe1MaxA", "0.1"}, {"TextJi1A", "49.8"},
+         .example = {{"TextRef", "Carter"}, {"Text1", "Arbre"}, {"TextJe1A", "50"}, {"TextJe1MaxA", "0.1"}, {"TextJi1A", "49.8"},
                      {"TextJi1minA", "-0.05"}},
          .screenshot = "chaines-de-cotes.png", .note = &chainesDeCotesNote},
         {.type = "Section", .create = &make<Section>, .menu = Divers,

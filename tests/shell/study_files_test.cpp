@@ -173,7 +173,11 @@ TEST_F(StudyFiles, FitsTilesAndTextsOnly) {
     m.closeAll();
     torvel::fits::resetFitsSelection();
     ASSERT_TRUE(m.openStudyFile(path("fits.torvel")));
-    EXPECT_EQ(shownTexts(m.study("Ajustements")), before);
+    // The side the file leaves empty shows nothing, not the design values at 2 mm.
+    auto expected = before;
+    for (const char* name : {"Aj_Ale", "Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min"})
+        expected[name] = "";
+    EXPECT_EQ(shownTexts(m.study("Ajustements")), expected);
 }
 
 // A damaged or foreign file changes nothing: one message naming the file and
@@ -217,15 +221,19 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
         {"texte.torvel", "ceci n'est pas du JSON", "n'est pas un document JSON valide"},
         {"autre.torvel", R"({"name": "autre", "version": 3})", "ce n'est pas une étude TORVEL"},
         {"futur.torvel", edited([](QJsonObject& r) { r["version"] = 2; }),
-         "créé par une version plus récente de TORVEL"},
+         "créé par une version plus récente de TORVEL (format 2) ; étude écrite par TORVEL 1.4.1"},
+        {"neuf.torvel", edited([&](QJsonObject& r) {
+             r["program"] = "TORVEL 9.0.0";
+             input("TextZ", "1")(r);
+         }),
+         "le champ « TextZ » est inconnu ; étude écrite par TORVEL 9.0.0, plus récent que "
+         "TORVEL 1.4.1 : mettez TORVEL à jour"},
         {"version.torvel", edited([](QJsonObject& r) { r["version"] = "1"; }),
          "« version » manque ou n'est pas un numéro de version"},
         {"type.torvel", edited([](QJsonObject& r) { r["study"] = "Turbine"; }),
          "le type d'étude « Turbine » est inconnu"},
         {"sansref.torvel", edited([](QJsonObject& r) { r.remove("reference"); }),
          "« reference » manque ou n'est pas un texte"},
-        {"manque.torvel", edited(input("TextFr", QJsonValue::Undefined)),
-         "le champ « TextFr » manque"},
         {"nombre.torvel", edited(input("TextFr", 4000)), "« TextFr » n'est ni un texte"},
         {"tableau.torvel", edited(input("TextFr", QJsonArray{QJsonArray{"1"}})),
          "le champ « TextFr » n'a pas le type attendu"},
@@ -242,6 +250,18 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
              input("AlesageQualite", "4")(r);
          }),
          "l'alésage « H4 » ne désigne pas une classe de tolérance"},
+        {"absente.torvel", edited([&](QJsonObject& r) {
+             r = QJsonDocument::fromJson(fits).object();
+             input("AlesageLettre", "T")(r);
+             input("Diametre", "10")(r);
+         }),
+         "la classe T7 n'existe pas pour le diamètre « 10 »"},
+        {"usuel.torvel", edited([&](QJsonObject& r) {
+             r = QJsonDocument::fromJson(fits).object();
+             input("ComboAjustementsUsuels", "H7/p6 (serré)")(r);
+             input("Diametre", "600")(r);
+         }),
+         "la classe H7 n'existe pas pour le diamètre « 600 »"},
         {"gros.torvel", QByteArray(1024 * 1024 + 1, ' '), "le fichier dépasse 1 Mio"},
         {"dossier.torvel", {}, "c'est un dossier"},
         {"absent.torvel", {}, "le fichier n'existe pas"},
@@ -254,7 +274,8 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
         EXPECT_FALSE(opened);
         ASSERT_EQ(messages.size(), 1);
         EXPECT_TRUE(messages[0].startsWith("Impossible d'ouvrir l'étude « " + path(c.name) + " »"));
-        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.reason))) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.reason)))
+            << messages[0].toStdString();
         EXPECT_EQ(lastBoxLook().title, "Attention");
         EXPECT_EQ(m.mdiArea()->subWindowList().size(), 1);
         EXPECT_EQ(shownTexts(roulement), shown);
@@ -331,6 +352,154 @@ TEST_F(StudyFiles, ModifiedStudiesAskBeforeTheirChangesAreLost) {
     EXPECT_FALSE(m.isModified(scratch));
     EXPECT_EQ(answering([&] { insideApplicationLoop([&] { m.quit(); }); }, QMessageBox::Cancel),
               QStringList());
+}
+
+// A study never saved asks before an opened file replaces what was typed in it
+// (not when its window is as it opened); "Oui" saves it under a new name first.
+TEST_F(StudyFiles, StudiesNeverSavedAskBeforeAFileReplacesThem) {
+    openExample(m, "Roulement");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("b.torvel")));
+    ASSERT_TRUE(m.exportActiveNote(path("note.pdf")));
+    struct Case {
+        const char* start;  // "new", "typed", "note"
+        const char* reference;
+        QMessageBox::StandardButton answer;
+        const char* asked;  // "" when nothing is asked
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"new", "", QMessageBox::Cancel, "", true},
+        {"typed", "", QMessageBox::Cancel, "Sans nom", false},
+        {"typed", "", QMessageBox::No, "Sans nom", true},
+        {"typed", "R1", QMessageBox::Yes, "R1", true},
+        {"note", nullptr, QMessageBox::Cancel, "Réducteur 3", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.start) + " " + std::to_string(c.answer));
+        MDIForm1 main;
+        showActive(&main);
+        StudyWindow* w = main.openStudy("Roulement");
+        if (QString(c.start) == "note") {
+            ASSERT_TRUE(main.openStudyFile(path("note.pdf")));
+        } else if (QString(c.start) == "typed") {
+            set(w, "TextFr", "5000");
+            set(w, "TextRef", c.reference);
+        }
+        QStringList asked;
+        QTimer timer;
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                dialog->selectFile(path("c"));
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked << box->text();
+                box->button(c.answer)->click();
+            }
+        });
+        timer.start();
+        main.openStudyFile(path("b.torvel"));
+        timer.stop();
+        EXPECT_EQ(asked, *c.asked ? QStringList{QStringLiteral("L'étude « %1 » a été modifiée.")
+                                                    .arg(QString::fromUtf8(c.asked))}
+                                  : QStringList());
+        EXPECT_EQ(w->windowFilePath(), c.replaced ? path("b.torvel") : QString());
+        if (c.answer == QMessageBox::Yes) {
+            EXPECT_EQ(readJson(path("c.torvel"))["inputs"].toObject()["TextFr"], "5000");
+        }
+    }
+}
+
+// "Enregistrer sous" asks before replacing the file it finally writes, and
+// never writes onto the file of another open study.
+TEST_F(StudyFiles, SavingAsAsksOfTheNameWrittenAndSharesNoFile) {
+    openExample(m, "Section");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("Arbre 1.5")));
+    const QByteArray section = readBytes(path("Arbre 1.5.torvel"));
+    openExample(m, "Roulement");
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QStringList asked;
+        QTimer timer;
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                dialog->selectFile(path("Arbre 1.5"));
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked << box->text();
+                box->button(box->icon() == QMessageBox::Question ? answer : QMessageBox::Ok)
+                    ->click();
+            }
+        });
+        timer.start();
+        EXPECT_FALSE(m.saveActiveStudyAsDialog());
+        timer.stop();
+        ASSERT_FALSE(asked.isEmpty());
+        EXPECT_EQ(asked[0],
+                  "Le fichier « Arbre 1.5.torvel » existe déjà.\nVoulez-vous le remplacer ?");
+        // Yes: the file is still the Section's, whose window holds it.
+        EXPECT_EQ(asked.size(), answer == QMessageBox::Yes ? 2 : 1);
+        if (asked.size() == 2) {
+            EXPECT_TRUE(asked[1].contains("ce fichier est l'étude de la fenêtre « Section"));
+        }
+        EXPECT_EQ(readBytes(path("Arbre 1.5.torvel")), section);
+    }
+    m.study("Section")->parentWidget()->close();
+    EXPECT_TRUE(m.saveActiveStudyAs(path("Arbre 1.5")));
+    EXPECT_EQ(readJson(path("Arbre 1.5.torvel"))["study"], "Roulement");
+}
+
+// A file older than some inputs opens: each missing input shows what a newly
+// opened window shows, the others come from the file. An untouched window
+// holds its opening values, so that it never asks.
+TEST_F(StudyFiles, OlderFilesOpenWithTheMissingInputsAtTheirOpeningValues) {
+    for (const auto& entry : torvel::studyEntries()) {
+        torvel::fits::resetFitsSelection();
+        std::unique_ptr<StudyWindow> fresh(entry.create());
+        EXPECT_EQ(fresh->keptInputs(), fresh->openingInputs()) << entry.type;
+    }
+    struct Case {
+        const char* type;
+        QStringList missing;
+        const char* shown;  // a box that shows the file's own value
+    };
+    const Case cases[] = {
+        {"Roulement",
+         {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100", "TextT", "ComboPollution"},
+         "TextL10"},
+        {"ChainesDeCotes", {"Text1"}, "TextJeu1"},
+        {"Ajustements", {"ComboAjustementsUsuels", "AlesageLettre", "AlesageQualite"}, "Diametre"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        torvel::fits::resetFitsSelection();
+        MDIForm1 main;
+        showActive(&main);
+        StudyWindow* w = openExample(main, c.type);
+        const auto example = shownTexts(w);
+        const QJsonObject opening = w->openingInputs();
+        ASSERT_TRUE(main.saveActiveStudyAs(path("old.torvel")));
+        QJsonObject root = readJson(path("old.torvel"));
+        QJsonObject inputs = root["inputs"].toObject();
+        for (const QString& name : c.missing) {
+            ASSERT_TRUE(inputs.contains(name)) << name.toStdString();
+            inputs.remove(name);
+        }
+        root["inputs"] = inputs;
+        writeBytes(path("old.torvel"), QJsonDocument(root).toJson());
+        main.closeAll();
+        torvel::fits::resetFitsSelection();
+        EXPECT_EQ(catchMessages([&] { EXPECT_TRUE(main.openStudyFile(path("old.torvel"))); }),
+                  QStringList());
+        StudyWindow* again = main.study(c.type);
+        ASSERT_NE(again, nullptr);
+        const QJsonObject kept = again->keptInputs();
+        for (const QString& name : c.missing)
+            EXPECT_EQ(kept[name], opening[name]) << name.toStdString();
+        EXPECT_EQ(text(again, c.shown), example[c.shown]);
+    }
 }
 
 TEST_F(StudyFiles, QuittingAsksOnceForEveryModifiedStudy) {
@@ -416,6 +585,11 @@ TEST_F(StudyFiles, RecentStudiesAndTheSaveItems) {
     EXPECT_EQ(recent.last(), path("2.torvel"));
     auto* first = m.findChild<QAction*>("MNU_Recent1");
     EXPECT_EQ(first->text(), "&1 9.torvel");
+    ASSERT_TRUE(m.saveActiveStudyAs(path("A&B")));  // "&" shown as typed, no mnemonic
+    EXPECT_EQ(m.findChild<QAction*>("MNU_Recent1")->text(), "&1 A&&B.torvel");
+    QFile::remove(path("A&B.torvel"));
+    catchMessages([&] { m.findChild<QAction*>("MNU_Recent1")->trigger(); });  // and it leaves the list
+    first = m.findChild<QAction*>("MNU_Recent1");
     EXPECT_EQ(first->statusTip(), path("9.torvel"));
 
     QFile::remove(path("9.torvel"));
