@@ -835,33 +835,53 @@ TEST(CasVariables, ReportListsEachCaseThenTheCombinedLife) {
 }
 
 // The calculation note reads each case's κ, aISO and Lnm among the results,
-// captioned by case and with their unit, then Lnm and Lnmh.
+// captioned by case and with their unit, then Lnm and Lnmh; the group's note is
+// among its messages; left empty, the group is left out.
 TEST(CasVariables, NoteReadsEachCaseBack) {
     LocaleScope scope("fr_FR");
     QTemporaryDir dir;
+    auto noteText = [&dir](const CasVariables& w) {
+        const QString pdf = reportPdfPath(dir, "cas-variables-note.pdf");
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(torvel::writeNotePdf(
+            &file,
+            torvel::buildNote(w, torvel::bearings::casVariablesNote(), "Cas Variables", QString()),
+            {}, QString(), {}));
+        file.close();
+        return pdfText(pdf).simplified();
+    };
+    auto inOrder = [](const QString& printed, const std::vector<const char*>& texts) {
+        qsizetype from = 0;
+        for (const char* expected : texts) {
+            const qsizetype next = printed.indexOf(QString::fromUtf8(expected), from);
+            EXPECT_GE(next, from) << expected << "\n" << printed.toStdString();
+            if (next >= from) from = next;
+        }
+    };
     CasVariables w;
     enterModifiedLife(&w, kGearboxWithStop);
     calculate(&w);
-    const torvel::CalcNote note =
-        torvel::buildNote(w, torvel::bearings::casVariablesNote(), "Cas Variables", QString());
-    const QString pdf = reportPdfPath(dir, "cas-variables-note.pdf");
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(torvel::writeNotePdf(&file, note, {}, QString(), {}));
-    file.close();
-    const QString printed = pdfText(pdf).simplified();
-    qsizetype from = 0;
-    for (const char* expected :
-         {"Données", "Cas 3 900 ; ; Temps (sec) ; Vitesse (Tr/min) ; Charge (N)", "d (mm) 40 mm",
-          "ν40 (mm2/s) 68 mm2/s", "T (°C) 70 °C", "Disposition Radial", "Résultats",
-          "κ (cas 1) 1,321", "aISO (cas 1) 9,458", "Lnm (cas 1) 31922,015 658 millions de tours",
-          "κ (cas 2) 1,078", "Lnm (cas 4) 143,023 308 millions de tours",
-          "Lnm 2348,929 137 millions de tours", "Lnm h 36016,91 h"}) {
-        const qsizetype next = printed.indexOf(QString::fromUtf8(expected), from);
-        EXPECT_GE(next, from) << expected << "\n" << printed.toStdString();
-        if (next >= from) from = next;
-    }
+    QString printed = noteText(w);
+    inOrder(printed, {"Données", "Cas 3 900 ; ; Temps (sec) ; Vitesse (Tr/min) ; Charge (N)",
+                      "Durée de Vie Corrigée (ISO 281:2007)", "d 40 mm", "ν40 68 mm2/s", "T 70 °C",
+                      "Disposition Radial", "Résultats", "κ (cas 1) 1,321", "aISO (cas 1) 9,458",
+                      "Lnm (cas 1) 31922,015 658 millions de tours", "κ (cas 2) 1,078",
+                      "Lnm (cas 4) 143,023 308 millions de tours",
+                      "Lnm 2348,929 137 millions de tours", "Lnm h 36016,91 h", "Messages Aucun"});
     EXPECT_FALSE(printed.contains("(cas 3)"));  // a standstill has no modified life
+
+    for (int row = 1; row <= 4; ++row) typeCell(&w, row, 2, "");
+    calculate(&w);
+    inOrder(noteText(w),
+            {"Messages", "Aucun cas ne tourne : la durée corrigée demande une vitesse"});
+
+    for (const char* name : {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100"})
+        type(child<QLineEdit>(&w, name), "0");
+    calculate(&w);
+    printed = noteText(w);
+    EXPECT_FALSE(printed.contains("Durée de Vie Corrigée")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Messages Aucun"));
 }
 
 // A study file keeps the group; one written before the group existed opens

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "bearing_notes.h"
+#include "note_builder.h"
 #include "ui_helpers.h"
 #include "ui_text.h"
 
@@ -861,4 +863,39 @@ TEST(Roulement, ModifiedLifeInUseNoticesAndRefusedTemperature) {
         EXPECT_EQ(text(&w, "TextLnm"), s.lnm) << s.what;
         EXPECT_EQ(w.shownNotices(), s.notices) << s.what;
     }
+}
+
+// The note: the group's notes are among its messages; a group left empty is
+// left out of its data (no five zeros and "T 70 °C").
+TEST(Roulement, NoteSaysTheGroupsNotesAndLeavesAnEmptyGroupOut) {
+    LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    auto noteText = [&dir](const Roulement& w) {
+        const QString pdf = reportPdfPath(dir, "roulement-note.pdf");
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(torvel::writeNotePdf(
+            &file, torvel::buildNote(w, roulementNote(), "Elément Roulant", QString()), {},
+            QString(), {}));
+        file.close();
+        return pdfText(pdf).simplified();
+    };
+    Roulement w;
+    w.show();
+    enterModifiedLifeExample(&w);
+    for (const auto& [name, value] :
+         {std::pair{"TextNu40", "460"}, {"TextNu100", "31"}, {"TextT", "40"}, {"TextN", "500"}})
+        set(&w, name, value);
+    calculer(&w);
+    QString printed = noteText(w);
+    EXPECT_TRUE(printed.contains("T 40 °C")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(q("Messages • ") + q(kNoteKappaCapped))) << printed.toStdString();
+
+    for (const char* name : {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100"})
+        set(&w, name, "0");
+    calculer(&w);
+    printed = noteText(w);
+    EXPECT_FALSE(printed.contains("T 40 °C")) << printed.toStdString();
+    EXPECT_FALSE(printed.contains("Durée de Vie Corrigée")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Messages Aucun"));
 }
