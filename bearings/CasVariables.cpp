@@ -144,7 +144,7 @@ QModelIndex CasVariablesGrid::moveCursor(CursorAction action, Qt::KeyboardModifi
 // clang-format off
 CasVariables::CasVariables(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("CasVariables"),
         .caption = QStringLiteral("Cas Variables"), .captionPrefix = QStringLiteral("Cas Variables - Etude "),
-        .clientWidth = 11550, .clientHeight = 7500, .frameWidth = 10950, .frameHeight = 14450,
+        .clientWidth = 11550, .clientHeight = 7500, .frameWidth = 10950, .frameHeight = 14700,
         .frameCaption = QStringLiteral(
                        "Durée de Vie d'un Element Roulant soumis à des Cas Variables")}, parent) {
     // clang-format on
@@ -243,7 +243,7 @@ CasVariables::CasVariables(QWidget* parent) : StudyWindow({.typeName = QStringLi
 void CasVariables::addModifiedLifeGroup() {
     QGroupBox* group =
         addGroup(frame(), QStringLiteral("FrameDureeCorrigee"),
-                 QStringLiteral("Durée de Vie Corrigée (ISO 281:2007)"), 150, 6950, 10650, 7350);
+                 QStringLiteral("Durée de Vie Corrigée (ISO 281:2007)"), 150, 6950, 10650, 7600);
     auto box = [&](const char* name, const char* caption, const char* tip, int left, int top,
                    int labelWidth, int boxWidth, bool entry, const QString& text) {
         return addLabelledBox(group,
@@ -326,8 +326,9 @@ void CasVariables::addModifiedLifeGroup() {
     box("TextLnmh", "Lnm h =", "Durée de vie corrigée (Heures)", 7900, 6200, 750, 1850, false,
         QString());
 
+    // Up to three lines: a note names the cases it concerns.
     QLabel* note =
-        addLabel(group, QStringLiteral("LabelDureeCorrigee"), QString(), 150, 6650, 10350, 510);
+        addLabel(group, QStringLiteral("LabelDureeCorrigee"), QString(), 150, 6650, 10350, 765);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     declareMessageLabels({note});

@@ -62,8 +62,10 @@ void modifiedLifeReportHead(const ModifiedLifeEntries& e, ReportLines& lines) {
 
 void modifiedLifeReportTail(const std::string& lnm, const std::string& lnmh,
                             const std::string& note, ReportLines& lines) {
-    lines.push_back({"  Lnm = " + lnm + " millions de Tours", false});
-    lines.push_back({"  Lnmh = " + lnmh + " Heures", false});
+    if (!lnm.empty()) {
+        lines.push_back({"  Lnm = " + lnm + " millions de Tours", false});
+        lines.push_back({"  Lnmh = " + lnmh + " Heures", false});
+    }
     if (!note.empty()) lines.push_back({"  Note : " + note, false});
     lines.push_back({"", false});
 }

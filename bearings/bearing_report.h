@@ -50,8 +50,8 @@ struct BearingReportFields {
 BearingReportFields bearingReportFields(const Fields& fields);
 
 // The modified life's section, shared by the Roulement and CasVariables
-// reports: its title and entries, then (after the study's own results) Lnm,
-// Lnmh and the note when there is one.
+// reports: its title and entries, then (after the study's own results) Lnm
+// and Lnmh when there is a life, and the note when there is one.
 void modifiedLifeReportHead(const ModifiedLifeEntries& entries, ReportLines& lines);
 void modifiedLifeReportTail(const std::string& lnm, const std::string& lnmh,
                             const std::string& note, ReportLines& lines);

@@ -826,6 +826,14 @@ TEST(CasVariables, ReportListsEachCaseThenTheCombinedLife) {
                      ""}));
     EXPECT_TRUE(w.reportLines()[static_cast<size_t>(at) + 2].bold);
 
+    // No case turning: the note says why, no life is printed.
+    for (int row = 1; row <= 4; ++row) typeCell(&w, row, 2, "");
+    calculate(&w);
+    EXPECT_EQ(
+        lineTexts(w.reportLines()).last(4),
+        QStringList({"", "- Résultats",
+                     "  Note : Aucun cas ne tourne : la durée corrigée demande une vitesse", ""}));
+
     // The group left empty: the report as before, nothing after the life.
     CasVariables plain;
     enterCases(&plain, kGearbox);

@@ -381,37 +381,3 @@ TEST(DutyModifiedLife, EveryCaseMatchesThePhaseByPhaseEvaluation) {
     }
     EXPECT_EQ(std::size(kDutyModified), 14u);
 }
-
-// Unused, the group writes nothing; a run that fills it and one that empties it
-// write every target once; a refusal empties them and warns after the basic life.
-TEST(DutyModifiedLife, LeftAloneRefusedOrEmptiedOnce) {
-    DutyEntries in;
-    in.grid[0] = {"3600", "1500", "2000"};
-    in.c = "30000";
-    const ModifiedLifeEntries filled{"40", "80", "800", "68", "8.5", "70", "Propreté normale"};
-    const ModifiedLifeEntries noT{"40", "80", "800", "68", "8.5", "", "Propreté normale"};
-    struct Run {
-        const char* what;
-        ModifiedLifeEntries entries;
-        size_t writes;
-        std::vector<std::string> messages;
-    };
-    const size_t all = dutyModifiedTargets().size();
-    const Run runs[] = {
-        {"never filled", {}, 0, {}},
-        {"filled", filled, all, {}},
-        {"T empty", noT, all, {kMsgModifiedTemperature}},
-        {"emptied", {}, all, {}},
-        {"still empty", {}, 0, {}},
-    };
-    DutyState state;
-    for (const auto& r : runs) {
-        in.modified = r.entries;
-        const Outcome out = calculateDuty(state, in, ',');
-        EXPECT_EQ(modifiedWrites(out).size(), r.writes) << r.what;
-        EXPECT_EQ(out.messages(), r.messages) << r.what;
-        EXPECT_EQ(*out.written("TextL10"), "3375,000 000") << r.what;
-        const std::string* lnm = out.written("TextLnm");
-        EXPECT_EQ(lnm && !lnm->empty(), &r == &runs[1]) << r.what;
-    }
-}
