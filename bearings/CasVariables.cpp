@@ -144,7 +144,7 @@ QModelIndex CasVariablesGrid::moveCursor(CursorAction action, Qt::KeyboardModifi
 // clang-format off
 CasVariables::CasVariables(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("CasVariables"),
         .caption = QStringLiteral("Cas Variables"), .captionPrefix = QStringLiteral("Cas Variables - Etude "),
-        .clientWidth = 11550, .clientHeight = 7500, .frameWidth = 10950, .frameHeight = 7000,
+        .clientWidth = 11550, .clientHeight = 7500, .frameWidth = 10950, .frameHeight = 14700,
         .frameCaption = QStringLiteral(
                        "Durée de Vie d'un Element Roulant soumis à des Cas Variables")}, parent) {
     // clang-format on
@@ -227,9 +227,115 @@ CasVariables::CasVariables(QWidget* parent) : StudyWindow({.typeName = QStringLi
 
     addCalculer(frame(), 1100, 6350, 1800, 450);
     addImprimer(frame(), 3400, 6350, 1800, 450);
+    addModifiedLifeGroup();
     setTextReport({[this] { return std::optional(reportLines()); },
                    QString::fromUtf8(torvel::bearings::kMsgPrintFailed)});
-    declareInputs({"MSFlexGrid1", "Combo1", "TextC", "ComboFiabilité"});
+    // Every control shows its opening text by now: an older file lacking the
+    // modified life's entries opens with the group as a new window shows it.
+    declareInputs({"MSFlexGrid1", "Combo1", "TextC", "ComboFiabilité", "Textd", "TextDext",
+                   "TextCu", "TextNu40", "TextNu100", "TextTemperature", "ComboPollution",
+                   "ComboDisposition"});
+}
+
+// The modified rating life of ISO 281:2007 below the basic life: the bearing,
+// its oil and cleanliness on the left, each case's κ, aISO and Lnm on the
+// right beside the case table's order, then the combined life.
+void CasVariables::addModifiedLifeGroup() {
+    QGroupBox* group =
+        addGroup(frame(), QStringLiteral("FrameDureeCorrigee"),
+                 QStringLiteral("Durée de Vie Corrigée (ISO 281:2007)"), 150, 6950, 10650, 7600);
+    auto box = [&](const char* name, const char* caption, const char* tip, int left, int top,
+                   int labelWidth, int boxWidth, bool entry, const QString& text) {
+        return addLabelledBox(group,
+                              {.name = QString::fromLatin1(name),
+                               .caption = QString::fromUtf8(caption),
+                               .labelLeft = left,
+                               .labelWidth = labelWidth,
+                               .boxLeft = left + labelWidth + 50,
+                               .boxWidth = boxWidth,
+                               .top = top,
+                               .tip = QString::fromUtf8(tip),
+                               .tipOn = LabelledBox::Tip::Both,
+                               .role = entry ? LabelledBox::Role::Entry : LabelledBox::Role::Result,
+                               .text = text});
+    };
+    // The same entries as in Roulement; T is TextTemperature here, TextT being the total time.
+    const struct {
+        const char *name, *caption, *tip, *text;
+    } kEntries[] = {
+        {"Textd", "d (mm) =", "Diamètre d'alésage (mm)", "0"},
+        {"TextDext", "D (mm) =", "Diamètre extérieur (mm)", "0"},
+        {"TextCu", "Cu (N) =", "Charge limite de fatigue (N), donnée du fabricant", "0"},
+        {"TextNu40",
+         "ν40 (mm²/s) =", "Viscosité de l'huile à 40 °C (huile de base pour une graisse)", "0"},
+        {"TextNu100", "ν100 (mm²/s) =", "Viscosité de l'huile à 100 °C", "0"},
+        {"TextTemperature", "T (°C) =", "Température de fonctionnement", "70"},
+    };
+    int top = 330;
+    for (const auto& e : kEntries) {
+        box(e.name, e.caption, e.tip, 150, top, 1500, 1400, true, QString::fromLatin1(e.text));
+        top += 420;
+    }
+    // Lists that offer only their items: a level or a disposition outside them has no factor.
+    auto list = [&](const char* name, const char* labelName, const char* caption,
+                    const std::vector<std::string_view>& items, std::string_view current) {
+        QLabel* label = addLabel(group, QString::fromLatin1(labelName), QString::fromUtf8(caption),
+                                 150, top + 30, 1250, kLabelHeight);
+        auto* combo = new QComboBox(group);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->setGeometry(torvel::pxRect(1450, top, 2800, kBoxHeight));
+        for (std::string_view item : items) combo->addItem(fromStd(std::string(item)));
+        combo->setCurrentText(fromStd(std::string(current)));
+        label->setBuddy(combo);
+        top += 420;
+    };
+    list("ComboPollution", "LabelPollution", "Propreté :", engine::cleanlinessItems(),
+         engine::kCleanlinessDefault);
+    list("ComboDisposition", "LabelDisposition", "Disposition :", engine::dispositionItems(),
+         engine::kDispositionRadial);
+
+    // One row a case, the columns captioned above; the note names each box by its case.
+    const QColor face = palette().color(QPalette::Button);
+    constexpr int kLeft[] = {5300, 6700, 8100}, kWidth[] = {1300, 1300, 2400};
+    const char* const kColumns[] = {"κ", "aISO", "Lnm (millions de tours)"};
+    const char* const kTips[] = {"Rapport de viscosité ν / ν1 du cas %1",
+                                 "Coefficient de modification de la durée du cas %1",
+                                 "Durée de vie corrigée du cas %1 (millions de tours)"};
+    addLabel(group, QStringLiteral("LabelCasCorrigee"), QStringLiteral("Cas"), 4700, 330, 500,
+             kLabelHeight);
+    for (size_t k = 0; k < 3; ++k)
+        addLabel(group, QStringLiteral("LabelColonneCorrigee%1").arg(k + 1),
+                 QString::fromUtf8(kColumns[k]), kLeft[k], 330, kWidth[k], kLabelHeight);
+    for (int j = 1; j <= engine::kDutyCases; ++j) {
+        const int rowTop = 630 + 270 * (j - 1);
+        addLabel(group, QStringLiteral("LabelCasCorrigee%1").arg(j), QString::number(j), 4700,
+                 rowTop, 500, kLabelHeight);
+        for (size_t k = 0; k < 3; ++k) {
+            QLineEdit* e =
+                addEdit(group, fromStd(engine::dutyPhaseTarget(engine::kDutyPhaseBoxes[k], j)),
+                        QString(), kLeft[k], rowTop, kWidth[k], kLabelHeight);
+            e->setReadOnly(true);
+            e->setToolTip(QString::fromUtf8(kTips[k]).arg(j));
+            QPalette pal = e->palette();
+            pal.setColor(QPalette::Base, face);
+            e->setPalette(pal);
+        }
+    }
+    box("TextLnm", "Lnm =", "Durée de vie corrigée (millions de tours)", 4700, 6200, 550, 1900,
+        false, QString());
+    box("TextLnmh", "Lnm h =", "Durée de vie corrigée (Heures)", 7900, 6200, 750, 1850, false,
+        QString());
+
+    // Up to three lines: a note names the cases it concerns.
+    QLabel* note =
+        addLabel(group, QStringLiteral("LabelDureeCorrigee"), QString(), 150, 6650, 10350, 765);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    declareMessageLabels({note});
+    declareOptionalGroup(group, [this] {
+        return engine::modifiedLifeInUse(
+            engine::modifiedLifeEntries(readFields(), "TextTemperature"));
+    });
 }
 
 engine::DutyGrid CasVariables::readGrid() const {
@@ -247,6 +353,9 @@ void CasVariables::calculate() {
 }
 
 torvel::ReportLines CasVariables::reportLines() const {
-    return engine::dutyReportLines(engine::dutyReportFields(readFields(), readGrid()), state_,
+    torvel::Fields fields = readFields();
+    // readFields() takes boxes and lists; the report also prints the group's note.
+    fields.set("LabelDureeCorrigee", toStd(fieldText(QStringLiteral("LabelDureeCorrigee"))));
+    return engine::dutyReportLines(engine::dutyReportFields(fields, readGrid()), state_,
                                    toStd(torvel::shortDate()), torvel::engineDecimalSeparator());
 }

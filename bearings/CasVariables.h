@@ -2,7 +2,8 @@
 
 // Duty-cycle study: up to 20 cases of constant duration, speed and load typed
 // into a grid, reduced to one equivalent load and mean speed, then the rating
-// life for the chosen element type and reliability.
+// life for the chosen element type and reliability, and the modified rating
+// life of ISO 281:2007 case by case when its group is filled.
 
 #include <QTableWidget>
 
@@ -43,6 +44,7 @@ class CasVariables : public torvel::StudyWindow {
 
   private:
     torvel::bearings::DutyGrid readGrid() const;
+    void addModifiedLifeGroup();
 
     torvel::bearings::DutyState state_;
     CasVariablesGrid* grid_ = nullptr;

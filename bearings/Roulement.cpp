@@ -252,7 +252,12 @@ void Roulement::addModifiedLifeGroup(QWidget* f) {
     pollution->setCurrentText(qs(kCleanlinessDefault));
     label->setBuddy(pollution);
 
-    addLabel(group, QStringLiteral("LabelDureeCorrigee"), QString(), 150, 2880, 9900, 255);
+    // Its notes (κ or aISO limited, ν outside the Walther range) are messages of the note,
+    // and a group left empty is left out of it.
+    declareMessageLabels(
+        {addLabel(group, QStringLiteral("LabelDureeCorrigee"), QString(), 150, 2880, 9900, 255)});
+    declareOptionalGroup(group,
+                         [this] { return modifiedLifeInUse(modifiedLifeEntries(readFields())); });
 }
 
 QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, int top, int width) {

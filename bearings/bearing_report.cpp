@@ -44,22 +44,39 @@ std::optional<double> strictNumber(std::string_view text, char decimalSeparator)
     return value;
 }
 
-namespace {
-
-void modifiedLifeLines(const BearingReportFields& f, ReportLines& lines) {
+void modifiedLifeReportHead(const ModifiedLifeEntries& e, ReportLines& lines) {
     auto add = [&lines](std::string text, bool bold = false) {
         lines.push_back({std::move(text), bold});
     };
     add("> Durée de Vie Corrigée (ISO 281:2007)", true);
     add("");
     add("- Lubrification et propreté");
-    add("  Diamètre d'alésage : d = " + f.d + " mm");
-    add("  Diamètre extérieur : D = " + f.dExt + " mm");
-    add("  Charge limite de fatigue : Cu = " + f.cu + " N");
-    add("  Viscosité à 40 °C : ν40 = " + f.nu40 + " mm²/s");
-    add("  Viscosité à 100 °C : ν100 = " + f.nu100 + " mm²/s");
-    add("  Température de fonctionnement : T = " + f.t + " °C");
-    add("  Propreté : " + f.cleanliness);
+    add("  Diamètre d'alésage : d = " + e.d + " mm");
+    add("  Diamètre extérieur : D = " + e.dExt + " mm");
+    add("  Charge limite de fatigue : Cu = " + e.cu + " N");
+    add("  Viscosité à 40 °C : ν40 = " + e.nu40 + " mm²/s");
+    add("  Viscosité à 100 °C : ν100 = " + e.nu100 + " mm²/s");
+    add("  Température de fonctionnement : T = " + e.t + " °C");
+    add("  Propreté : " + e.cleanliness);
+}
+
+void modifiedLifeReportTail(const std::string& lnm, const std::string& lnmh,
+                            const std::string& note, ReportLines& lines) {
+    if (!lnm.empty()) {
+        lines.push_back({"  Lnm = " + lnm + " millions de Tours", false});
+        lines.push_back({"  Lnmh = " + lnmh + " Heures", false});
+    }
+    if (!note.empty()) lines.push_back({"  Note : " + note, false});
+    lines.push_back({"", false});
+}
+
+namespace {
+
+void modifiedLifeLines(const BearingReportFields& f, ReportLines& lines) {
+    auto add = [&lines](std::string text, bool bold = false) {
+        lines.push_back({std::move(text), bold});
+    };
+    modifiedLifeReportHead({f.d, f.dExt, f.cu, f.nu40, f.nu100, f.t, f.cleanliness}, lines);
     add("");
     add("- Résultats");
     add("  Diamètre moyen : dm = " + f.dm + " mm");
@@ -69,10 +86,7 @@ void modifiedLifeLines(const BearingReportFields& f, ReportLines& lines) {
     add("  Coefficient de contamination : eC = " + f.eC);
     add("  Coefficient de fiabilité : a1 = " + f.a1Iso);
     add("  Coefficient de modification de la durée : aISO = " + f.aIso);
-    add("  Lnm = " + f.lnm + " millions de Tours");
-    add("  Lnmh = " + f.lnmh + " Heures");
-    if (!f.note.empty()) add("  Note : " + f.note);
-    add("");
+    modifiedLifeReportTail(f.lnm, f.lnmh, f.note, lines);
 }
 
 }  // namespace

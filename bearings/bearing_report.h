@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "fields.h"
+#include "modified_life.h"
 #include "report_lines.h"
 
 namespace torvel::bearings {
@@ -47,6 +48,13 @@ struct BearingReportFields {
 
 // The report's fields as the window holds them.
 BearingReportFields bearingReportFields(const Fields& fields);
+
+// The modified life's section, shared by the Roulement and CasVariables
+// reports: its title and entries, then (after the study's own results) Lnm
+// and Lnmh when there is a life, and the note when there is one.
+void modifiedLifeReportHead(const ModifiedLifeEntries& entries, ReportLines& lines);
+void modifiedLifeReportTail(const std::string& lnm, const std::string& lnmh,
+                            const std::string& note, ReportLines& lines);
 
 // Header and lines of the report, with the modified life's section when the
 // group shows a life (TextLnm not empty); nullopt when the speed text cannot be read

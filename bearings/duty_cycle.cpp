@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bearing_life.h"
+#include "bearing_report.h"
 #include "numbers.h"
 #include "single.h"
 
@@ -15,9 +16,114 @@ namespace {
 // is not zero; the summation refuses it.
 bool singleZero(double v) { return fitsInFloat(v) && static_cast<float>(v) == 0.0f; }
 
+RollingKind dutyKind(std::string_view element, std::string_view disposition) {
+    const bool thrust = disposition == kDispositionThrust;
+    if (!thrust && disposition != kDispositionRadial) return {};
+    if (element == kDutyBall) return {true, true, thrust};
+    if (element == kDutyRoller) return {true, false, thrust};
+    return {};
+}
+
+// " (cas 1, 3)"
+std::string namedCases(const std::vector<int>& cases) {
+    std::string s = " (cas ";
+    for (size_t i = 0; i < cases.size(); ++i) s += (i ? ", " : "") + std::to_string(cases[i]);
+    return s + ")";
+}
+
+// The modified life of ISO 281:2007 over the first `cases` cases, once the basic
+// life is shown: one life per case that turns, combined by its share of the
+// revolutions, Lnm = Σ tj·nj / Σ (tj·nj / Lnm,j). A standstill turns no
+// revolution: it changes Lnmh through the mean speed, not Lnm.
+void appendDutyModifiedLife(const DutyEntries& in, DutyState& s, int cases, bool speeds, char sep,
+                            Outcome& out) {
+    const std::vector<std::string> targets = dutyModifiedTargets();
+    auto writeAll = [&](const std::vector<std::string>& texts) {
+        for (size_t i = 0; i < targets.size(); ++i) out.write(targets[i], texts[i]);
+    };
+    std::vector<std::string> texts(targets.size());
+    if (!modifiedLifeInUse(in.modified)) {
+        if (s.modifiedShown) writeAll(texts);
+        s.modifiedShown = false;
+        return;
+    }
+    s.modifiedShown = true;
+
+    Lubrication lub;
+    const char* refused = readLubrication(in.modified, lub);
+    if (!refused)
+        refused = readFactors(dutyKind(in.element, in.disposition), in.reliability,
+                              in.modified.cleanliness, lub);
+    if (!refused && !(s.C > 0 && s.p > 0)) refused = kMsgModifiedLoads;
+    bool inRange = showable(lub.dm) && showable(lub.nu);
+    std::string& note = texts.back();
+    std::vector<std::string> notes;
+    if (lub.walther) notes.push_back(kNoteWalther);
+    if (!speeds) notes = {kNoteDutyNoSpeed};
+
+    auto fmt = [sep](double v, std::string_view pattern) { return formatNumber(v, pattern, sep); };
+    std::vector<int> low, kappaCapped, aIsoCapped;
+    double turns = 0, damage = 0;
+    for (int j = 0; !refused && speeds && j < cases; ++j) {
+        if (s.n[j] == 0) continue;
+        const double tn = static_cast<double>(s.t[j]) * s.n[j];
+        turns += tn;
+        const ModifiedLifeAt at = modifiedLifeAt(lub, s.C, s.load[j], s.p, s.n[j]);
+        inRange = inRange && showable(at.nu1) && showable(at.kappa);
+        std::string* box = &texts[static_cast<size_t>(3 * j)];
+        box[0] = fmt(at.kappa, "0.000");
+        if (at.kappaLow) {
+            low.push_back(j + 1);
+            continue;
+        }
+        if (at.kappaCapped) kappaCapped.push_back(j + 1);
+        // Turning without load wears nothing: no aISO, no life, no share of the damage.
+        if (s.load[j] == 0) continue;
+        if (at.aIsoCapped) aIsoCapped.push_back(j + 1);
+        inRange = inRange && showable(at.lnm) && at.lnm > 0;
+        box[1] = fmt(at.aIso, "0.000");
+        box[2] = fmt(at.lnm, "0.000 000");
+        damage += tn / at.lnm;
+    }
+    if (!refused && speeds && low.empty()) {
+        const double lnm = turns / damage;
+        const double lnmh = lnm * 1e6 / (60.0 * static_cast<double>(s.Nm));
+        inRange = inRange && damage > 0 && showable(lnm) && showable(lnmh);
+        texts[targets.size() - 3] = fmt(lnm, "0.000 000");
+        texts[targets.size() - 2] = fmt(lnmh, "0.00");
+    }
+    if (!refused && !inRange) refused = kMsgModifiedRange;
+    if (refused) {
+        writeAll(std::vector<std::string>(targets.size()));
+        out.warn(refused);
+        return;
+    }
+    if (!low.empty()) notes.push_back("κ < 0,1" + namedCases(low) + " : " + kNoteDutyKappaLow);
+    if (!kappaCapped.empty()) notes.push_back(kNoteKappaCapped + namedCases(kappaCapped));
+    if (!aIsoCapped.empty()) notes.push_back(kNoteAIsoCapped + namedCases(aIsoCapped));
+    for (const auto& n : notes) note += (note.empty() ? "" : " ; ") + n;
+    writeAll(texts);
+}
+
 }  // namespace
 
 std::vector<std::string_view> dutyElementItems() { return {kDutyBall, kDutyRoller}; }
+
+std::vector<std::string_view> dispositionItems() {
+    return {kDispositionRadial, kDispositionThrust};
+}
+
+std::string dutyPhaseTarget(std::string_view box, int phase) {
+    return std::string(box) + std::to_string(phase);
+}
+
+std::vector<std::string> dutyModifiedTargets() {
+    std::vector<std::string> targets;
+    for (int j = 1; j <= kDutyCases; ++j)
+        for (const char* box : kDutyPhaseBoxes) targets.push_back(dutyPhaseTarget(box, j));
+    targets.insert(targets.end(), {"TextLnm", "TextLnmh", "LabelDureeCorrigee"});
+    return targets;
+}
 
 Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator) {
     Outcome out;
@@ -115,6 +221,7 @@ Outcome calculateDuty(DutyState& s, const DutyEntries& in, char decimalSeparator
     out.write("TextL10", formatNumber(L, "0.000 000", decimalSeparator));
     out.write("TextL10H", s.Nm != 0 ? formatNumber(Lh, "0.00", decimalSeparator)
                                     : formatNumber(0, "0", decimalSeparator));
+    appendDutyModifiedLife(in, s, cases, kind == Case::Speeds, decimalSeparator, out);
     return out;
 }
 
@@ -158,11 +265,12 @@ ReportLines dutyReportLines(const DutyReportFields& f, const DutyState& state,
     add("");
     add("Cas           Durée           Vitesse             Charge", true);
     add("");
-    for (int i = 0; i < kDutyCases; ++i) {
-        const double t = leadingNumber(f.grid[i][0]);
+    int cases = 0;
+    for (; cases < kDutyCases; ++cases) {
+        const auto& row = f.grid[static_cast<size_t>(cases)];
+        const double t = leadingNumber(row[0]);
         if (singleZero(t)) break;
-        add(dutyCaseLine(i + 1, t, leadingNumber(f.grid[i][1]), leadingNumber(f.grid[i][2]), speeds,
-                         sep));
+        add(dutyCaseLine(cases + 1, t, leadingNumber(row[1]), leadingNumber(row[2]), speeds, sep));
     }
     add("");
     add("> Résultats", true);
@@ -176,21 +284,54 @@ ReportLines dutyReportLines(const DutyReportFields& f, const DutyState& state,
     add("  L = " + f.l10 + " millions de Tours");
     if (speeds) add("  Lh = " + f.l10h + " Heures");
     add("");
+    bool modified = !f.lnm.empty() || !f.note.empty();
+    for (const auto& phase : f.phases) modified = modified || !phase[0].empty();
+    if (!modified) return lines;
+
+    modifiedLifeReportHead(f.modified, lines);
+    add("  Disposition : " + f.disposition);
+    add("");
+    add("- Résultats");
+    for (int i = 0; i < kDutyCases; ++i) {
+        const auto& [kappa, aIso, lnm] = f.phases[static_cast<size_t>(i)];
+        const bool inTable = i < cases;
+        std::string line = "  Cas " + std::to_string(i + 1) + " : ";
+        if (!kappa.empty()) {
+            line += "κ = " + kappa;
+            if (!aIso.empty()) line += " ; aISO = " + aIso;
+            if (!lnm.empty()) line += " ; Lnm = " + lnm + " millions de Tours";
+        } else if (inTable && speeds && singleZero(leadingNumber(f.grid[i][1]))) {
+            line += "à l'arrêt";
+        } else {
+            continue;
+        }
+        add(line);
+    }
+    modifiedLifeReportTail(f.lnm, f.lnmh, f.note, lines);
     return lines;
 }
 
 DutyEntries dutyEntries(const Fields& f, const DutyGrid& grid) {
     // clang-format off
-    return {.grid = grid, .element = f["Combo1"], .c = f["TextC"], .reliability = f["ComboFiabilité"]};
+    return {.grid = grid, .element = f["Combo1"], .c = f["TextC"], .reliability = f["ComboFiabilité"],
+            .modified = modifiedLifeEntries(f, "TextTemperature"), .disposition = f["ComboDisposition"]};
     // clang-format on
 }
 
 DutyReportFields dutyReportFields(const Fields& f, const DutyGrid& grid) {
     // clang-format off
-    return {.reference = f["TextRef"], .element = f["Combo1"], .reliability = f["ComboFiabilité"],
-            .grid = grid, .t = f["TextT"], .n = f["TextN"], .p = f["TextP"], .l10 = f["TextL10"],
-            .l10h = f["TextL10H"]};
+    DutyReportFields fields{.reference = f["TextRef"], .element = f["Combo1"],
+            .reliability = f["ComboFiabilité"], .grid = grid, .t = f["TextT"], .n = f["TextN"],
+            .p = f["TextP"], .l10 = f["TextL10"], .l10h = f["TextL10H"],
+            .modified = modifiedLifeEntries(f, "TextTemperature"),
+            .disposition = f["ComboDisposition"], .phases = {}, .lnm = f["TextLnm"],
+            .lnmh = f["TextLnmh"], .note = f["LabelDureeCorrigee"]};
     // clang-format on
+    for (int j = 0; j < kDutyCases; ++j)
+        for (size_t k = 0; k < 3; ++k)
+            fields.phases[static_cast<size_t>(j)][k] =
+                f[dutyPhaseTarget(kDutyPhaseBoxes[k], j + 1)];
+    return fields;
 }
 
 }  // namespace torvel::bearings

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 #include "bearing_life.h"
 #include "numbers.h"
@@ -49,21 +48,6 @@ constexpr double kAIsoMax = 50.0;
 constexpr double kKappaMax = 4.0;
 constexpr double kKappaMin = 0.1;
 
-struct Kind {
-    bool known = false, ball = false, thrust = false;
-};
-
-Kind kindOf(std::string_view element, std::string_view type) {
-    if (element == kRoulement) {
-        if (type == kABilles || type == kARotuleBilles) return {true, true, false};
-        if (type == kARouleaux || type == kARotuleRouleaux) return {true, false, false};
-    } else if (element == kButee) {
-        if (type == kABilles) return {true, true, true};
-        if (type == kARouleaux) return {true, false, true};
-    }
-    return {};
-}
-
 // Kinematic viscosity at `t` °C by the Walther relation of ASTM D341 through the
 // two points at 40 and 100 °C: log10 log10(ν + 0.7) = A − B·log10(T + 273.15).
 double viscosityAt(double nu40, double nu100, double t) {
@@ -99,13 +83,34 @@ double lifeModification(const Curve& curve, double kappa, double x, bool& capped
     return a;
 }
 
-void clear(Outcome& out, size_t from) {
-    for (size_t i = from; i < std::size(kModifiedLifeTargets); ++i)
-        out.write(kModifiedLifeTargets[i], "");
+// Empties the targets [from, to).
+void clear(Outcome& out, size_t from, size_t to = std::size(kModifiedLifeTargets)) {
+    for (size_t i = from; i < to; ++i) out.write(kModifiedLifeTargets[i], "");
 }
 
-bool shownAsFloat(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), fitsInFloat);
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Whether the leading-number rule finds a number in `text` (it reads "" and
+// "abc" as 0, which here would pass for a typed value).
+bool holdsNumber(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (!isBlank(c)) s.push_back(c);
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    auto digit = [&s](size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+    return digit(i) || (i < s.size() && (s[i] == '.' || s[i] == ',') && digit(i + 1));
+}
+
+bool typed(std::string_view text) {
+    if (std::all_of(text.begin(), text.end(), isBlank)) return false;
+    return !holdsNumber(text) || leadingNumber(text) != 0;
+}
+
+bool readEntry(const std::string& text, double& value) {
+    if (!holdsNumber(text)) return false;
+    value = leadingNumber(text);
+    return true;
 }
 
 }  // namespace
@@ -116,22 +121,87 @@ std::vector<std::string_view> cleanlinessItems() {
     return items;
 }
 
-ModifiedLifeEntries modifiedLifeEntries(const Fields& f) {
+ModifiedLifeEntries modifiedLifeEntries(const Fields& f, std::string_view temperature) {
     return {.d = f["Textd"],
             .dExt = f["TextDext"],
             .cu = f["TextCu"],
             .nu40 = f["TextNu40"],
             .nu100 = f["TextNu100"],
-            .t = f["TextT"],
+            .t = f[temperature],
             .cleanliness = f["ComboPollution"]};
+}
+
+bool modifiedLifeInUse(const ModifiedLifeEntries& in) {
+    return typed(in.d) || typed(in.dExt) || typed(in.cu) || typed(in.nu40) || typed(in.nu100);
+}
+
+RollingKind rollingKind(std::string_view element, std::string_view type) {
+    if (element == kRoulement) {
+        if (type == kABilles || type == kARotuleBilles) return {true, true, false};
+        if (type == kARouleaux || type == kARotuleRouleaux) return {true, false, false};
+    } else if (element == kButee) {
+        if (type == kABilles) return {true, true, true};
+        if (type == kARouleaux) return {true, false, true};
+    }
+    return {};
+}
+
+bool showable(double value) { return fitsInFloat(value); }
+
+const char* readLubrication(const ModifiedLifeEntries& in, Lubrication& lub) {
+    double d = 0, dExt = 0, cu = 0, nu40 = 0, nu100 = 0, t = 0;
+    if (!readEntry(in.d, d) || !(std::isfinite(d) && d > 0)) return kMsgModifiedBore;
+    if (!readEntry(in.dExt, dExt) || !(std::isfinite(dExt) && dExt > d)) return kMsgModifiedOuter;
+    if (!readEntry(in.cu, cu) || !(std::isfinite(cu) && cu > 0)) return kMsgModifiedCu;
+    if (!readEntry(in.nu100, nu100) || !(std::isfinite(nu100) && nu100 >= 2))
+        return kMsgModifiedNu100;
+    if (!readEntry(in.nu40, nu40) || !(std::isfinite(nu40) && nu40 > nu100))
+        return kMsgModifiedNu40;
+    if (!readEntry(in.t, t) || !(t >= 0 && t <= 150)) return kMsgModifiedTemperature;
+    lub.dm = (d + dExt) / 2.0;
+    lub.cu = cu;
+    lub.nu = viscosityAt(nu40, nu100, t);
+    lub.walther = lub.nu < 2.0;
+    return nullptr;
+}
+
+const char* readFactors(RollingKind kind, std::string_view reliability,
+                        std::string_view cleanliness, Lubrication& lub) {
+    if (!kind.known) return kMsgModifiedType;
+    const Reliability* r = nullptr;
+    for (const auto& item : kReliability)
+        if (item.text == reliability) r = &item;
+    if (!r) return kMsgModifiedReliability;
+    const Cleanliness* c = nullptr;
+    for (const auto& item : kCleanliness)
+        if (item.text == cleanliness) c = &item;
+    if (!c) return kMsgModifiedCleanliness;
+    lub.kind = kind;
+    lub.a1 = r->a1;
+    lub.eC = lub.dm < 100.0 ? c->small : c->large;
+    return nullptr;
+}
+
+ModifiedLifeAt modifiedLifeAt(const Lubrication& lub, double c, double P, double p, double n) {
+    ModifiedLifeAt at;
+    at.nu1 = ratedViscosity(n, lub.dm);
+    at.kappa = lub.nu / at.nu1;
+    if (at.kappa < kKappaMin) {
+        at.kappaLow = true;
+        return at;
+    }
+    at.kappaCapped = at.kappa > kKappaMax;
+    double x = lub.eC * lub.cu / P;
+    if (lub.kind.thrust) x /= lub.kind.ball ? 3.0 : 2.5;
+    at.aIso = lifeModification(lub.kind.ball ? kBallCurve : kRollerCurve,
+                               std::min(at.kappa, kKappaMax), x, at.aIsoCapped);
+    at.lnm = lub.a1 * at.aIso * std::pow(c / P, p);
+    return at;
 }
 
 void appendModifiedLife(const ModifiedLifeEntries& in, const BasicLife& basic, bool& shown,
                         char sep, Outcome& out) {
-    const double d = leadingNumber(in.d), dExt = leadingNumber(in.dExt), cu = leadingNumber(in.cu);
-    const double nu40 = leadingNumber(in.nu40), nu100 = leadingNumber(in.nu100);
-    const double t = leadingNumber(in.t);
-    if (d == 0 && dExt == 0 && cu == 0 && nu40 == 0 && nu100 == 0) {
+    if (!modifiedLifeInUse(in)) {
         // The group is optional: nothing to say, only what an earlier run left to clear.
         if (shown) clear(out, 0);
         shown = false;
@@ -139,36 +209,13 @@ void appendModifiedLife(const ModifiedLifeEntries& in, const BasicLife& basic, b
     }
     shown = true;
 
-    const Kind kind = kindOf(basic.element, basic.type);
-    const Reliability* reliability = nullptr;
-    for (const auto& r : kReliability)
-        if (r.text == basic.reliability) reliability = &r;
-    const Cleanliness* cleanliness = nullptr;
-    for (const auto& c : kCleanliness)
-        if (c.text == in.cleanliness) cleanliness = &c;
-
-    const char* refused = nullptr;
-    if (!(std::isfinite(d) && d > 0))
-        refused = kMsgModifiedBore;
-    else if (!(std::isfinite(dExt) && dExt > d))
-        refused = kMsgModifiedOuter;
-    else if (!(std::isfinite(cu) && cu > 0))
-        refused = kMsgModifiedCu;
-    else if (!(std::isfinite(nu100) && nu100 >= 2))
-        refused = kMsgModifiedNu100;
-    else if (!(std::isfinite(nu40) && nu40 > nu100))
-        refused = kMsgModifiedNu40;
-    else if (!(t >= 0 && t <= 150))
-        refused = kMsgModifiedTemperature;
-    else if (!(basic.n > 0))
-        refused = kMsgModifiedSpeed;
-    else if (!kind.known)
-        refused = kMsgModifiedType;
-    else if (!reliability)
-        refused = kMsgModifiedReliability;
-    else if (!cleanliness)
-        refused = kMsgModifiedCleanliness;
-    else if (!(basic.c > 0 && basic.P > 0 && basic.p > 0))
+    Lubrication lub;
+    const char* refused = readLubrication(in, lub);
+    if (!refused && !(basic.n > 0)) refused = kMsgModifiedSpeed;
+    if (!refused)
+        refused = readFactors(rollingKind(basic.element, basic.type), basic.reliability,
+                              in.cleanliness, lub);
+    if (!refused && !(basic.c > 0 && basic.P > 0 && basic.p > 0))
         refused = kMsgModifiedLoads;  // only negative pasted values get here
     if (refused) {
         clear(out, 0);
@@ -176,57 +223,44 @@ void appendModifiedLife(const ModifiedLifeEntries& in, const BasicLife& basic, b
         return;
     }
 
-    const double dm = (d + dExt) / 2.0;
-    const double nu = viscosityAt(nu40, nu100, t);
-    const double nu1 = ratedViscosity(basic.n, dm);
-    const double kappa = nu / nu1;
-    if (!shownAsFloat({dm, nu, nu1, kappa})) {
+    const ModifiedLifeAt at = modifiedLifeAt(lub, basic.c, basic.P, basic.p, basic.n);
+    if (!showable(lub.dm) || !showable(lub.nu) || !showable(at.nu1) || !showable(at.kappa)) {
         clear(out, 0);
         out.warn(kMsgModifiedRange);
         return;
     }
     auto fmt = [sep](double v, std::string_view pattern) { return formatNumber(v, pattern, sep); };
-    const std::string shownDm = fmt(dm, "0.00"), shownNu = fmt(nu, "0.00"),
-                      shownNu1 = fmt(nu1, "0.00"), shownKappa = fmt(kappa, "0.000");
-    if (kappa < kKappaMin) {
-        out.write("Textdm", shownDm);
-        out.write("TextNu", shownNu);
-        out.write("TextNu1", shownNu1);
-        out.write("TextKappa", shownKappa);
-        clear(out, 4);
+    std::vector<std::string> notes;
+    if (lub.walther) notes.push_back(kNoteWalther);
+    auto joined = [&notes] {
+        std::string s;
+        for (const auto& n : notes) s += (s.empty() ? "" : " ; ") + n;
+        return s;
+    };
+    out.write("Textdm", fmt(lub.dm, "0.00"));
+    out.write("TextNu", fmt(lub.nu, "0.00"));
+    out.write("TextNu1", fmt(at.nu1, "0.00"));
+    out.write("TextKappa", fmt(at.kappa, "0.000"));
+    if (at.kappaLow) {
+        clear(out, 4, std::size(kModifiedLifeTargets) - 1);
+        out.write("LabelDureeCorrigee", joined());
         out.warn(kMsgKappaLow);
         return;
     }
-
-    const bool kappaCapped = kappa > kKappaMax;
-    const double eC = dm < 100.0 ? cleanliness->small : cleanliness->large;
-    double x = eC * cu / basic.P;
-    if (kind.thrust) x /= kind.ball ? 3.0 : 2.5;
-    bool aIsoCapped = false;
-    const double aIso = lifeModification(kind.ball ? kBallCurve : kRollerCurve,
-                                         std::min(kappa, kKappaMax), x, aIsoCapped);
-    const double lnm =
-        reliability->a1 * aIso *
-        std::pow(static_cast<double>(basic.c) / basic.P, static_cast<double>(basic.p));
-    const double lnmh = lnm * 1e6 / (60.0 * basic.n);
-    if (!shownAsFloat({lnm, lnmh})) {
+    const double lnmh = at.lnm * 1e6 / (60.0 * basic.n);
+    if (!showable(at.lnm) || !showable(lnmh)) {
         clear(out, 0);
         out.warn(kMsgModifiedRange);
         return;
     }
-
-    std::string note = kappaCapped ? kNoteKappaCapped : "";
-    if (aIsoCapped) note += (note.empty() ? "" : " ; ") + std::string(kNoteAIsoCapped);
-    out.write("Textdm", shownDm);
-    out.write("TextNu", shownNu);
-    out.write("TextNu1", shownNu1);
-    out.write("TextKappa", shownKappa);
-    out.write("TexteC", fmt(eC, "0.00"));
-    out.write("Texta1ISO", fmt(reliability->a1, "0.00"));
-    out.write("TextaISO", fmt(aIso, "0.000"));
-    out.write("TextLnm", fmt(lnm, "0.000 000"));
+    if (at.kappaCapped) notes.push_back(kNoteKappaCapped);
+    if (at.aIsoCapped) notes.push_back(kNoteAIsoCapped);
+    out.write("TexteC", fmt(lub.eC, "0.00"));
+    out.write("Texta1ISO", fmt(lub.a1, "0.00"));
+    out.write("TextaISO", fmt(at.aIso, "0.000"));
+    out.write("TextLnm", fmt(at.lnm, "0.000 000"));
     out.write("TextLnmh", fmt(lnmh, "0.00"));
-    out.write("LabelDureeCorrigee", note);
+    out.write("LabelDureeCorrigee", joined());
 }
 
 }  // namespace torvel::bearings

@@ -71,6 +71,20 @@ void DutyCycle(benchmark::State& state) {
 }
 BENCHMARK(DutyCycle);
 
+// The same cycle with the modified life's group filled: a life per case, combined.
+void DutyCycleModifiedLife(benchmark::State& state) {
+    using namespace torvel::bearings;
+    DutyEntries e;
+    for (int i = 0; i < kDutyCases; ++i)
+        e.grid[static_cast<size_t>(i)] = {"10", std::to_string(200 + 100 * i),
+                                          std::to_string(1000 + 10 * i)};
+    e.c = "30000";
+    e.modified = {"40", "80", "800", "68", "8.5", "70", std::string(kCleanlinessDefault)};
+    DutyState s;
+    for (auto _ : state) benchmark::DoNotOptimize(calculateDuty(s, e, ','));
+}
+BENCHMARK(DutyCycleModifiedLife);
+
 void Section(benchmark::State& state) {
     torvel::sections::SectionResults r;
     for (auto _ : state)

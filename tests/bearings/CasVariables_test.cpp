@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,13 +17,18 @@
 #include <cmath>
 #include <functional>
 
+#include "Roulement.h"
+#include "bearing_notes.h"
 #include "bearing_report.h"
+#include "note_builder.h"
 #include "twips.h"
 #include "ui_helpers.h"
 
 using namespace testing_ui;
 
 namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kOutputs[] = {"TextN", "TextT", "TextP", "TextL10", "TextL10H"};
 
@@ -64,6 +71,43 @@ QStringList lineTexts(const torvel::ReportLines& lines) {
 }
 
 const QList<QStringList> kTwoCases = {{"100", "1000", "2000"}, {"100", "3000", "1000"}};
+
+// The modified life's example: a gearbox's three cases on a 40 × 80 bearing, VG 68 at 70 °C.
+const QList<QStringList> kGearbox = {
+    {"3600", "1500", "2000"}, {"1800", "1000", "3500"}, {"600", "500", "5000"}};
+const QList<QStringList> kGearboxWithStop = {
+    {"3600", "1500", "2000"}, {"1800", "1000", "3500"}, {"900", "", ""}, {"600", "500", "5000"}};
+
+void enterModifiedLife(QWidget* w, const QList<QStringList>& cases) {
+    enterCases(w, cases);
+    type(child<QLineEdit>(w, "TextC"), "30000");
+    for (const auto& [name, value] : {std::pair{"Textd", "40"},
+                                      {"TextDext", "80"},
+                                      {"TextCu", "800"},
+                                      {"TextNu40", "68"},
+                                      {"TextNu100", "8.5"}})
+        type(child<QLineEdit>(w, name), value);
+}
+
+// Every box the modified life writes, by name, with what it shows.
+QMap<QString, QString> modifiedTexts(QWidget* w) {
+    QMap<QString, QString> out;
+    for (const std::string& name : torvel::bearings::dutyModifiedTargets())
+        out[QString::fromStdString(name)] = text(w, QString::fromStdString(name));
+    return out;
+}
+
+// The same, empty but for `shown` (French texts; a point replaces the comma elsewhere).
+QMap<QString, QString> expectedTexts(const QMap<QString, QString>& shown, bool point) {
+    QMap<QString, QString> out;
+    for (const std::string& name : torvel::bearings::dutyModifiedTargets())
+        out[QString::fromStdString(name)] = QString();
+    for (auto it = shown.begin(); it != shown.end(); ++it)
+        out[it.key()] = point && it.key() != "LabelDureeCorrigee"
+                            ? QString(it.value()).replace(',', '.')
+                            : it.value();
+    return out;
+}
 const QList<QStringList> kTwoCasesNoSpeed = {{"100", "", "2000"}, {"100", "", "1000"}};
 
 }  // namespace
@@ -82,6 +126,7 @@ TEST(CasVariables, OpensWithItsDesignContents) {
         {"Frame7", "Durée de Vie de l'Ensemble"},
         {"Frame8", "Fiabilité"},
         {"Frame9", "Durée de Vie"},
+        {"FrameDureeCorrigee", "Durée de Vie Corrigée (ISO 281:2007)"},
     };
     for (const auto& [name, title] : groups)
         EXPECT_EQ(child<QGroupBox>(&w, name)->title(), title) << name;
@@ -553,4 +598,330 @@ TEST(CasVariables, SweepEndsInOneStopOrFiniteResults) {
             EXPECT_TRUE(ok && std::isfinite(v)) << shown.toStdString();
         }
     }
+}
+
+// The group takes Roulement's entries as they are (T under another name, TextT
+// being the total time), a disposition, and a row of results per case.
+TEST(CasVariables, ModifiedLifeGroupAsInRoulement) {
+    CasVariables w;
+    Roulement r;
+    for (const auto& [mine, theirs] : {std::pair{"Textd", "Textd"},
+                                       {"TextDext", "TextDext"},
+                                       {"TextCu", "TextCu"},
+                                       {"TextNu40", "TextNu40"},
+                                       {"TextNu100", "TextNu100"},
+                                       {"TextTemperature", "TextT"}}) {
+        auto* box = child<QLineEdit>(&w, mine);
+        auto* label =
+            qobject_cast<QLabel*>(w.findChild<QLabel*>(QString("Label") + QString(mine).mid(4)));
+        auto* model = child<QLineEdit>(&r, theirs);
+        ASSERT_NE(label, nullptr) << mine;
+        EXPECT_EQ(label->buddy(), box) << mine;
+        EXPECT_EQ(label->text(),
+                  r.findChild<QLabel*>(QString("Label") + QString(theirs).mid(4))->text())
+            << mine;
+        EXPECT_EQ(box->toolTip(), model->toolTip()) << mine;
+        EXPECT_EQ(box->text(), model->text()) << mine;
+        EXPECT_FALSE(box->isReadOnly()) << mine;
+    }
+    auto listItems = [](QComboBox* c) {
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+        return out;
+    };
+    auto* pollution = child<QComboBox>(&w, "ComboPollution");
+    EXPECT_EQ(listItems(pollution), listItems(child<QComboBox>(&r, "ComboPollution")));
+    EXPECT_EQ(pollution->currentText(), "Propreté normale");
+    auto* disposition = child<QComboBox>(&w, "ComboDisposition");
+    EXPECT_EQ(listItems(disposition), QStringList({"Radial", "Axial (butée)"}));
+    EXPECT_EQ(disposition->currentText(), "Radial");
+    EXPECT_FALSE(pollution->isEditable() || disposition->isEditable());
+    EXPECT_EQ(child<QLabel>(&w, "LabelDisposition")->buddy(), disposition);
+
+    for (const std::string& name : torvel::bearings::dutyModifiedTargets()) {
+        QWidget* target = child<QWidget>(&w, QString::fromStdString(name));
+        if (auto* box = qobject_cast<QLineEdit*>(target)) {
+            EXPECT_TRUE(box->isReadOnly()) << name;
+        }
+        EXPECT_EQ(text(&w, QString::fromStdString(name)), "") << name;
+    }
+    EXPECT_EQ(child<QLineEdit>(&w, "TextKappa7")->toolTip(),
+              "Rapport de viscosité ν / ν1 du cas 7");
+    EXPECT_FALSE(w.groupInUse(child<QGroupBox>(&w, "FrameDureeCorrigee")));
+}
+
+// Case by case against the independent evaluation (make_duty_modified_cases.py),
+// to the displayed text: a standstill changes Lnmh, not Lnm; no case turning
+// gives no life and says why.
+TEST(CasVariables, ModifiedLifeCaseByCaseInBothLocales) {
+    const QMap<QString, QString> gearbox = {
+        {"TextKappa1", "1,321"},     {"TextaISO1", "9,458"},  {"TextLnm1", "31922,015 658"},
+        {"TextKappa2", "1,078"},     {"TextaISO2", "3,086"},  {"TextLnm2", "1943,378 821"},
+        {"TextKappa3", "0,593"},     {"TextaISO3", "0,662"},  {"TextLnm3", "143,023 308"},
+        {"TextLnm", "2348,929 137"}, {"TextLnmh", "31319,06"}};
+    QMap<QString, QString> withStop = gearbox;
+    for (const char* box : {"TextKappa", "TextaISO", "TextLnm"}) {
+        withStop[QString(box) + "4"] = withStop.take(QString(box) + "3");
+    }
+    withStop["TextLnmh"] = "36016,91";
+    const QMap<QString, QString> thrustRoller = {
+        {"TextKappa1", "1,321"},    {"TextaISO1", "0,198"}, {"TextLnm1", "1650,440 743"},
+        {"TextKappa2", "1,078"},    {"TextaISO2", "0,168"}, {"TextLnm2", "216,065 612"},
+        {"TextKappa3", "0,593"},    {"TextaISO3", "0,131"}, {"TextLnm3", "51,607 791"},
+        {"TextLnm", "430,645 123"}, {"TextLnmh", "5741,93"}};
+    const QString noSpeed = "Aucun cas ne tourne : la durée corrigée demande une vitesse";
+    struct Case {
+        const char* what;
+        QList<QStringList> cases;
+        const char *element, *disposition, *cleanliness;
+        QMap<QString, QString> shown;
+        QString basicHours;  // TextL10H, which Lnmh follows
+    };
+    const Case cases[] = {
+        {"ball, radial", kGearbox, "Roulement ou Butée à Billes", "Radial", "Propreté normale",
+         gearbox, "17102,14"},
+        {"a standstill as third case", kGearboxWithStop, "Roulement ou Butée à Billes", "Radial",
+         "Propreté normale", withStop, "19667,46"},
+        {"roller thrust bearing, typical contamination", kGearbox, "Roulement ou Butée à Rouleaux",
+         "Axial (butée)", "Contamination typique", thrustRoller, "35590,00"},
+        {"every case at a standstill",
+         {{"100", "", "2000"}, {"100", "0", "1000"}},
+         "Roulement ou Butée à Billes",
+         "Radial",
+         "Propreté normale",
+         {{"LabelDureeCorrigee", noSpeed}},
+         "0"},
+    };
+    for (const Case& c : cases) {
+        for (const char* locale : {"fr_FR", "en_US"}) {
+            LocaleScope scope(locale);
+            const bool point = QString(locale) == "en_US";
+            CasVariables w;
+            enterModifiedLife(&w, c.cases);
+            setCombo(&w, "Combo1", c.element);
+            setCombo(&w, "ComboDisposition", c.disposition);
+            setCombo(&w, "ComboPollution", c.cleanliness);
+            EXPECT_TRUE(calculate(&w).isEmpty()) << c.what;
+            EXPECT_EQ(text(&w, "TextL10H"),
+                      point ? QString(c.basicHours).replace(',', '.') : c.basicHours)
+                << c.what;
+            EXPECT_EQ(modifiedTexts(&w), expectedTexts(c.shown, point)) << c.what << " " << locale;
+            EXPECT_EQ(w.shownNotices(),
+                      c.shown.contains("LabelDureeCorrigee") ? QStringList{noSpeed} : QStringList{})
+                << c.what;
+            EXPECT_TRUE(w.groupInUse(child<QGroupBox>(&w, "FrameDureeCorrigee")));
+        }
+    }
+}
+
+// Left empty, the group changes nothing; a wrong entry is refused as in
+// Roulement, the basic life still given; emptied, its boxes are cleared once.
+TEST(CasVariables, ModifiedLifeRefusedOrLeftEmpty) {
+    LocaleScope scope("fr_FR");
+    CasVariables w;
+    enterCases(&w, kGearbox);
+    type(child<QLineEdit>(&w, "TextC"), "30000");
+    const QMap<QString, QString> empty = expectedTexts({}, false);
+    EXPECT_TRUE(calculate(&w).isEmpty());
+    EXPECT_EQ(modifiedTexts(&w), empty);
+    const QStringList basic = outputs(&w);
+
+    struct Step {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> typed;
+        QStringList messages;
+        bool lnm;
+    };
+    const Step steps[] = {
+        {"filled",
+         {{"Textd", "40"},
+          {"TextDext", "80"},
+          {"TextCu", "800"},
+          {"TextNu40", "68"},
+          {"TextNu100", "8.5"}},
+         {},
+         true},
+        {"empty T",
+         {{"TextTemperature", ""}},
+         {q(torvel::bearings::kMsgModifiedTemperature)},
+         false},
+        {"T over 150 °C",
+         {{"TextTemperature", "151"}},
+         {q(torvel::bearings::kMsgModifiedTemperature)},
+         false},
+        {"D under d",
+         {{"TextTemperature", "70"}, {"TextDext", "40"}},
+         {q(torvel::bearings::kMsgModifiedOuter)},
+         false},
+        {"ν40 empty",
+         {{"TextDext", "80"}, {"TextNu40", ""}},
+         {q(torvel::bearings::kMsgModifiedNu40)},
+         false},
+        {"a typed element",
+         {{"TextNu40", "68"}, {"Combo1", "Roulement à aiguilles"}},
+         {q(torvel::bearings::kMsgModifiedType)},
+         false},
+        {"a typed reliability",
+         {{"Combo1", "Roulement ou Butée à Billes"}, {"ComboFiabilité", "93%"}},
+         {q(torvel::bearings::kMsgModifiedReliability)},
+         false},
+        {"right again", {{"ComboFiabilité", "90%"}}, {}, true},
+        {"emptied",
+         {{"Textd", "0"}, {"TextDext", "0"}, {"TextCu", ""}, {"TextNu40", "0"}, {"TextNu100", "0"}},
+         {},
+         false},
+    };
+    for (const Step& s : steps) {
+        for (const auto& [name, value] : s.typed) {
+            if (QString(name).startsWith("Combo"))
+                setCombo(&w, name, value);
+            else
+                type(child<QLineEdit>(&w, name), value);
+        }
+        EXPECT_EQ(calculate(&w), s.messages) << s.what;
+        EXPECT_EQ(outputs(&w), basic) << s.what;  // the basic life, always given
+        EXPECT_EQ(text(&w, "TextLnm"), s.lnm ? "2348,929 137" : "") << s.what;
+        if (!s.lnm) {
+            EXPECT_EQ(modifiedTexts(&w), empty) << s.what;
+        }
+    }
+}
+
+// The report: the case table as today, then the group's entries, each case's
+// κ, aISO and Lnm (a standstill named), Lnm and Lnmh.
+TEST(CasVariables, ReportListsEachCaseThenTheCombinedLife) {
+    LocaleScope scope("fr_FR");
+    CasVariables w;
+    enterModifiedLife(&w, kGearboxWithStop);
+    setCombo(&w, "ComboDisposition", "Axial (butée)");
+    setCombo(&w, "Combo1", "Roulement ou Butée à Rouleaux");
+    setCombo(&w, "ComboPollution", "Haute propreté");
+    setCombo(&w, "ComboFiabilité", "95%");
+    calculate(&w);
+    const QStringList lines = lineTexts(w.reportLines());
+    const int at = lines.indexOf("  Lh = 25375,67 Heures");
+    ASSERT_GT(at, 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(
+        lines.mid(at + 1),
+        QStringList({"",
+                     "> Durée de Vie Corrigée (ISO 281:2007)",
+                     "",
+                     "- Lubrification et propreté",
+                     "  Diamètre d'alésage : d = 40 mm",
+                     "  Diamètre extérieur : D = 80 mm",
+                     "  Charge limite de fatigue : Cu = 800 N",
+                     "  Viscosité à 40 °C : ν40 = 68 mm²/s",
+                     "  Viscosité à 100 °C : ν100 = 8.5 mm²/s",
+                     "  Température de fonctionnement : T = 70 °C",
+                     "  Propreté : Haute propreté",
+                     "  Disposition : Axial (butée)",
+                     "",
+                     "- Résultats",
+                     "  Cas 1 : κ = 1,321 ; aISO = 0,431 ; Lnm = 2296,204 352 millions de Tours",
+                     "  Cas 2 : κ = 1,078 ; aISO = 0,298 ; Lnm = 245,613 850 millions de Tours",
+                     "  Cas 3 : à l'arrêt",
+                     "  Cas 4 : κ = 0,593 ; aISO = 0,177 ; Lnm = 44,397 781 millions de Tours",
+                     "  Lnm = 456,277 138 millions de Tours",
+                     "  Lnmh = 6996,25 Heures",
+                     ""}));
+    EXPECT_TRUE(w.reportLines()[static_cast<size_t>(at) + 2].bold);
+
+    // No case turning: the note says why, no life is printed.
+    for (int row = 1; row <= 4; ++row) typeCell(&w, row, 2, "");
+    calculate(&w);
+    EXPECT_EQ(
+        lineTexts(w.reportLines()).last(4),
+        QStringList({"", "- Résultats",
+                     "  Note : Aucun cas ne tourne : la durée corrigée demande une vitesse", ""}));
+
+    // The group left empty: the report as before, nothing after the life.
+    CasVariables plain;
+    enterCases(&plain, kGearbox);
+    type(child<QLineEdit>(&plain, "TextC"), "30000");
+    calculate(&plain);
+    EXPECT_EQ(lineTexts(plain.reportLines()).last(2), QStringList({"  Lh = 17102,14 Heures", ""}));
+}
+
+// The calculation note reads each case's κ, aISO and Lnm among the results,
+// captioned by case and with their unit, then Lnm and Lnmh; the group's note is
+// among its messages; left empty, the group is left out.
+TEST(CasVariables, NoteReadsEachCaseBack) {
+    LocaleScope scope("fr_FR");
+    QTemporaryDir dir;
+    auto noteText = [&dir](const CasVariables& w) {
+        const QString pdf = reportPdfPath(dir, "cas-variables-note.pdf");
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(torvel::writeNotePdf(
+            &file,
+            torvel::buildNote(w, torvel::bearings::casVariablesNote(), "Cas Variables", QString()),
+            {}, QString(), {}));
+        file.close();
+        return pdfText(pdf).simplified();
+    };
+    auto inOrder = [](const QString& printed, const std::vector<const char*>& texts) {
+        qsizetype from = 0;
+        for (const char* expected : texts) {
+            const qsizetype next = printed.indexOf(QString::fromUtf8(expected), from);
+            EXPECT_GE(next, from) << expected << "\n" << printed.toStdString();
+            if (next >= from) from = next;
+        }
+    };
+    CasVariables w;
+    enterModifiedLife(&w, kGearboxWithStop);
+    calculate(&w);
+    QString printed = noteText(w);
+    inOrder(printed, {"Données", "Cas 3 900 ; ; Temps (sec) ; Vitesse (Tr/min) ; Charge (N)",
+                      "Durée de Vie Corrigée (ISO 281:2007)", "d 40 mm", "ν40 68 mm2/s", "T 70 °C",
+                      "Disposition Radial", "Résultats", "κ (cas 1) 1,321", "aISO (cas 1) 9,458",
+                      "Lnm (cas 1) 31922,015 658 millions de tours", "κ (cas 2) 1,078",
+                      "Lnm (cas 4) 143,023 308 millions de tours",
+                      "Lnm 2348,929 137 millions de tours", "Lnm h 36016,91 h", "Messages Aucun"});
+    EXPECT_FALSE(printed.contains("(cas 3)"));  // a standstill has no modified life
+
+    for (int row = 1; row <= 4; ++row) typeCell(&w, row, 2, "");
+    calculate(&w);
+    inOrder(noteText(w),
+            {"Messages", "Aucun cas ne tourne : la durée corrigée demande une vitesse"});
+
+    for (const char* name : {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100"})
+        type(child<QLineEdit>(&w, name), "0");
+    calculate(&w);
+    printed = noteText(w);
+    EXPECT_FALSE(printed.contains("Durée de Vie Corrigée")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Messages Aucun"));
+}
+
+// A study file keeps the group; one written before the group existed opens
+// with the group as a new window shows it, the basic life computed.
+TEST(CasVariables, StudyFileKeepsTheGroupAndOlderFilesOpen) {
+    LocaleScope scope("fr_FR");
+    CasVariables filled;
+    enterModifiedLife(&filled, kGearbox);
+    setCombo(&filled, "ComboDisposition", "Axial (butée)");
+    type(child<QLineEdit>(&filled, "TextTemperature"), "60");
+    const QJsonObject inputs = filled.keptInputs();
+    for (const char* name : {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100",
+                             "TextTemperature", "ComboPollution", "ComboDisposition"})
+        EXPECT_TRUE(inputs.contains(name)) << name;
+
+    CasVariables again;
+    ASSERT_EQ(again.checkKeptInputs(inputs), "");
+    catchMessages([&] { again.restoreKeptInputs("Convoyeur", inputs); });
+    EXPECT_EQ(text(&again, "TextTemperature"), "60");
+    EXPECT_EQ(text(&again, "ComboDisposition"), "Axial (butée)");
+    EXPECT_NE(text(&again, "TextLnm"), "");
+
+    QJsonObject older = inputs;
+    for (const char* name : {"Textd", "TextDext", "TextCu", "TextNu40", "TextNu100",
+                             "TextTemperature", "ComboPollution", "ComboDisposition"})
+        older.remove(name);
+    CasVariables old;
+    ASSERT_EQ(old.checkKeptInputs(older), "");
+    EXPECT_TRUE(catchMessages([&] { old.restoreKeptInputs("Convoyeur", older); }).isEmpty());
+    EXPECT_EQ(text(&old, "TextL10H"), "17102,14");
+    EXPECT_EQ(text(&old, "TextTemperature"), "70");
+    EXPECT_EQ(text(&old, "ComboDisposition"), "Radial");
+    EXPECT_EQ(modifiedTexts(&old), expectedTexts({}, false));
+    EXPECT_FALSE(old.groupInUse(child<QGroupBox>(&old, "FrameDureeCorrigee")));
 }

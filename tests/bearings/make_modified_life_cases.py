@@ -42,6 +42,7 @@ TARGETS = ['Textdm', 'TextNu', 'TextNu1', 'TextKappa', 'TexteC', 'Texta1ISO', 'T
            'TextLnm', 'TextLnmh', 'LabelDureeCorrigee']
 KAPPA_LOW = ("Durée corrigée : κ < 0,1 : la méthode de l'ISO 281 ne s'applique pas "
              "(lubrification insuffisante).")
+WALTHER = 'ν < 2 mm²/s à T : hors du domaine de la relation de Walther, valeur extrapolée'
 
 
 def walther(nu40, nu100, t):
@@ -92,11 +93,12 @@ def model(element, typ, fr, c, n, d, dext, cu, nu40, nu100, t, level, reliabilit
     nu1 = (45000 * N ** -0.83 if N < 1000 else 4500 * N ** -0.5) / math.sqrt(dm)
     kappa = nu / nu1
     shown = [fmt(dm, 2), fmt(nu, 2), fmt(nu1, 2), fmt(kappa, 3)]
+    # Under 2 mm²/s the relation is extrapolated: said beside the results.
+    notes = [WALTHER] if nu < 2 else []
     if kappa < 0.1:
-        return ['W:' + KAPPA_LOW], shown + [''] * 6, kappa, None
-    notes = []
+        return ['W:' + KAPPA_LOW], shown + [''] * 5 + [' ; '.join(notes)], kappa, None
     if kappa > 4:
-        notes.append('κ > 4 : calcul avec κ = 4')
+        notes.append('κ limité à 4')
     ec = EC[level][0 if dm < 100 else 1]
     a, capped = a_iso(ball, thrust, min(kappa, 4.0), ec * cu / P)
     if capped:
@@ -112,62 +114,68 @@ OIL = ('68', '8.5')        # ISO VG 68 mineral oil
 THIN = ('10', '2.6')       # a thin oil, to go under κ = 0.1
 THICK = ('460', '31')      # ISO VG 460, for κ above 4
 
-# element, type, Fr (= P), C, N, d, D, Cu, ν40, ν100, T, cleanliness, reliability
-cases = []
-for kind in KINDS:
-    cases += [
-        kind + ('5000', '60000', '1000', '40', '80', '900') + THIN + ('150', 'Propreté normale', '90%'),
-        kind + ('5000', '60000', '3000', '40', '80', '900') + THIN + ('120', 'Propreté normale', '90%'),
-        kind + ('5000', '60000', '3000', '40', '80', '900') + OIL + ('110', 'Haute propreté', '95%'),
-        kind + ('5000', '60000', '1000', '40', '80', '900') + OIL + ('60', 'Propreté normale', '90%'),
-        kind + ('5000', '60000', '500', '40', '80', '900') + THICK + ('40', 'Contamination légère', '99%'),
-    ]
-# The cap: a bracket at or under zero (large eC·Cu/P at a high κ), and a value over 50.
-cases += [
-    ('Roulement', 'à billes', '300', '60000', '1000', '40', '80', '900') + THICK + ('40', 'Propreté extrême', '90%'),
-    ('Roulement', 'à billes', '2000', '60000', '1000', '40', '80', '900') + OIL + ('40', 'Propreté extrême', '90%'),
-    ('Roulement', 'à rouleaux', '100', '60000', '1000', '40', '80', '900') + OIL + ('50', 'Propreté extrême', '90%'),
-    ('Butée', 'à rouleaux', '200', '60000', '1000', '40', '80', '900') + OIL + ('40', 'Propreté extrême', '90%'),
-]
-# Every cleanliness level under and at dm = 100 mm.
-for level in EC:
-    for d, dext in (('60', '139.98'), ('50', '150')):
-        cases.append(('Roulement', 'à rotule (rouleaux)', '5000', '60000', '1500', d, dext, '1200')
-                     + OIL + ('70', level, '90%'))
-# Speeds on both sides of 1000 r/min, and every reliability.
-for n in ('10', '999', '1000', '20000'):
-    cases.append(('Butée', 'à billes', '4000', '60000', n, '30', '62', '700') + OIL + ('65', 'Propreté normale', '90%'))
-for r in A1:
-    cases.append(('Roulement', 'à billes', '6270.7', '30000', '1000', '40', '80', '800') + OIL + ('70', 'Propreté normale', r))
-
 
 def cstr(s):
     return '"' + s.replace('\\', '\\\\').replace('"', '\\"') + '"'
 
 
-seen = set()
-rows = []
-for case in cases:
-    messages, shown, kappa, capped = model(*case)
-    seen.add((case[:2], kappa_range(kappa)))
-    seen.add(capped)
-    seen.add((case[11], float(case[5]) + float(case[6]) < 200))
-    seen.add(float(case[4]) < 1000)
-    rows.append('{%s, {%s}, {%s}},' % (', '.join(cstr(v) for v in case),
-                                     ', '.join(cstr(m) for m in messages),
-                                     ', '.join(cstr(s) for s in shown)))
-for kind in KINDS:
-    for r in ('below 0.1', '0.1-0.4', '0.4-1', '1-4', 'above 4'):
-        assert (kind, r) in seen, (kind, r)
-assert {'bracket', 'value', True, False} <= seen
-for level in EC:
-    assert (level, True) in seen and (level, False) in seen, level
+def main():
+    # element, type, Fr (= P), C, N, d, D, Cu, ν40, ν100, T, cleanliness, reliability
+    cases = []
+    for kind in KINDS:
+        cases += [
+            kind + ('5000', '60000', '1000', '40', '80', '900') + THIN + ('150', 'Propreté normale', '90%'),
+            kind + ('5000', '60000', '3000', '40', '80', '900') + THIN + ('120', 'Propreté normale', '90%'),
+            kind + ('5000', '60000', '3000', '40', '80', '900') + OIL + ('110', 'Haute propreté', '95%'),
+            kind + ('5000', '60000', '1000', '40', '80', '900') + OIL + ('60', 'Propreté normale', '90%'),
+            kind + ('5000', '60000', '500', '40', '80', '900') + THICK + ('40', 'Contamination légère', '99%'),
+        ]
+    # The cap: a bracket at or under zero (large eC·Cu/P at a high κ), and a value over 50.
+    cases += [
+        ('Roulement', 'à billes', '300', '60000', '1000', '40', '80', '900') + THICK + ('40', 'Propreté extrême', '90%'),
+        ('Roulement', 'à billes', '2000', '60000', '1000', '40', '80', '900') + OIL + ('40', 'Propreté extrême', '90%'),
+        ('Roulement', 'à rouleaux', '100', '60000', '1000', '40', '80', '900') + OIL + ('50', 'Propreté extrême', '90%'),
+        ('Butée', 'à rouleaux', '200', '60000', '1000', '40', '80', '900') + OIL + ('40', 'Propreté extrême', '90%'),
+    ]
+    # Every cleanliness level under and at dm = 100 mm.
+    for level in EC:
+        for d, dext in (('60', '139.98'), ('50', '150')):
+            cases.append(('Roulement', 'à rotule (rouleaux)', '5000', '60000', '1500', d, dext, '1200')
+                         + OIL + ('70', level, '90%'))
+    # Speeds on both sides of 1000 r/min, and every reliability.
+    for n in ('10', '999', '1000', '20000'):
+        cases.append(('Butée', 'à billes', '4000', '60000', n, '30', '62', '700') + OIL + ('65', 'Propreté normale', '90%'))
+    for r in A1:
+        cases.append(('Roulement', 'à billes', '6270.7', '30000', '1000', '40', '80', '800') + OIL + ('70', 'Propreté normale', r))
 
-with open('modified_life_cases.inc', 'w') as out:
-    out.write('// Generated by make_modified_life_cases.py. Manuel mode, X = 1, Y = 0: P = Fr.\n')
-    out.write('// element, type, Fr, C, N, d, D, Cu, ν40, ν100, T, cleanliness, reliability,\n')
-    out.write('// messages (W: warning), texts of ' + ', '.join(TARGETS) + '\n')
-    out.write('// clang-format off\n')
-    out.write('\n'.join(rows) + '\n')
-    out.write('// clang-format on\n')
-print(len(rows))
+    seen = set()
+    rows = []
+    for case in cases:
+        messages, shown, kappa, capped = model(*case)
+        seen.add((case[:2], kappa_range(kappa)))
+        seen.add(capped)
+        seen.add((case[11], float(case[5]) + float(case[6]) < 200))
+        seen.add(float(case[4]) < 1000)
+        rows.append('{%s, {%s}, {%s}},' % (', '.join(cstr(v) for v in case),
+                                         ', '.join(cstr(m) for m in messages),
+                                         ', '.join(cstr(s) for s in shown)))
+    for kind in KINDS:
+        for r in ('below 0.1', '0.1-0.4', '0.4-1', '1-4', 'above 4'):
+            assert (kind, r) in seen, (kind, r)
+    assert {'bracket', 'value', True, False} <= seen
+    for level in EC:
+        assert (level, True) in seen and (level, False) in seen, level
+
+    assert any(WALTHER in r for r in rows) and any(WALTHER not in r for r in rows)
+    with open('modified_life_cases.inc', 'w') as out:
+        out.write('// Generated by make_modified_life_cases.py. Manuel mode, X = 1, Y = 0: P = Fr.\n')
+        out.write('// element, type, Fr, C, N, d, D, Cu, ν40, ν100, T, cleanliness, reliability,\n')
+        out.write('// messages (W: warning), texts of ' + ', '.join(TARGETS) + '\n')
+        out.write('// clang-format off\n')
+        out.write('\n'.join(rows) + '\n')
+        out.write('// clang-format on\n')
+    print(len(rows))
+
+
+if __name__ == '__main__':
+    main()

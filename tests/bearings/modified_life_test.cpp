@@ -123,6 +123,18 @@ TEST(ModifiedLife, RefusedChecksNameTheWrongValue) {
         {"T", "0", nullptr},
         {"T", "150", nullptr},
         {"T", "150.01", kMsgModifiedTemperature},
+        // Once the group is in use, an entry left empty or holding no number is
+        // refused, not read as 0 (an empty T gave the life of an oil at 0 °C).
+        {"T", "", kMsgModifiedTemperature},
+        {"T", "  ", kMsgModifiedTemperature},
+        {"T", "abc", kMsgModifiedTemperature},
+        {"T", "-", kMsgModifiedTemperature},
+        {"T", " 7 0,5 ", nullptr},
+        {"d", "", kMsgModifiedBore},
+        {"D", "x", kMsgModifiedOuter},
+        {"Cu", "", kMsgModifiedCu},
+        {"nu100", ".", kMsgModifiedNu100},
+        {"nu40", "", kMsgModifiedNu40},
         {"N", "0", kMsgModifiedSpeed},
         {"cleanliness", "Propre", kMsgModifiedCleanliness},
         {"reliability", "93%", kMsgModifiedReliability},
@@ -176,7 +188,7 @@ TEST(ModifiedLife, OptionalGroupIsLeftAloneOrEmptiedOnce) {
         const char* fr;
         std::vector<std::string> expected;  // group writes, when not filled
     };
-    const ModifiedLifeEntries unread = group("0", "0.0", "", "abc", "-0", "0", "?");
+    const ModifiedLifeEntries unread = group("0", "0.0", "", " ", "-0", "", "?");
     const Run runs[] = {
         {"never filled", unread, "5000", {}},
         {"filled", filled, "5000", {}},
@@ -197,5 +209,32 @@ TEST(ModifiedLife, OptionalGroupIsLeftAloneOrEmptiedOnce) {
             EXPECT_EQ(groupWrites(out), r.expected) << r.what;
         }
         EXPECT_EQ(out.messages().size(), std::string(r.fr) == "0" ? 1u : 0u) << r.what;
+    }
+}
+
+// In use once d, D, Cu, ν40 or ν100 holds more than blanks or a zero; T and
+// the cleanliness alone do not count.
+TEST(ModifiedLife, InUseOnceAnEntryHoldsANonZeroText) {
+    struct Case {
+        const char* field;
+        const char* value;
+        bool used;
+    };
+    const Case cases[] = {
+        {"d", "0", false},    {"d", " 0,00 ", false},  {"d", "-0", false}, {"d", "", false},
+        {"d", "0abc", false}, {"d", "40", true},       {"D", "abc", true}, {"Cu", "-1", true},
+        {"nu40", ".5", true}, {"nu100", "1e-9", true}, {"T", "", false},   {"T", "120", false},
+    };
+    for (const auto& c : cases) {
+        ModifiedLifeEntries in;
+        const std::string f = c.field;
+        std::string& box = f == "d"       ? in.d
+                           : f == "D"     ? in.dExt
+                           : f == "Cu"    ? in.cu
+                           : f == "nu40"  ? in.nu40
+                           : f == "nu100" ? in.nu100
+                                          : in.t;
+        box = c.value;
+        EXPECT_EQ(modifiedLifeInUse(in), c.used) << f << "=" << c.value;
     }
 }
