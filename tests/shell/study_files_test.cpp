@@ -463,6 +463,9 @@ TEST_F(StudyFiles, OlderFilesOpenWithTheMissingInputsAtTheirOpeningValues) {
          "TextL10"},
         {"ChainesDeCotes", {"Text1"}, "TextJeu1"},
         {"Ajustements", {"ComboAjustementsUsuels", "AlesageLettre", "AlesageQualite"}, "Diametre"},
+        {"RessortCompression",
+         {"ComboMateriau", "TextRm", "ComboSollicitation", "CheckGrenaille"},
+         "TextTb"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);

