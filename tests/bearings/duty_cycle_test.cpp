@@ -333,51 +333,32 @@ const GeneratedDuty kDutyModified[] = {
 #include "duty_modified_cases.inc"
 };
 
-// The modified life's writes, name=text, in order.
-std::vector<std::string> modifiedWrites(const Outcome& out) {
-    const std::vector<std::string> targets = dutyModifiedTargets();
-    std::vector<std::string> v;
-    for (const auto& s : out.steps())
-        if (s.kind == Step::Kind::Write &&
-            std::find(targets.begin(), targets.end(), s.target) != targets.end())
-            v.push_back(s.target + "=" + s.text);
-    return v;
-}
-
-// Every target in order, empty but for `shown`.
-std::vector<std::string> allTargets(const std::vector<std::string>& shown) {
-    std::vector<std::string> v;
-    for (const std::string& target : dutyModifiedTargets()) {
-        std::string line = target + "=";
-        for (const std::string& s : shown)
-            if (s.compare(0, line.size(), line) == 0) line = s;
-        v.push_back(line);
-    }
-    return v;
-}
-
 }  // namespace
 
 // Ball and roller, radial and thrust, several cleanliness levels, standstills,
 // a case without load, κ out of range at both ends, the aISO cap: case by case
 // against the independent evaluation of make_duty_modified_cases.py.
 TEST(DutyModifiedLife, EveryCaseMatchesThePhaseByPhaseEvaluation) {
+    const std::vector<std::string> targets = dutyModifiedTargets();
     for (const auto& g : kDutyModified) {
-        DutyEntries in;
+        DutyEntries in{.grid = {},
+                       .element = g.element,
+                       .c = g.c,
+                       .reliability = g.reliability,
+                       .modified = {g.d, g.dExt, g.cu, g.nu40, g.nu100, g.t, g.cleanliness},
+                       .disposition = g.disposition};
         for (size_t i = 0; i < g.cases.size(); ++i)
             in.grid[i] = {g.cases[i][0], g.cases[i][1], g.cases[i][2]};
-        in.element = g.element;
-        in.disposition = g.disposition;
-        in.reliability = g.reliability;
-        in.c = g.c;
-        in.modified = {g.d, g.dExt, g.cu, g.nu40, g.nu100, g.t, g.cleanliness};
         DutyState state;
         const Outcome out = calculateDuty(state, in, '.');
-        const std::string where = std::string(g.element) + " " + g.disposition + " " +
-                                  g.cleanliness + " " + std::to_string(g.cases.size()) + " cases";
-        EXPECT_TRUE(out.messages().empty()) << where;
-        EXPECT_NE(out.written("TextL10"), nullptr) << where;
-        EXPECT_EQ(modifiedWrites(out), allTargets(g.shown)) << where;
+        std::vector<std::string> shown;
+        for (const auto& s : out.steps())
+            if (s.kind == Step::Kind::Write && !s.text.empty() &&
+                std::ranges::count(targets, s.target))
+                shown.push_back(s.target + "=" + s.text);
+        EXPECT_TRUE(out.messages().empty()) << g.element << " " << g.cleanliness;
+        EXPECT_NE(out.written("TextL10"), nullptr) << g.element << " " << g.cleanliness;
+        EXPECT_EQ(shown, g.shown) << g.element << " " << g.cleanliness << " " << g.cases.size();
     }
     EXPECT_EQ(std::size(kDutyModified), 14u);
 }

@@ -215,26 +215,14 @@ TEST(ModifiedLife, OptionalGroupIsLeftAloneOrEmptiedOnce) {
 // In use once d, D, Cu, ν40 or ν100 holds more than blanks or a zero; T and
 // the cleanliness alone do not count.
 TEST(ModifiedLife, InUseOnceAnEntryHoldsANonZeroText) {
-    struct Case {
-        const char* field;
-        const char* value;
-        bool used;
+    const std::pair<ModifiedLifeEntries, bool> cases[] = {
+        {group("0", " 0,00 ", "-0", "", "0", "", ""), false},
+        {group("0abc", "0", "0", "0", "0", "120", "Propre"), false},
+        {group("40", "0", "0", "0", "0", "70", ""), true},
+        {group("0", "abc", "0", "0", "0", "70", ""), true},
+        {group("0", "0", "-1", "0", "0", "70", ""), true},
+        {group("0", "0", "0", ".5", "0", "70", ""), true},
+        {group("0", "0", "0", "0", "1e-9", "70", ""), true},
     };
-    const Case cases[] = {
-        {"d", "0", false},    {"d", " 0,00 ", false},  {"d", "-0", false}, {"d", "", false},
-        {"d", "0abc", false}, {"d", "40", true},       {"D", "abc", true}, {"Cu", "-1", true},
-        {"nu40", ".5", true}, {"nu100", "1e-9", true}, {"T", "", false},   {"T", "120", false},
-    };
-    for (const auto& c : cases) {
-        ModifiedLifeEntries in;
-        const std::string f = c.field;
-        std::string& box = f == "d"       ? in.d
-                           : f == "D"     ? in.dExt
-                           : f == "Cu"    ? in.cu
-                           : f == "nu40"  ? in.nu40
-                           : f == "nu100" ? in.nu100
-                                          : in.t;
-        box = c.value;
-        EXPECT_EQ(modifiedLifeInUse(in), c.used) << f << "=" << c.value;
-    }
+    for (const auto& [in, used] : cases) EXPECT_EQ(modifiedLifeInUse(in), used) << in.d << in.dExt;
 }
