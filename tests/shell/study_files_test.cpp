@@ -44,13 +44,19 @@ namespace {
 
 QString statusText(MDIForm1& m) { return text(&m, "StatusFichier"); }
 
-// Runs `action` answering every box: a question with `answer`, others with OK.
-// Returns each box's title, text and informative text, "?" first for a question.
-QStringList answering(const std::function<void()>& action, QMessageBox::StandardButton answer) {
+// Runs `action` answering every box: a question with `answer`, others with OK,
+// a save dialog with `file`. Returns each box's title, text and informative
+// text, "?" first for a question.
+QStringList answering(const std::function<void()>& action, QMessageBox::StandardButton answer,
+                      const QString& file = {}) {
     QStringList seen;
     QTimer timer;
     timer.setInterval(0);
     QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         const bool question = box->icon() == QMessageBox::Question;
@@ -64,28 +70,6 @@ QStringList answering(const std::function<void()>& action, QMessageBox::Standard
     timer.start();
     action();
     return seen;
-}
-
-// Runs `action`, naming `file` in every save dialog and answering every
-// question with `answer` (other boxes with OK); returns the boxes' texts.
-QStringList savingAs(const std::function<void()>& action, const QString& file,
-                     QMessageBox::StandardButton answer) {
-    QStringList asked;
-    QTimer timer;
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            dialog->selectFile(file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            asked << box->text();
-            box->button(box->icon() == QMessageBox::Question ? answer : QMessageBox::Ok)->click();
-        }
-    });
-    timer.start();
-    action();
-    return asked;
 }
 
 // Quitting ends the application's event loop: it runs inside one, so that the
@@ -407,8 +391,10 @@ TEST_F(StudyFiles, StudiesNeverSavedAskBeforeAFileReplacesThem) {
             set(w, "TextRef", c.reference);
         }
         const QStringList asked =
-            savingAs([&] { main.openStudyFile(path("b.torvel")); }, path("c"), c.answer);
-        EXPECT_EQ(asked, *c.asked ? QStringList{QStringLiteral("L'étude « %1 » a été modifiée.")
+            answering([&] { main.openStudyFile(path("b.torvel")); }, c.answer, path("c"));
+        EXPECT_EQ(asked, *c.asked ? QStringList{QStringLiteral("?Attention|L'étude « %1 » a été "
+                                                               "modifiée.|Enregistrer les "
+                                                               "modifications ?")
                                                     .arg(QString::fromUtf8(c.asked))}
                                   : QStringList());
         EXPECT_EQ(w->windowFilePath(), c.replaced ? path("b.torvel") : QString());
@@ -425,19 +411,15 @@ TEST_F(StudyFiles, SavingAsAsksOfTheNameWrittenAndSharesNoFile) {
     ASSERT_TRUE(m.saveActiveStudyAs(path("Arbre 1.5")));
     const QByteArray section = readBytes(path("Arbre 1.5.torvel"));
     openExample(m, "Roulement");
-    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-        const QStringList asked =
-            savingAs([&] { EXPECT_FALSE(m.saveActiveStudyAsDialog()); }, path("Arbre 1.5"), answer);
-        ASSERT_FALSE(asked.isEmpty());
-        EXPECT_EQ(asked[0],
-                  "Le fichier « Arbre 1.5.torvel » existe déjà.\nVoulez-vous le remplacer ?");
-        // Yes: the file is still the Section's, whose window holds it.
-        EXPECT_EQ(asked.size(), answer == QMessageBox::Yes ? 2 : 1);
-        if (asked.size() == 2) {
-            EXPECT_TRUE(asked[1].contains("ce fichier est l'étude de la fenêtre « Section"));
-        }
-        EXPECT_EQ(readBytes(path("Arbre 1.5.torvel")), section);
-    }
+    // Asked of the name written; "Oui" is then refused: the Section's window holds the file.
+    const QStringList asked = answering([&] { EXPECT_FALSE(m.saveActiveStudyAsDialog()); },
+                                        QMessageBox::Yes, path("Arbre 1.5"));
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0],
+              "?Attention|Le fichier « Arbre 1.5.torvel » existe déjà.\nVoulez-vous le "
+              "remplacer ?");
+    EXPECT_TRUE(asked[1].contains("ce fichier est l'étude de la fenêtre « Section"));
+    EXPECT_EQ(readBytes(path("Arbre 1.5.torvel")), section);
     m.study("Section")->parentWidget()->close();
     EXPECT_TRUE(m.saveActiveStudyAs(path("Arbre 1.5")));
     EXPECT_EQ(readJson(path("Arbre 1.5.torvel"))["study"], "Roulement");
