@@ -740,101 +740,73 @@ TEST_F(AjustementsTest, HoleBandOfH7StandsOnTheZeroLine) {
 
 namespace {
 
-// The press-fit group's result boxes, in the window's order.
-const char kPressFitResults[] =
+// The press-fit group's result boxes in the window's order, then its verdict.
+const char kPressFit[] =
     "TextUeMin TextUeMax TextPMin TextPMax TextCoupleMax TextEffortAxial TextSecuriteGlissement "
     "TextEffortEmmanchement TextTempMontage TextContrainteMoyeu TextSecuriteMoyeu "
-    "TextContrainteArbre TextSecuriteArbre";
-const QString kNoResults(12, '|');
+    "TextContrainteArbre TextSecuriteArbre LabelPressFit";
 
-// The named boxes' texts joined by '|': the results unless told.
-QString boxes(QWidget* w, const char* names = kPressFitResults) {
+// The named boxes' texts joined by '|': the press fit's unless told.
+QString boxes(QWidget* w, const char* names = kPressFit) {
     QStringList out;
     for (const QString& n : QString(names).split(' ')) out << text(w, n);
     return out.join('|');
 }
 
-// "Box=text" types into a box, "List=item" chooses in a list, in turn.
+// "Box=text" types into a box; anything else is a step of play().
 void enter(QWidget* w, const QStringList& entries) {
     for (const QString& e : entries) {
-        const QString name = e.section('=', 0, 0), value = e.section('=', 1);
-        if (auto* list = w->findChild<QComboBox*>(name)) {
-            list->setCurrentIndex(list->findText(value));
-            emit list->activated(list->currentIndex());
-        } else {
-            set(w, name, value);
-        }
+        if (e.contains('='))
+            set(w, e.section('=', 0, 0), e.section('=', 1));
+        else
+            play(w, {e});
     }
 }
 
 }  // namespace
 
 TEST_F(AjustementsTest, PressFitWorkedExamplesInBothLocales) {
-    struct Example {
-        QStringList entries;
-        const char *results, *verdict;
-    };
-    const Example examples[] = {
-        {{"TextDaMoyeu=50", "TextLongueur=30", "Diametre=25",
-          "ComboAjustementsUsuels=H7/p6 (serré)"},
-         "-2.2|31.8||100.2||||35 403|238|231.3|1.32|86.7|3.52",
-         "Le serrage minimal est absorbé par l'écrasement des rugosités : pas de frettage"},
-        {{"TextDaMoyeu=100", "TextLongueur=40", "TextCouple=500", "Diametre=50",
-          "ComboAjustementsUsuels=H7/s6 (serré)"},
-         "14.8|55.8|23.3|87.9|549.2|21 969|1.10|82 830|218|203.0|1.50|76.1|4.01",
-         "Assemblage admissible"},
+    const std::pair<QStringList, const char*> examples[] = {
+        {{"TextDaMoyeu=50", "TextLongueur=30", "ø25", "H7/p6 (serré)"},
+         "-2.2|31.8||100.2||||35 403|238|231.3|1.32|86.7|3.52|Le serrage minimal est absorbé par "
+         "l'écrasement des rugosités : pas de frettage"},
+        {{"TextDaMoyeu=100", "TextLongueur=40", "TextCouple=500", "ø50", "H7/s6 (serré)"},
+         "14.8|55.8|23.3|87.9|549.2|21 969|1.10|82 830|218|203.0|1.50|76.1|4.01|Assemblage "
+         "admissible"},
     };
     for (const char* locale : {"fr_FR", "en_US"}) {
         LocaleScope scope(locale);
-        for (const Example& e : examples) {
+        for (const auto& [entries, shown] : examples) {
             torvel::fits::resetFitsSelection();
             Ajustements w;
-            EXPECT_EQ(catchMessages([&] { enter(&w, e.entries); }), QStringList());
-            QString expected = e.results;
-            if (QByteArray(locale) == "fr_FR") expected.replace('.', ',');
-            EXPECT_EQ(boxes(&w), expected) << locale;
-            EXPECT_EQ(text(&w, "LabelPressFit"), e.verdict) << locale;
-            const bool admissible = e.verdict == std::string("Assemblage admissible");
-            EXPECT_EQ(colour(&w, "LabelPressFit"), admissible ? QColor(0, 128, 0) : kRed);
-            EXPECT_EQ(w.shownNotices(), QStringList({e.verdict}));
+            EXPECT_EQ(catchMessages([&] { enter(&w, entries); }), QStringList());
+            EXPECT_EQ(boxes(&w), QString(shown).replace('.', *locale == 'f' ? ',' : '.'));
+            const QString verdict = text(&w, "LabelPressFit");
+            EXPECT_EQ(colour(&w, "LabelPressFit"),
+                      verdict == "Assemblage admissible" ? QColor(0, 128, 0) : kRed);
+            EXPECT_EQ(w.shownNotices(), QStringList({verdict}));
         }
     }
 }
 
-TEST_F(AjustementsTest, PressFitFollowsTheFitTheMaterialsAndTheEntries) {
+// The group follows the fit shown. A wrong entry is named in place, without a
+// message box: the results empty, nothing else changes.
+TEST_F(AjustementsTest, PressFitFollowsTheFitAndRefusesAWrongEntryInPlace) {
     Ajustements w;
-    // A fit and a bore alone leave the group unused: nothing computed, nothing said.
-    enter(&w, {"Diametre=50", "ComboAjustementsUsuels=H7/s6 (serré)", "TextDiArbre=10"});
-    EXPECT_EQ(boxes(&w) + text(&w, "LabelPressFit"), kNoResults);
-    enter(&w, {"TextDiArbre=0", "TextDaMoyeu=100", "TextLongueur=40"});
+    enter(&w, {"ø50", "H7/s6 (serré)", "TextDaMoyeu=100", "TextLongueur=40"});
     EXPECT_EQ(text(&w, "TextPMax"), "87,9");
-    // A diameter change hides the fit: the group waits for the next one.
-    enter(&w, {"Diametre=40"});
-    EXPECT_EQ(boxes(&w), kNoResults);
-    EXPECT_EQ(text(&w, "LabelPressFit"),
-              "Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements usuels) pour "
-              "calculer l'assemblage.");
-    // The next fit, a material that fills its boxes; a value typed over them makes
-    // the material the user's own.
-    enter(&w, {"ComboAjustementsUsuels=H7/u6 (serré)", "ComboMoyeu=Aluminium EN AW-6082 T6",
-               "TextDaMoyeu=80"});
-    EXPECT_EQ(boxes(&w, "TextUeMax TextPMax TextTempMontage"), "72,8|57,1|144");
-    enter(&w, {"TextEMoyeu=72000"});
-    EXPECT_EQ(text(&w, "ComboMoyeu"), "Matériau saisi");
-
-    // A wrong entry is named, without a message box; the results empty,
-    // nothing else changes.
-    auto before = shownTexts(&w);
+    auto expected = shownTexts(&w);
     EXPECT_EQ(catchMessages([&] { enter(&w, {"TextNuMoyeu=0,5"}); }), QStringList());
-    EXPECT_EQ(text(&w, "LabelPressFit"),
-              "νA : le coefficient de Poisson du moyeu doit être positif ou nul et inférieur à un "
-              "demi");
-    auto after = shownTexts(&w);
-    for (const QString& n :
-         QString(kPressFitResults).split(' ') + QStringList{"TextNuMoyeu", "LabelPressFit"})
-        before.remove(n), after.remove(n);
-    EXPECT_EQ(after, before);
-    EXPECT_EQ(boxes(&w), kNoResults);
+    for (const QString& n : QString(kPressFit).split(' ')) expected[n] = "";
+    expected["TextNuMoyeu"] = "0,5", expected["ComboMoyeu"] = "Matériau saisi";
+    expected["LabelPressFit"] =
+        "νA : le coefficient de Poisson du moyeu doit être positif ou nul et inférieur à un demi";
+    EXPECT_EQ(shownTexts(&w), expected);
+    // A diameter change hides the fit: the group waits for the next one.
+    enter(&w, {"TextNuMoyeu=0,3", "ø40"});
+    EXPECT_EQ(boxes(&w), QString(13, '|') +
+                             "Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
+                             "usuels) pour calculer l'assemblage.");
 }
 
 // A file written before the group existed opens with it at its opening values,
