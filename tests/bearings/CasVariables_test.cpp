@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QFile>
 #include <QGroupBox>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +16,6 @@
 #include <functional>
 
 #include "bearing_note_read.h"
-#include "bearing_notes.h"
 #include "bearing_report.h"
 #include "twips.h"
 #include "ui_helpers.h"
@@ -25,8 +23,6 @@
 using namespace testing_ui;
 
 namespace {
-
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kOutputs[] = {"TextN", "TextT", "TextP", "TextL10", "TextL10H"};
 
@@ -80,20 +76,16 @@ const QList<QStringList> kGearboxWithStop = {
 void enterModifiedLife(QWidget* w, const QList<QStringList>& cases, const QString& more = {}) {
     enterCases(w, cases);
     const QString all = "TextC=30000;Textd=40;TextDext=80;TextCu=800;TextNu40=68;TextNu100=8.5;";
-    for (const QString& t : (all + more).split(';', Qt::SkipEmptyParts)) {
-        if (t.startsWith("Combo"))
-            child<QComboBox>(w, t.section('=', 0, 0))->setCurrentText(t.section('=', 1));
-        else
-            type(child<QLineEdit>(w, t.section('=', 0, 0)), t.section('=', 1));
-    }
+    for (const QString& t : (all + more).split(';', Qt::SkipEmptyParts))
+        set(w, t.section('=', 0, 0), t.section('=', 1));
 }
 
-// The modified life's boxes that show a text, by name.
-QMap<QString, QString> modifiedShown(QWidget* w) {
-    QMap<QString, QString> out;
+// The modified life's boxes that show a text, as "name=text;" in the boxes' order.
+QString modifiedShown(QWidget* w) {
+    QString out;
     for (const std::string& name : torvel::bearings::dutyModifiedTargets())
         if (const QString t = text(w, QString::fromStdString(name)); !t.isEmpty())
-            out[QString::fromStdString(name)] = t;
+            out += QString::fromStdString(name) + "=" + t + ";";
     return out;
 }
 
@@ -594,55 +586,43 @@ TEST(CasVariables, SweepEndsInOneStopOrFiniteResults) {
 // gives no life and says why; a wrong entry is refused, the basic life given.
 // The note prints the group's message and leaves the group out when empty.
 TEST(CasVariables, ModifiedLifeCaseByCaseInBothLocales) {
-    const QMap<QString, QString> gearbox = {
-        {"TextKappa1", "1,321"},     {"TextaISO1", "9,458"},  {"TextLnm1", "31922,015 658"},
-        {"TextKappa2", "1,078"},     {"TextaISO2", "3,086"},  {"TextLnm2", "1943,378 821"},
-        {"TextKappa3", "0,593"},     {"TextaISO3", "0,662"},  {"TextLnm3", "143,023 308"},
-        {"TextLnm", "2348,929 137"}, {"TextLnmh", "31319,06"}};
-    QMap<QString, QString> withStop = gearbox;
-    for (const char* box : {"TextKappa", "TextaISO", "TextLnm"})
-        withStop[QString(box) + "4"] = withStop.take(QString(box) + "3");
-    withStop["TextLnmh"] = "36016,91";
+    const QString gearbox =  // the third turning case is case %1
+        "TextKappa1=1,321;TextaISO1=9,458;TextLnm1=31922,015 658;TextKappa2=1,078;TextaISO2=3,086;"
+        "TextLnm2=1943,378 821;TextKappa%1=0,593;TextaISO%1=0,662;TextLnm%1=143,023 308;"
+        "TextLnm=2348,929 137;TextLnmh=%2;";
     const QString noSpeed = "Aucun cas ne tourne : la durée corrigée demande une vitesse";
     const QList<QStringList> standing = {{"100", "", "2000"}, {"100", "0", "1000"}};
-    const QMap<QString, QString> stopped = {{"LabelDureeCorrigee", noSpeed}}, none;
-    const char* emptied = "Textd=;TextDext=0;TextCu=;TextNu40=0;TextNu100=0";
-    const char* emptyT = torvel::bearings::kMsgModifiedTemperature;
     struct Case {
-        const char* what;
+        const char *what, *typed;  // typed after the example
         QList<QStringList> cases;
-        const char* typed;    // after the example
-        const char* message;  // refused; nullptr: none
-        QMap<QString, QString> shown;
-        QString basicHours;  // TextL10H, which Lnmh follows
+        QString message, shown;  // refused; TextL10H, which Lnmh follows, then the group's boxes
         bool used;
     };
     const Case cases[] = {
-        {"ball, radial", kGearbox, "", nullptr, gearbox, "17102,14", true},
-        {"a standstill as third case", kGearboxWithStop, "", nullptr, withStop, "19667,46", true},
-        {"every case at a standstill", standing, "", nullptr, stopped, "0", true},
-        {"empty T", kGearbox, "TextTemperature=", emptyT, none, "17102,14", true},
-        {"group left empty", kGearbox, emptied, nullptr, none, "17102,14", false},
+        {"ball, radial", "", kGearbox, "", "17102,14;" + gearbox.arg(3).arg("31319,06"), true},
+        {"a standstill as third case", "", kGearboxWithStop, "",
+         "19667,46;" + gearbox.arg(4).arg("36016,91"), true},
+        {"every case at a standstill", "", standing, "", "0;LabelDureeCorrigee=" + noSpeed + ";",
+         true},
+        {"empty T", "TextTemperature=", kGearbox, torvel::bearings::kMsgModifiedTemperature,
+         "17102,14;", true},
+        {"group left empty", "Textd=;TextDext=0;TextCu=;TextNu40=0;TextNu100=0", kGearbox, "",
+         "17102,14;", false},
     };
     for (const Case& c : cases) {
         for (const char* locale : {"fr_FR", "en_US"}) {
             LocaleScope scope(locale);
-            const bool point = QString(locale) == "en_US";
-            auto shown = [point](QString t) { return point ? t.replace(',', '.') : t; };
             CasVariables w;
             enterModifiedLife(&w, c.cases, c.typed);
-            const QStringList messages = c.message ? QStringList{q(c.message)} : QStringList{};
-            EXPECT_EQ(calculate(&w), messages) << c.what;
-            EXPECT_EQ(text(&w, "TextL10H"), shown(c.basicHours)) << c.what;
-            QMap<QString, QString> expected = c.shown;
-            for (auto it = expected.begin(); it != expected.end(); ++it)
-                if (it.key() != "LabelDureeCorrigee") it.value() = shown(it.value());
-            EXPECT_EQ(modifiedShown(&w), expected) << c.what << " " << locale;
-            const QStringList notices =
-                c.shown.contains("LabelDureeCorrigee") ? QStringList{noSpeed} : QStringList{};
+            EXPECT_EQ(calculate(&w).join('|'), c.message) << c.what;
+            EXPECT_EQ(text(&w, "TextL10H") + ";" + modifiedShown(&w),
+                      QString(c.shown).replace(',', QString(locale) == "fr_FR" ? ',' : '.'))
+                << c.what << " " << locale;
             const NoteRead note = readNote(w, torvel::bearings::casVariablesNote());
-            EXPECT_EQ(note.messages, messages + notices) << c.what;
-            EXPECT_EQ(note.groups.join('|').contains(q("Corrigée")), c.used) << c.what;
+            EXPECT_EQ(note.messages.join('|'),
+                      c.message + (c.shown.contains(noSpeed) ? noSpeed : ""))
+                << c.what;
+            EXPECT_EQ(note.groups.join('|').contains("Corrigée"), c.used) << c.what;
         }
     }
 }
@@ -653,49 +633,36 @@ TEST(CasVariables, ModifiedLifeCaseByCaseInBothLocales) {
 TEST(CasVariables, ReportListsEachCaseThenTheCombinedLife) {
     LocaleScope scope("fr_FR");
     CasVariables w;
-    enterModifiedLife(&w, kGearboxWithStop,
-                      "ComboDisposition=Axial (butée);Combo1=Roulement ou Butée à Rouleaux;"
-                      "ComboPollution=Haute propreté;ComboFiabilité=95%");
+    enterModifiedLife(&w, kGearboxWithStop);
+    setCombo(&w, "ComboDisposition", "Axial (butée)");
+    setCombo(&w, "Combo1", "Roulement ou Butée à Rouleaux");
+    setCombo(&w, "ComboPollution", "Haute propreté");
+    setCombo(&w, "ComboFiabilité", "95%");
     calculate(&w);
     const QStringList lines = lineTexts(w.reportLines());
     const int at = lines.indexOf("  Lh = 25375,67 Heures");
     ASSERT_GT(at, 0) << lines.join('\n').toStdString();
-    EXPECT_EQ(
-        lines.mid(at + 1),
-        QStringList({"",
-                     "> Durée de Vie Corrigée (ISO 281:2007)",
-                     "",
-                     "- Lubrification et propreté",
-                     "  Diamètre d'alésage : d = 40 mm",
-                     "  Diamètre extérieur : D = 80 mm",
-                     "  Charge limite de fatigue : Cu = 800 N",
-                     "  Viscosité à 40 °C : ν40 = 68 mm²/s",
-                     "  Viscosité à 100 °C : ν100 = 8.5 mm²/s",
-                     "  Température de fonctionnement : T = 70 °C",
-                     "  Propreté : Haute propreté",
-                     "  Disposition : Axial (butée)",
-                     "",
-                     "- Résultats",
-                     "  Cas 1 : κ = 1,321 ; aISO = 0,431 ; Lnm = 2296,204 352 millions de Tours",
-                     "  Cas 2 : κ = 1,078 ; aISO = 0,298 ; Lnm = 245,613 850 millions de Tours",
-                     "  Cas 3 : à l'arrêt",
-                     "  Cas 4 : κ = 0,593 ; aISO = 0,177 ; Lnm = 44,397 781 millions de Tours",
-                     "  Lnm = 456,277 138 millions de Tours",
-                     "  Lnmh = 6996,25 Heures",
-                     ""}));
+    EXPECT_EQ(lines.mid(at + 1).join('|'),
+              "|> Durée de Vie Corrigée (ISO 281:2007)||- Lubrification et propreté|  Diamètre "
+              "d'alésage : d = 40 mm|  Diamètre extérieur : D = 80 mm|  Charge limite de fatigue : "
+              "Cu = 800 N|  Viscosité à 40 °C : ν40 = 68 mm²/s|  Viscosité à 100 °C : ν100 = 8.5 "
+              "mm²/s|  Température de fonctionnement : T = 70 °C|  Propreté : Haute propreté|  "
+              "Disposition : Axial (butée)||- Résultats|  Cas 1 : κ = 1,321 ; aISO = 0,431 ; Lnm = "
+              "2296,204 352 millions de Tours|  Cas 2 : κ = 1,078 ; aISO = 0,298 ; Lnm = 245,613 "
+              "850 millions de Tours|  Cas 3 : à l'arrêt|  Cas 4 : κ = 0,593 ; aISO = 0,177 ; Lnm "
+              "= 44,397 781 millions de Tours|  Lnm = 456,277 138 millions de Tours|  Lnmh = "
+              "6996,25 Heures|");
     EXPECT_TRUE(w.reportLines()[static_cast<size_t>(at) + 2].bold);
     const QStringList noted = readNote(w, torvel::bearings::casVariablesNote()).results;
-    EXPECT_TRUE(noted.contains(q("Lnm (cas 4) 44,397 781 millions de tours")))
+    EXPECT_TRUE(noted.contains("Lnm (cas 4) 44,397 781 millions de tours"))
         << noted.join('\n').toStdString();
     EXPECT_TRUE(noted.filter("(cas 3)").isEmpty());  // a standstill has no modified life
 
     // No case turning: the note says why, no life is printed.
     for (int row = 1; row <= 4; ++row) typeCell(&w, row, 2, "");
     calculate(&w);
-    EXPECT_EQ(
-        lineTexts(w.reportLines()).last(4),
-        QStringList({"", "- Résultats",
-                     "  Note : Aucun cas ne tourne : la durée corrigée demande une vitesse", ""}));
+    EXPECT_EQ(lineTexts(w.reportLines()).last(4).join('|'),
+              "|- Résultats|  Note : Aucun cas ne tourne : la durée corrigée demande une vitesse|");
 }
 
 // A study file keeps the group; one written before the group existed opens
@@ -711,8 +678,8 @@ TEST(CasVariables, OlderStudyFileOpensWithTheGroupEmpty) {
     CasVariables old;
     ASSERT_EQ(old.checkKeptInputs(older), "");
     EXPECT_TRUE(catchMessages([&] { old.restoreKeptInputs("Convoyeur", older); }).isEmpty());
-    EXPECT_EQ(text(&old, "TextL10H"), "17102,14");
-    EXPECT_EQ(text(&old, "TextTemperature"), "70");
-    EXPECT_TRUE(modifiedShown(&old).isEmpty());
+    EXPECT_EQ(
+        text(&old, "TextL10H") + ";" + text(&old, "TextTemperature") + ";" + modifiedShown(&old),
+        "17102,14;70;");
     EXPECT_FALSE(old.groupInUse(child<QGroupBox>(&old, "FrameDureeCorrigee")));
 }

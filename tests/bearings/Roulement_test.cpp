@@ -15,7 +15,6 @@
 #include <QTest>
 
 #include "bearing_note_read.h"
-#include "bearing_notes.h"
 #include "ui_helpers.h"
 #include "ui_text.h"
 
@@ -814,11 +813,7 @@ TEST(Roulement, ModifiedLifeInUseNoticesAndNote) {
     w.show();
     enterModifiedLifeExample(&w);
     struct Step {
-        const char* what;
-        const char* typed;    // name=value ...
-        const char* message;  // refused or a warning; nullptr: none
-        QString lnm;
-        const char* notice;
+        const char *what, *typed, *message, *lnm, *notice;  // typed: name=value ...
         bool used;
     };
     const Step steps[] = {
@@ -834,14 +829,12 @@ TEST(Roulement, ModifiedLifeInUseNoticesAndNote) {
     for (const Step& s : steps) {
         for (const QString& typed : QString(s.typed).split(' '))
             set(&w, typed.section('=', 0, 0), typed.section('=', 1));
-        const QStringList messages = s.message ? QStringList{q(s.message)} : QStringList{};
-        const QStringList notices = s.notice ? QStringList{q(s.notice)} : QStringList{};
-        EXPECT_EQ(calculer(&w), messages) << s.what;
-        EXPECT_EQ(text(&w, "TextL10"), "109,500 282") << s.what;  // the basic life, always given
-        EXPECT_EQ(text(&w, "TextLnm"), s.lnm) << s.what;
-        EXPECT_EQ(w.shownNotices(), notices) << s.what;
+        // The message (refused or a warning), the notice, then the basic life, always given.
+        const QStringList shown = {calculer(&w).join('|'), w.shownNotices().join('|'),
+                                   text(&w, "TextL10"), text(&w, "TextLnm")};
+        EXPECT_EQ(shown, QStringList({q(s.message), q(s.notice), "109,500 282", s.lnm})) << s.what;
         const NoteRead note = readNote(w, roulementNote());
-        EXPECT_EQ(note.messages, messages + notices) << s.what;
+        EXPECT_EQ(note.messages.join(""), shown[0] + shown[1]) << s.what;
         EXPECT_EQ(note.groups.join('|').contains(q("Corrigée")), s.used) << s.what;
     }
 }

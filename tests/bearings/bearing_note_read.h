@@ -4,6 +4,7 @@
 // data groups, its results as "caption value unit", its messages as printed.
 
 #include "StudyWindow.h"
+#include "bearing_notes.h"
 #include "note_builder.h"
 
 struct NoteRead {

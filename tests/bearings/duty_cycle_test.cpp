@@ -33,6 +33,17 @@ std::vector<std::string> steps(const Outcome& out) {
 
 std::string spaces(int n) { return std::string(static_cast<size_t>(n), ' '); }
 
+struct GeneratedDuty {
+    const char *element, *disposition, *reliability, *c;
+    std::vector<std::vector<std::string>> cases;
+    const char *d, *dExt, *cu, *nu40, *nu100, *t, *cleanliness;
+    std::vector<std::string> shown;  // name=text, the empty ones left out
+};
+
+const GeneratedDuty kDutyModified[] = {
+#include "duty_modified_cases.inc"
+};
+
 }  // namespace
 
 TEST(DutyCycle, WorkedExamplesToTheDisplayedText) {
@@ -320,44 +331,23 @@ TEST(DutyCycle, ReportWithAndWithoutSpeeds) {
     EXPECT_EQ(caseLines, 20);
 }
 
-namespace {
-
-struct GeneratedDuty {
-    const char *element, *disposition, *reliability, *c;
-    std::vector<std::vector<std::string>> cases;
-    const char *d, *dExt, *cu, *nu40, *nu100, *t, *cleanliness;
-    std::vector<std::string> shown;  // name=text, the empty ones left out
-};
-
-const GeneratedDuty kDutyModified[] = {
-#include "duty_modified_cases.inc"
-};
-
-}  // namespace
-
 // Ball and roller, radial and thrust, several cleanliness levels, standstills,
 // a case without load, κ out of range at both ends, the aISO cap: case by case
 // against the independent evaluation of make_duty_modified_cases.py.
 TEST(DutyModifiedLife, EveryCaseMatchesThePhaseByPhaseEvaluation) {
     const std::vector<std::string> targets = dutyModifiedTargets();
     for (const auto& g : kDutyModified) {
-        DutyEntries in{.grid = {},
-                       .element = g.element,
-                       .c = g.c,
-                       .reliability = g.reliability,
-                       .modified = {g.d, g.dExt, g.cu, g.nu40, g.nu100, g.t, g.cleanliness},
-                       .disposition = g.disposition};
+        const ModifiedLifeEntries m{g.d, g.dExt, g.cu, g.nu40, g.nu100, g.t, g.cleanliness};
+        DutyEntries in{{}, g.element, g.c, g.reliability, m, g.disposition};
         for (size_t i = 0; i < g.cases.size(); ++i)
             in.grid[i] = {g.cases[i][0], g.cases[i][1], g.cases[i][2]};
         DutyState state;
         const Outcome out = calculateDuty(state, in, '.');
-        std::vector<std::string> shown;
+        std::vector<std::string> shown = out.messages();  // none expected
         for (const auto& s : out.steps())
             if (s.kind == Step::Kind::Write && !s.text.empty() &&
                 std::ranges::count(targets, s.target))
                 shown.push_back(s.target + "=" + s.text);
-        EXPECT_TRUE(out.messages().empty()) << g.element << " " << g.cleanliness;
-        EXPECT_NE(out.written("TextL10"), nullptr) << g.element << " " << g.cleanliness;
         EXPECT_EQ(shown, g.shown) << g.element << " " << g.cleanliness << " " << g.cases.size();
     }
     EXPECT_EQ(std::size(kDutyModified), 14u);
