@@ -72,10 +72,10 @@ QString checkEmbeddedFileSizes(const QByteArray& pdf, qint64 limit) {
     const QString text = QString::fromLatin1(pdf);
     bool found = false;
     for (auto it = fileSpec.globalMatch(text); it.hasNext();) {
-        const auto spec = it.next();
+        const auto entry = it.next();
         found = true;
         const auto start =
-            objectStart(pdf, spec.captured(1).toLatin1(), spec.captured(2).toLatin1());
+            objectStart(pdf, entry.captured(1).toLatin1(), entry.captured(2).toLatin1());
         if (!start) return broken;
         const qsizetype keyword = pdf.indexOf("stream", *start);
         const qsizetype end = pdf.indexOf("endobj", *start);
@@ -95,7 +95,7 @@ QString checkEmbeddedFileSizes(const QByteArray& pdf, qint64 limit) {
         if (!size) return broken;
         if (*size > limit) return tooLarge;
     }
-    // A file specification out of sight (in a compressed object stream) cannot be measured.
+    // A file dictionary out of sight (in a compressed object stream) cannot be measured.
     return found ? QString() : broken;
 }
 

@@ -8,9 +8,9 @@
 
 namespace torvel {
 
-// "" when every file embedded in `pdf` (each file specification's /EF stream)
+// "" when every file embedded in `pdf` (the /EF stream of each file dictionary)
 // is found, stored plain or deflated, and inflates to at most `limit` bytes;
-// otherwise why not, in French (also when no file specification is in plain
+// otherwise why not, in French (also when no file dictionary is in plain
 // sight). Only the first limit + 1 bytes of a stream are ever inflated.
 QString checkEmbeddedFileSizes(const QByteArray& pdf, qint64 limit);
 
