@@ -7,14 +7,39 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "MDIForm1.h"
 #include "StudyWindow.h"
 #include "application.h"
 #include "examples.h"
 #include "studies.h"
+
+namespace {
+
+// What the lower part of a window shows once scrolled, with the values that
+// fill its later groups; empty for a window that does not scroll.
+struct Lower {
+    const char* type;
+    const char* screenshot;
+    std::vector<std::pair<const char*, const char*>> values;
+};
+const Lower kLower[] = {
+    {"Roulement", "roulement-suite.png", {}},
+    {"CasVariables", "cas-variables-suite.png", {}},
+    {"Ajustements",
+     "ajustements-suite.png",
+     {{"TextDaMoyeu", "50"}, {"TextLongueur", "30"}, {"TextCouple", "20"}}},
+    {"RessortCompression",
+     "ressort-suite.png",
+     {{"ComboMateriau", "EN 10270-1 DH"}, {"ComboSollicitation", "Dynamique"}}},
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -46,6 +71,17 @@ int main(int argc, char** argv) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->move(10, 10);
         QApplication::processEvents();
         main.grab().save(out.filePath(QString::fromLatin1(ex.screenshot)));
+        for (const Lower& lower : kLower) {
+            if (QString::fromLatin1(lower.type) != QString::fromLatin1(ex.type)) continue;
+            torvel::StudyEntry more = ex;
+            more.example = lower.values;
+            tools::fillExample(w, more);
+            if (auto* go = w->findChild<QAbstractButton*>(QStringLiteral("BtCalculer")))
+                go->click();
+            w->vScroll()->setValue(w->vScroll()->maximum());
+            QApplication::processEvents();
+            main.grab().save(out.filePath(QString::fromLatin1(lower.screenshot)));
+        }
         main.closeAll();
     }
     return 0;
