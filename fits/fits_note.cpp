@@ -46,7 +46,9 @@ const NoteDescription& ajustementsNote() {
                 "(1 − QA²) ; arbre plein : σv = √3/2·p max ; arbre creux, à son alésage : σv = "
                 "√3·p max / (1 − QI²). S = Re / σv ; pour une fonte grise, Re = Rm/2.",
                 "Température de frettage du moyeu : T montage = Tamb + (Umax + DF/1000) / "
-                "(αA·DF), avec le serrage mesuré et un jeu de montage de DF/1000.",
+                "(αA·DF), avec le serrage mesuré et un jeu de montage de DF/1000 ; au-delà de "
+                "300 °C (limite du chauffage au four), l'arbre est à refroidir aussi ou "
+                "l'assemblage à emmancher à la presse.",
             },
         .units =
             {

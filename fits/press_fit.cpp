@@ -31,6 +31,7 @@ constexpr PressFitMaterial kMaterials[] = {
 };
 
 constexpr double kPi = 3.14159265358979323846;
+constexpr double kHeatingLimit = 300.0;  // °C, the hub's usual furnace limit
 
 // Compliance of each part per unit of its modulus (Lame, plane stress).
 double hubCompliance(double qa, double nu) { return (1 + qa * qa) / (1 - qa * qa) + nu; }
@@ -170,6 +171,12 @@ PressFitVerdict pressFitVerdict(const PressFitResult& r, char decimalSeparator) 
     if (r.slipSafety && *r.slipSafety < 1)
         says.push_back("le couple n'est pas transmis (sécurité " +
                        formatNumber(*r.slipSafety, "0.00", decimalSeparator) + ")");
+    // Beyond 300 °C a heated hub risks its temper (DIN 7190-1's heating table
+    // stops there): the shaft is cooled as well, or the joint pressed in.
+    if (!r.clearance && !r.lostToRoughness && r.assemblyTemperature &&
+        *r.assemblyTemperature > kHeatingLimit)
+        says.emplace_back(
+            "montage à plus de 300 °C : refroidir aussi l'arbre, ou emmancher à la presse");
     const bool admissible = says.empty();
     if (admissible) says.emplace_back("assemblage admissible");
     std::string text;

@@ -74,6 +74,11 @@ TEST(PressFit, CasesAgainstAnIndependentEvaluation) {
         EXPECT_EQ(v.text + "|" + shown(r), verdict + "|" + texts);
         EXPECT_EQ(v.admissible, verdict == "Assemblage admissible") << texts;
     }
+    // ø 10 H7/s6, a quenched and tempered hub: it would be heated to 382 °C.
+    const PressFitResult hot =
+        pressFit(joint(10, 8, 32, 30, 0, 10, {210000, 0.3, 900}, c45, 11, 4));
+    EXPECT_EQ(pressFitVerdict(hot, '.').text + "|" + shown(hot).substr(0, 4),
+              "Montage à plus de 300 °C : refroidir aussi l'arbre, ou emmancher à la presse|4.8|");
 }
 
 // Each wrong entry is refused by its name, and nothing is half computed.
