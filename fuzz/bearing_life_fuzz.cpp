@@ -6,6 +6,7 @@
 
 #include "bearing_life.h"
 #include "fuzz_common.h"
+#include "modified_life_entries.h"
 
 using namespace torvel::bearings;
 
@@ -74,15 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         e.xo = fuzz::entryText(in);
         e.yo = fuzz::entryText(in);
         // The modified life's group, left at its opening texts now and then.
-        if (in.ConsumeBool()) {
-            e.modified.d = fuzz::entryText(in);
-            e.modified.dExt = fuzz::entryText(in);
-            e.modified.cu = fuzz::entryText(in);
-            e.modified.nu40 = fuzz::entryText(in);
-            e.modified.nu100 = fuzz::entryText(in);
-            e.modified.t = fuzz::entryText(in);
-            e.modified.cleanliness = fuzz::choice(in, cleanlinessItems());
-        }
+        if (in.ConsumeBool()) e.modified = fuzz::modifiedLifeEntries(in);
         checkBearingOutcome(calculateBearing(state, e, in.ConsumeBool() ? ',' : '.'));
     }
     return 0;

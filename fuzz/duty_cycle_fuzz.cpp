@@ -6,6 +6,7 @@
 #include "bearing_life.h"
 #include "duty_cycle.h"
 #include "fuzz_common.h"
+#include "modified_life_entries.h"
 
 using namespace torvel::bearings;
 
@@ -48,13 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         e.reliability = fuzz::choice(in, reliabilityItems());
         // The modified life's group, left at its opening texts now and then.
         if (in.ConsumeBool()) {
-            e.modified.d = fuzz::entryText(in);
-            e.modified.dExt = fuzz::entryText(in);
-            e.modified.cu = fuzz::entryText(in);
-            e.modified.nu40 = fuzz::entryText(in);
-            e.modified.nu100 = fuzz::entryText(in);
-            e.modified.t = fuzz::entryText(in);
-            e.modified.cleanliness = fuzz::choice(in, cleanlinessItems());
+            e.modified = fuzz::modifiedLifeEntries(in);
             e.disposition = fuzz::choice(in, dispositionItems());
         }
         checkDutyOutcome(calculateDuty(state, e, in.ConsumeBool() ? ',' : '.'));
