@@ -235,6 +235,10 @@ void RessortCompression::addStrengthGroup() {
         addLabel(group, QStringLiteral("LabelResistance"), QString(), 150, 2280, 10400, 765);
     verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     recoloured_ << verdict << group;
+    // Without a grade or a typed Rm the wire is not checked: a note leaves the group out.
+    declareOptionalGroup(group, [this] {
+        return material_->currentIndex() != 0 || !rm_->text().trimmed().isEmpty();
+    });
 
     QGroupBox* diagrams = addGroup(frame(), QStringLiteral("FrameDiagrammes"),
                                    QStringLiteral("Diagrammes"), 150, 14730, 10750, 4000);

@@ -49,7 +49,8 @@ TEST(RessortCompressionShell, F7OpensComputesAndPrints) {
     EXPECT_EQ(child<QLineEdit>(w, "Textd")->text(), "2");
 }
 
-// The note prints Rm, the safety factors and the verdicts among its messages;
+// The note prints Rm, the safety factors and the verdicts among its messages
+// (nothing of the wire while it is not checked);
 // the study file keeps the grade, the load and the wire state.
 TEST(RessortCompressionShell, NoteReadsBackRmAndVerdictsFileKeepsThem) {
     LocaleScope locale("fr_FR");
@@ -59,6 +60,9 @@ TEST(RessortCompressionShell, NoteReadsBackRmAndVerdictsFileKeepsThem) {
     auto* w = qobject_cast<RessortCompression*>(m.openStudy("RessortCompression"));
     torvel::StudyEntry entry = *torvel::findStudy("RessortCompression");
     tools::fillExample(w, entry);
+    // Typed material without Rm: the wire is not checked, and its group is left out.
+    ASSERT_TRUE(m.exportActiveNote(reportPdfPath(dir, "sans.pdf")));
+    EXPECT_FALSE(pdfText(reportPdfPath(dir, "sans.pdf")).contains("Résistance du fil"));
     entry.example = {{"ComboMateriau", "EN 10270-1 DH"},
                      {"ComboSollicitation", "Dynamique"},
                      {"CheckGrenaille", "Oui"}};
