@@ -38,6 +38,11 @@ QString typedText(QEvent* event);
 QString shortDate();
 QString shortTime();
 
+// A text shown as typed in a menu item: its "&" is no mnemonic.
+inline QString menuItemText(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 inline std::string toStd(const QString& s) { return s.toStdString(); }
 inline QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 

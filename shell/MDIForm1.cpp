@@ -24,6 +24,7 @@
 #include "pictures.h"
 #include "studies.h"
 #include "twips.h"
+#include "ui_text.h"
 
 using torvel::px;
 using torvel::StudyWindow;
@@ -364,8 +365,8 @@ void MDIForm1::refreshWindowList() {
     QMdiSubWindow* active = activeChild();
     int n = 1;
     for (QMdiSubWindow* sub : windows) {
-        QAction* a =
-            windowMenu_->addAction(QStringLiteral("&%1 %2").arg(n++).arg(sub->windowTitle()));
+        QAction* a = windowMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(n++).arg(torvel::menuItemText(sub->windowTitle())));
         a->setCheckable(true);
         a->setChecked(sub == active);
         connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });

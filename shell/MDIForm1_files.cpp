@@ -50,9 +50,6 @@ QSettings& settings() {
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
-// A menu item's text shows "&" as typed, not as a mnemonic.
-QString menuText(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
-
 // A calculation note is read to its own limit, a study file to the format's.
 bool isPdfFile(const QString& path) {
     QFile file(path);
@@ -168,7 +165,7 @@ void MDIForm1::refreshRecentMenu() {
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString path = files[i];
         QAction* a = recentMenu_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(menuText(fileName(path))));
+            QStringLiteral("&%1 %2").arg(i + 1).arg(torvel::menuItemText(fileName(path))));
         a->setObjectName(QStringLiteral("MNU_Recent%1").arg(i + 1));
         a->setStatusTip(path);
         connect(a, &QAction::triggered, this, [this, path] {
