@@ -3,6 +3,9 @@
 // write nothing outside these lists.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QJsonObject>
+#include <QLineEdit>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -13,9 +16,11 @@
 #include "contact_oblique.h"
 #include "dimension_chain.h"
 #include "duty_cycle.h"
+#include "examples.h"
 #include "section_engine.h"
 #include "spring_engine.h"
 #include "studies.h"
+#include "ui_helpers.h"
 
 namespace {
 
@@ -52,5 +57,28 @@ TEST(Contract, EveryEngineTargetExistsInItsWindow) {
         for (const auto& target : c.targets)
             EXPECT_NE(window->findChild<QWidget*>(QString::fromStdString(target)), nullptr)
                 << c.type << " has no control " << target;
+    }
+}
+
+// Nothing a user types is lost: every box and list a user can change is kept
+// by the study file, but the reference (kept apart), the results a run writes
+// and the fits focus sink.
+TEST(Contract, EveryEditableControlIsKeptByTheStudyFile) {
+    for (const auto& entry : torvel::studyEntries()) {
+        std::unique_ptr<torvel::StudyWindow> window(entry.create());
+        tools::fillExample(window.get(), entry);
+        testing_ui::catchMessages([&] { window->calculateAsButton(); });
+        const QJsonObject kept = window->keptInputs();
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            auto* edit = qobject_cast<QLineEdit*>(w);
+            const bool editable =
+                (edit && !edit->isReadOnly() && !qobject_cast<QComboBox*>(edit->parentWidget())) ||
+                qobject_cast<QComboBox*>(w);
+            if (!editable || w == window->reference() || window->writtenByLastRun(w) ||
+                w->objectName() == "recup_curseur")
+                continue;
+            EXPECT_TRUE(kept.contains(w->objectName()))
+                << entry.type << " loses " << w->objectName().toStdString();
+        }
     }
 }
