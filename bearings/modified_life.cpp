@@ -90,18 +90,6 @@ void clear(Outcome& out, size_t from, size_t to = std::size(kModifiedLifeTargets
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Whether the leading-number rule finds a number in `text` (it reads "" and
-// "abc" as 0, which here would pass for a typed value).
-bool holdsNumber(std::string_view text) {
-    std::string s;
-    for (char c : text)
-        if (!isBlank(c)) s.push_back(c);
-    size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    auto digit = [&s](size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
-    return digit(i) || (i < s.size() && (s[i] == '.' || s[i] == ',') && digit(i + 1));
-}
-
 bool typed(std::string_view text) {
     if (std::all_of(text.begin(), text.end(), isBlank)) return false;
     return !holdsNumber(text) || leadingNumber(text) != 0;

@@ -79,6 +79,16 @@ bool isPlaceholder(char c) { return c == '0' || c == '#'; }
 
 }  // namespace
 
+bool holdsNumber(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (!isBlank(c)) s.push_back(c);
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    auto digit = [&s](size_t k) { return k < s.size() && isDigit(s[k]); };
+    return digit(i) || (i < s.size() && (s[i] == '.' || s[i] == ',') && digit(i + 1));
+}
+
 double leadingNumber(std::string_view text) {
     std::string s;
     s.reserve(text.size());

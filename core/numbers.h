@@ -18,6 +18,10 @@ namespace torvel {
 // stay finite check it.
 double leadingNumber(std::string_view text);
 
+// Whether that rule finds a number in `text` at all ("" and "abc" read as 0
+// without holding one).
+bool holdsNumber(std::string_view text);
+
 // strtod on a text that uses "." as its point, whatever the process's C locale.
 double plainNumber(const std::string& text);
 

@@ -7,9 +7,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 
 #include "Ajustements.h"
+#include "numbers.h"
 #include "press_fit.h"
 #include "twips.h"
 #include "ui_text.h"
@@ -216,6 +218,20 @@ void Ajustements::computePressFit() {
         pressFitVerdict_->setText(
             QStringLiteral("Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
                            "usuels) pour calculer l'assemblage."));
+        return;
+    }
+    // An entry left empty or holding no number is refused, not read as 0; only
+    // the shaft's bore (0: solid) and the torque (none) may stay empty.
+    for (const Box& b : kEntries) {
+        const QString text = fieldText(QString::fromLatin1(b.name)).trimmed();
+        const bool mayBeEmpty =
+            qstrcmp(b.name, "TextDiArbre") == 0 || qstrcmp(b.name, "TextCouple") == 0;
+        if (torvel::holdsNumber(torvel::toStd(text)) || (mayBeEmpty && text.isEmpty())) continue;
+        const QString caption = QString::fromUtf8(b.caption);
+        setTextColour(pressFitVerdict_, QColor(255, 0, 0));
+        pressFitVerdict_->setText(
+            caption.left(caption.indexOf(QRegularExpression(QStringLiteral(" [(=]")))) +
+            QStringLiteral(" : une valeur numérique est attendue"));
         return;
     }
     auto number = [this](const char* name) {

@@ -802,8 +802,13 @@ TEST_F(AjustementsTest, PressFitFollowsTheFitAndRefusesAWrongEntryInPlace) {
     expected["LabelPressFit"] =
         "νA : le coefficient de Poisson du moyeu doit être positif ou nul et inférieur à un demi";
     EXPECT_EQ(shownTexts(&w), expected);
+    // An entry left empty or without a number is refused, not read as 0.
+    enter(&w, {"TextNuMoyeu=x"});
+    EXPECT_EQ(text(&w, "LabelPressFit"), "νA : une valeur numérique est attendue");
+    enter(&w, {"TextNuMoyeu=0,3", "TextTamb="});
+    EXPECT_EQ(text(&w, "LabelPressFit"), "Tamb : une valeur numérique est attendue");
     // A diameter change hides the fit: the group waits for the next one.
-    enter(&w, {"TextNuMoyeu=0,3", "ø40"});
+    enter(&w, {"TextTamb=20", "ø40"});
     EXPECT_EQ(boxes(&w), QString(13, '|') +
                              "Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
                              "usuels) pour calculer l'assemblage.");
