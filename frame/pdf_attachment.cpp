@@ -11,14 +11,15 @@ namespace torvel {
 
 namespace {
 
-// The body of the object "number generation obj" (its last revision), up to
-// "endobj"; nullopt when the PDF holds no such object in plain text.
-std::optional<qsizetype> objectStart(const QByteArray& pdf, const QByteArray& number,
-                                     const QByteArray& generation) {
+// The PDF is read as Latin-1 text once: a character stands for a byte, so
+// positions in the text are positions in the file.
+
+// Where the body of the object "number generation obj" starts (its last
+// revision); nullopt when the PDF holds no such object in plain text.
+std::optional<qsizetype> objectStart(const QString& text, const QString& number,
+                                     const QString& generation) {
     const QRegularExpression header(
-        QStringLiteral("(?<![0-9])%1\\s+%2\\s+obj\\b")
-            .arg(QString::fromLatin1(number), QString::fromLatin1(generation)));
-    const QString text = QString::fromLatin1(pdf);
+        QStringLiteral("(?<![0-9])%1\\s+%2\\s+obj\\b").arg(number, generation));
     qsizetype found = -1;
     for (auto it = header.globalMatch(text); it.hasNext();) found = it.next().capturedEnd();
     if (found < 0) return std::nullopt;
@@ -26,16 +27,16 @@ std::optional<qsizetype> objectStart(const QByteArray& pdf, const QByteArray& nu
 }
 
 // A direct integer, or an indirect one "n g R" whose object holds an integer.
-std::optional<qint64> lengthOf(const QByteArray& pdf, const QString& dictionary) {
+std::optional<qint64> lengthOf(const QString& text, const QString& dictionary) {
     static const QRegularExpression length(
         QStringLiteral("/Length\\s+(\\d{1,12})(?:\\s+(\\d{1,5})\\s+R)?"));
     const auto match = length.match(dictionary);
     if (!match.hasMatch()) return std::nullopt;
     if (match.captured(2).isEmpty()) return match.captured(1).toLongLong();
-    const auto start = objectStart(pdf, match.captured(1).toLatin1(), match.captured(2).toLatin1());
+    const auto start = objectStart(text, match.captured(1), match.captured(2));
     if (!start) return std::nullopt;
     static const QRegularExpression integer(QStringLiteral("^\\s*(\\d{1,12})\\s+endobj"));
-    const auto value = integer.match(QString::fromLatin1(pdf.mid(*start, 40)));
+    const auto value = integer.match(text.mid(*start, 40));
     if (!value.hasMatch()) return std::nullopt;
     return value.captured(1).toLongLong();
 }
@@ -74,19 +75,18 @@ QString checkEmbeddedFileSizes(const QByteArray& pdf, qint64 limit) {
     for (auto it = fileSpec.globalMatch(text); it.hasNext();) {
         const auto entry = it.next();
         found = true;
-        const auto start =
-            objectStart(pdf, entry.captured(1).toLatin1(), entry.captured(2).toLatin1());
+        const auto start = objectStart(text, entry.captured(1), entry.captured(2));
         if (!start) return broken;
         const qsizetype keyword = pdf.indexOf("stream", *start);
         const qsizetype end = pdf.indexOf("endobj", *start);
         if (keyword < 0 || (end >= 0 && end < keyword)) return broken;
-        const QString dictionary = QString::fromLatin1(pdf.mid(*start, keyword - *start));
+        const QString dictionary = text.mid(*start, keyword - *start);
         qsizetype data = keyword + 6;
         if (pdf.mid(data, 2) == "\r\n")
             data += 2;
         else if (pdf.mid(data, 1) == "\n")
             data += 1;
-        const auto length = lengthOf(pdf, dictionary);
+        const auto length = lengthOf(text, dictionary);
         if (!length || *length < 0 || *length > pdf.size() - data) return broken;
         const QByteArray stream = pdf.mid(data, *length);
         const bool deflated = dictionary.contains(QStringLiteral("/FlateDecode"));

@@ -257,7 +257,8 @@ TEST(CalcNote, PdfsWithoutAStudyAreRefused) {
     for (const auto& [file, reason] : cases) {
         const QStringList messages = catchMessages([&] { EXPECT_FALSE(m.openStudyFile(file)); });
         ASSERT_EQ(messages.size(), 1);
-        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(reason))) << messages[0].toStdString();
+        EXPECT_EQ(messages[0], "Impossible d'ouvrir l'étude « " + file + " » :\n" +
+                                   QString::fromUtf8(reason) + ".");
         EXPECT_TRUE(m.mdiArea()->subWindowList().isEmpty());
     }
 }

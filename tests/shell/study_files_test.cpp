@@ -418,7 +418,10 @@ TEST_F(StudyFiles, SavingAsAsksOfTheNameWrittenAndSharesNoFile) {
     EXPECT_EQ(asked[0],
               "?Attention|Le fichier « Arbre 1.5.torvel » existe déjà.\nVoulez-vous le "
               "remplacer ?");
-    EXPECT_TRUE(asked[1].contains("ce fichier est l'étude de la fenêtre « Section"));
+    EXPECT_EQ(asked[1], "Attention|Impossible d'enregistrer l'étude dans « " +
+                            path("Arbre 1.5.torvel") +
+                            " » :\nce fichier est l'étude de la fenêtre « Section - Etude  : "
+                            "Poutre P1 », encore ouverte");
     EXPECT_EQ(readBytes(path("Arbre 1.5.torvel")), section);
     m.study("Section")->parentWidget()->close();
     EXPECT_TRUE(m.saveActiveStudyAs(path("Arbre 1.5")));
