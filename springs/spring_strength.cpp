@@ -90,7 +90,12 @@ std::string verdict(const SpringStudyState& st, char sep) {
                             : "τ > τzul, le fil ne tient pas (risque de tassement)";
     }
     text += '\n';
-    text += s.heldAtBlock ? kTextHeldAtBlock : kTextNotHeldAtBlock;
+    // A spring that reaches block in service is not one that "may be" blocked.
+    if (c.beyondBlock && s.heldAtBlock)
+        text += "À bloc : τb ≤ τczul, le fil supporte la mise à bloc, mais " +
+                pointForce(c.loadedPoint) + " n'est jamais atteint";
+    else
+        text += s.heldAtBlock ? kTextHeldAtBlock : kTextNotHeldAtBlock;
     if (s.fatigue) text += '\n' + fatigueLine(*s.fatigue, st, sep);
     return text;
 }

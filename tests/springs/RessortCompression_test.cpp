@@ -663,7 +663,7 @@ TEST(RessortCompression, FalseVerdictsOfBeforeAreSoundInBothLocales) {
          "",
          {"Sous la charge maximale, le ressort est à bloc avant d'atteindre F2 : L2 = 10.000 mm < "
           "Lb = 27.877 mm",
-          block},
+          "À bloc : τb ≤ τczul, le fil supporte la mise à bloc, mais F2 n'est jamais atteint"},
          "Sous la charge maximale, le ressort est à bloc avant d'atteindre F2 : L2 = 10.000 mm < "
          "Lb = 27.877 mm",
          "#b00000",
@@ -801,6 +801,11 @@ TEST(RessortCompression, DiagramsFollowTheResults) {
               "τkH = 27,243 daN/mm² ; nf = 0,377.");
     EXPECT_GT(colouredPixels(goodman), 100);
     EXPECT_GT(colouredPixels(characteristic), 100);
+    // The note draws it too, beside the sketch and the characteristic.
+    QWidget* note = w.noteDrawingSource().painted;
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->width(), 3 * 320 + 2 * 16);
+    EXPECT_TRUE(note->accessibleDescription().endsWith(goodman->accessibleDescription()));
 
     set(&w, "Textd", "2.1");
     for (QWidget* picture : {goodman, characteristic}) {
