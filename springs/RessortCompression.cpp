@@ -241,15 +241,16 @@ void RessortCompression::addStrengthGroup() {
          "Contrainte supérieure admissible en τkU = τk1, plafonnée à τkO,max", 2, 5},
         {"TextNf", "Sécurité en fatigue =", "nf = τkH / τkh", 2, 6},
     };
+    // The fatigue column has the longer captions.
     for (const Box& b : boxes)
-        addResult(group, b.name, b.label, b.tip, 150 + 3500 * b.column, 330 + 390 * b.row, "", 1100,
-                  2150);
+        addResult(group, b.name, b.label, b.tip, 150 + 3500 * b.column, 330 + 390 * b.row, "",
+                  b.column == 2 ? 900 : 1100, b.column == 2 ? 2400 : 2150);
     // The diagram used, with the diameters its data cover.
     addResult(group, "TextDiagramme", "Diagramme de fatigue :",
               "Diagramme EN 13906-1 lu pour la fatigue et diamètres couverts par ses données", 150,
-              330 + 390 * 4, "", 4800, 2150);
+              330 + 390 * 7, "", 5400, 2350);
     auto* verdict =
-        addLabel(group, QStringLiteral("LabelResistance"), QString(), 150, 3060, 10400, 1800);
+        addLabel(group, QStringLiteral("LabelResistance"), QString(), 150, 3450, 10400, 1450);
     verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     verdict->setWordWrap(true);
     recoloured_ << verdict << group;

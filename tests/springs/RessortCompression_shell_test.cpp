@@ -77,8 +77,8 @@ TEST(RessortCompressionShell, NoteReadsBackRmAndVerdictsFileKeepsThem) {
                             "extrapolés",
                             "Rm 198,0 daN/mm2",
                             "Sécurité sous Fmax " + text(w, "TextS2"),
-                            "Diagramme de fatigue EN 13906-1 DH grenaillé (données de 1 à 10 mm)",
                             "Sécurité en fatigue " + text(w, "TextNf"),
+                            "Diagramme de fatigue EN 13906-1 DH grenaillé (données de 1 à 10 mm)",
                             "Messages",
                             text(w, "LabelBloc"),
                             text(w, "LabelFlambage")};
