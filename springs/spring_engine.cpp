@@ -210,7 +210,12 @@ void writeChecks(Outcome& out, const SpringResults& r, const SpringChecks& c, ch
                                         {c.ratioOutside, kTextRatioOutside},
                                         {c.pitchAboveFreeLength, kTextPitchAboveFreeLength},
                                         {c.freeBelowBlock, kTextFreeBelowBlock}})
-        if (outside) domain += (domain.empty() ? "" : "\n") + std::string(text);
+        if (outside) {
+            // Appended piece by piece: GCC 12 at -O3 warns falsely on a short
+            // literal inserted before a string.
+            if (!domain.empty()) domain += '\n';
+            domain += text;
+        }
     out.write("LabelDomaine", domain);
 }
 
