@@ -195,6 +195,11 @@ TEST(SpringStrength, VerdictsMessagesAndWhatTheyLeave) {
         {kHeld, kDH, "", "Statique", "Non", "", held, ""},
         {kHeld, kDH, "", "Dynamique", "Non", "",
          held + "\n" + dhLine + "τkh ≤ τkH et τk2 ≤ τkO, nf ≥ 1, tenue assurée", "1.154"},
+        {kHeld, "EN 10270-2 VDC", "", "Dynamique", "Oui", "",
+         held + "\nFatigue (10^7 cycles, diagramme EN 13906-1 VDC non grenaillé (données de 1 à 5 "
+                "mm), faute de diagramme du fil grenaillé à ce diamètre) : τkh ≤ τkH et τk2 ≤ τkO, "
+                "nf ≥ 1, tenue assurée",
+         "1.229"},
         {kHeld, kTyped, "184", "Dynamique", "Oui", "",
          held + "\nFatigue (10^7 cycles) : pas de diagramme de fatigue EN 13906-1 pour un "
                 "matériau saisi : la tenue en fatigue n'est pas évaluée",
