@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
+#include <QScopedValueRollback>
 #include <array>
 #include <string>
 
@@ -63,7 +64,7 @@ class BaseFollowsWindow : public QObject {
 // clang-format off
 RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("RessortCompression"),
         .caption = QStringLiteral("Ressort de Compression"), .captionPrefix = QStringLiteral("RessortCompression - Etude "),
-        .clientWidth = 11650, .clientHeight = 9400, .frameWidth = 11050, .frameHeight = 18800,
+        .clientWidth = 11650, .clientHeight = 9400, .frameWidth = 11050, .frameHeight = 22600,
         .frameCaption = kFrameCaption}, parent) {
     // clang-format on
     // ---- Données ----
@@ -160,15 +161,20 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
     // ---- Vérifications: below everything, so that the design places stay ----
     QGroupBox* checks =
         addGroup(frame(), QStringLiteral("FrameVerifications"),
-                 QStringLiteral("Vérifications (EN 13906-1)"), 150, 9630, 10750, 1650);
+                 QStringLiteral("Vérifications (EN 13906-1)"), 150, 9630, 10750, 2950);
     addResult(checks, "Textk", "k =", "Facteur de correction de Bergsträsser", 150, 330, "");
     addResult(checks, "TextTk2", "Tk2 (daN/mm2) =", "Contrainte corrigée sous F2", 3750, 330, "");
     // Wide enough for "Non flambable".
     addResult(checks, "Textsk", "sk (mm) =", "Flèche de flambage théorique", 7150, 330, "", 1550);
-    // The domain label has room for its two lines.
+    addResult(checks, "TextSa", "Sa (mm) =",
+              "Somme minimale des jeux entre spires utiles (× 1,5 sous charge dynamique)", 150, 720,
+              "");
+    addResult(checks, "TextLn", "Ln (mm) =", "Longueur minimale admissible Lb + Sa", 3750, 720, "");
+    // The domain label has room for its four lines.
     for (QLabel* verdict :
-         {addLabel(checks, QStringLiteral("LabelFlambage"), QString(), 150, 750, 10400, 255),
-          addLabel(checks, QStringLiteral("LabelDomaine"), QString(), 150, 1050, 10400, 510)}) {
+         {addLabel(checks, QStringLiteral("LabelBloc"), QString(), 150, 1140, 10400, 255),
+          addLabel(checks, QStringLiteral("LabelFlambage"), QString(), 150, 1440, 10400, 255),
+          addLabel(checks, QStringLiteral("LabelDomaine"), QString(), 150, 1740, 10400, 1020)}) {
         verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         recoloured_ << verdict;
     }
@@ -187,8 +193,8 @@ RessortCompression::RessortCompression(QWidget* parent) : StudyWindow({.typeName
     setImageReport({recoloured_, {}, &RessortCompression::printCaption});
     noteDrawing_ = new SpringNoteDrawing(this);
     setNoteDrawing({.painted = noteDrawing_});
-    declareMessageLabels({child<QLabel>("LabelFlambage"), child<QLabel>("LabelDomaine"),
-                          child<QLabel>("LabelResistance")});
+    declareMessageLabels({child<QLabel>("LabelBloc"), child<QLabel>("LabelFlambage"),
+                          child<QLabel>("LabelDomaine"), child<QLabel>("LabelResistance")});
     declareInputs({"Textd", "Textdm", "TextG", "TextmV", "TextF1", "TextL1", "TextF2", "TextL2",
                    "ComboSpires"});
     // Declared as they open (typed material, Rm empty, static, not peened): what
@@ -202,7 +208,7 @@ void RessortCompression::addStrengthGroup() {
     using torvel::springs::kLoadDynamic;
     QGroupBox* group =
         addGroup(frame(), QStringLiteral("FrameResistance"),
-                 QStringLiteral("Résistance du fil (EN 13906-1)"), 150, 11430, 10750, 3150);
+                 QStringLiteral("Résistance du fil (EN 13906-1)"), 150, 12730, 10750, 5000);
     loading_ = addList(group, "ComboSollicitation",
                        "Sollicitation :", "Charge statique, ou charge variable entre F1 et F2", 150,
                        1450, 330, 1650, 1750);
@@ -218,22 +224,35 @@ void RessortCompression::addStrengthGroup() {
         int column, row;
     };
     const Box boxes[] = {
-        {"TextTzul", "τzul (daN/mm2) =", "Contrainte admissible sous F2 : 0,5·Rm", 0, 1},
+        {"TextTzul", "τzul (daN/mm2) =", "Contrainte admissible sous la charge maximale : 0,5·Rm",
+         0, 1},
         {"TextTczul", "τczul (daN/mm2) =", "Contrainte admissible à bloc : 0,56·Rm", 0, 2},
-        {"TextS2", "Sécurité sous F2 =", "Coefficient de sécurité τzul / τ2", 1, 1},
+        {"TextS2",
+         "Sécurité sous Fmax =", "Coefficient de sécurité τzul / τ sous la charge maximale", 1, 1},
         {"TextSb", "Sécurité à bloc =", "Coefficient de sécurité τczul / τb", 1, 2},
-        {"TextTka", "τka (daN/mm2) =", "Amplitude de la contrainte corrigée k·(τ2 − τ1)/2", 2, 1},
-        {"TextTkm", "τkm (daN/mm2) =", "Contrainte moyenne corrigée k·(τ2 + τ1)/2", 2, 2},
-        {"TextTse",
-         "Sse (daN/mm2) =", "Endurance sous contrainte moyenne nulle, données de Zimmerli", 2, 3},
-        {"TextNf", "Sécurité en fatigue =", "nf = 1 / (τka/Sse + τkm/Ssu), Ssu = 0,67·Rm", 2, 4},
+        {"TextTka", "τk1 = τkU (daN/mm2) =",
+         "Contrainte inférieure corrigée k·τ sous la plus petite des charges F1, F2", 2, 1},
+        {"TextTkm", "τk2 = τkO (daN/mm2) =",
+         "Contrainte supérieure corrigée k·τ sous la plus grande des charges F1, F2", 2, 2},
+        {"TextTkh", "τkh (daN/mm2) =", "Course de contrainte τk2 − τk1", 2, 3},
+        {"TextTse", "τkH (daN/mm2) =",
+         "Course admissible à 10^7 cycles, lue au diagramme EN 13906-1 en τkU = τk1", 2, 4},
+        {"TextTkO", "τkO adm. (daN/mm2) =",
+         "Contrainte supérieure admissible en τkU = τk1, plafonnée à τkO,max", 2, 5},
+        {"TextNf", "Sécurité en fatigue =", "nf = τkH / τkh", 2, 6},
     };
+    // The fatigue column has the longer captions.
     for (const Box& b : boxes)
-        addResult(group, b.name, b.label, b.tip, 150 + 3500 * b.column, 330 + 390 * b.row, "", 1100,
-                  2150);
+        addResult(group, b.name, b.label, b.tip, 150 + 3500 * b.column, 330 + 390 * b.row, "",
+                  b.column == 2 ? 900 : 1100, b.column == 2 ? 2400 : 2150);
+    // The diagram used, with the diameters its data cover.
+    addResult(group, "TextDiagramme", "Diagramme de fatigue :",
+              "Diagramme EN 13906-1 lu pour la fatigue et diamètres couverts par ses données", 150,
+              330 + 390 * 7, "", 5400, 2350);
     auto* verdict =
-        addLabel(group, QStringLiteral("LabelResistance"), QString(), 150, 2280, 10400, 765);
+        addLabel(group, QStringLiteral("LabelResistance"), QString(), 150, 3450, 10400, 1450);
     verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    verdict->setWordWrap(true);
     recoloured_ << verdict << group;
     // Without a grade or a typed Rm the wire is not checked: a note leaves the group out.
     declareOptionalGroup(group, [this] {
@@ -241,23 +260,31 @@ void RessortCompression::addStrengthGroup() {
     });
 
     QGroupBox* diagrams = addGroup(frame(), QStringLiteral("FrameDiagrammes"),
-                                   QStringLiteral("Diagrammes"), 150, 14730, 10750, 4000);
+                                   QStringLiteral("Diagrammes"), 150, 17880, 10750, 4400);
     characteristic_ = new SpringPicture(SpringPicture::Kind::Characteristic, diagrams);
     characteristic_->setObjectName(QStringLiteral("PictureCaracteristique"));
-    characteristic_->setGeometry(torvel::pxRect(150, 300, 5150, 3550));
+    characteristic_->setGeometry(torvel::pxRect(150, 300, 5150, 3950));
     goodman_ = new SpringPicture(SpringPicture::Kind::Goodman, diagrams);
     goodman_->setObjectName(QStringLiteral("PictureGoodman"));
-    goodman_->setGeometry(torvel::pxRect(5450, 300, 5150, 3550));
+    goodman_->setGeometry(torvel::pxRect(5450, 300, 5150, 3950));
     goodman_->hide();
     recoloured_ << diagrams;
 
-    // The wire state matters for fatigue only; the Goodman diagram too.
+    // The wire state matters for fatigue only; the Goodman diagram too, and one
+    // drawn under another load is not this study's.
     connect(loading_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
         const bool dynamic = text == qs(kLoadDynamic);
         peened_->setEnabled(dynamic);
         goodman_->setVisible(dynamic);
+        if (dynamic != study_.dynamic) {
+            goodman_->setStudy({});
+            noteDrawing_->setStudy({});
+        }
     });
     connect(material_, &QComboBox::activated, this, &RessortCompression::ComboMateriau_Click);
+    for (const char* name : {"TextG", "TextmV"})
+        connect(child<QLineEdit>(name), &QLineEdit::textChanged, this,
+                &RessortCompression::materialTyped);
 }
 
 // A grade writes its family's G and density, still editable; its Rm comes from
@@ -266,9 +293,24 @@ void RessortCompression::ComboMateriau_Click() {
     const auto* grade = torvel::springs::findGrade(torvel::toStd(material_->currentText()));
     rm_->setReadOnly(grade != nullptr);
     if (!grade) return;
+    const QScopedValueRollback filling(fillingMaterial_, true);
     child<QLineEdit>("TextG")->setText(qs(torvel::formatNumber(grade->G, "0", '.')));
     child<QLineEdit>("TextmV")->setText(qs(torvel::formatNumber(grade->mV, "0.0#", '.')));
     rm_->clear();
+}
+
+// G or mV typed over a grade's own makes the material the user's: no note may
+// name a grade whose values were not used.
+void RessortCompression::materialTyped() {
+    if (fillingMaterial_) return;
+    const auto* grade = torvel::springs::findGrade(torvel::toStd(material_->currentText()));
+    if (!grade) return;
+    auto value = [this](const char* name) {
+        return torvel::springs::readInput(torvel::toStd(child<QLineEdit>(name)->text()));
+    };
+    if (value("TextG") == grade->G && value("TextmV") == grade->mV) return;
+    material_->setCurrentIndex(0);
+    rm_->setReadOnly(false);
 }
 
 QComboBox* RessortCompression::addList(QGroupBox* group, const char* name, const char* label,
@@ -288,24 +330,28 @@ QComboBox* RessortCompression::addList(QGroupBox* group, const char* name, const
     return list;
 }
 
-// Green when the spring holds, red when it does not, the usual colour when empty.
-// A stopped run leaves them, and their grey, as they were.
+// Green when every check a label stands for was made and holds, red when one
+// fails, the usual colour otherwise. A stopped run leaves them, and their grey,
+// as they were.
 void RessortCompression::showVerdicts() {
     if (resultsOutOfDate()) return;
-    const auto& study = study_;
-    auto colour = [](QLabel* label, bool good) {
+    using torvel::springs::Judgement;
+    auto colour = [](QLabel* label, Judgement judged) {
         QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, label->text().isEmpty()
+        pal.setColor(QPalette::WindowText, label->text().isEmpty() || judged == Judgement::None ||
+                                                   judged == Judgement::Unjudged
                                                ? QApplication::palette().color(QPalette::WindowText)
-                                           : good ? kHeldColour
-                                                  : kNotHeldColour);
+                                           : judged == Judgement::Held ? kHeldColour
+                                                                       : kNotHeldColour);
         label->setPalette(pal);
     };
-    colour(child<QLabel>("LabelFlambage"), !study.bucklingRisk);
-    colour(child<QLabel>("LabelResistance"), study.strength && study.strength->held());
-    characteristic_->setStudy(study);
-    goodman_->setStudy(study);
-    noteDrawing_->setStudy(study);
+    colour(child<QLabel>("LabelFlambage"), study_.buckling);
+    colour(child<QLabel>("LabelBloc"), study_.block);
+    colour(child<QLabel>("LabelDomaine"), study_.domain);
+    colour(child<QLabel>("LabelResistance"), study_.resistance);
+    characteristic_->setStudy(study_);
+    goodman_->setStudy(study_);
+    noteDrawing_->setStudy(study_);
 }
 
 QLineEdit* RessortCompression::addEntry(QGroupBox* group, const char* name, const char* label,

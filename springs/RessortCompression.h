@@ -39,6 +39,7 @@ class RessortCompression : public torvel::StudyWindow {
   private:
     void addStrengthGroup();
     void ComboMateriau_Click();
+    void materialTyped();
     void showVerdicts();
     template <class T>
     T* child(const char* name) const {
@@ -60,6 +61,7 @@ class RessortCompression : public torvel::StudyWindow {
     QComboBox* loading_ = nullptr;
     QComboBox* peened_ = nullptr;
     QLineEdit* rm_ = nullptr;
+    bool fillingMaterial_ = false;  // a grade writing its own G and mV
     torvel::springs::SpringPicture* characteristic_ = nullptr;
     torvel::springs::SpringPicture* goodman_ = nullptr;
     torvel::springs::SpringNoteDrawing* noteDrawing_ = nullptr;

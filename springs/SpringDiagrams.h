@@ -15,22 +15,30 @@ class QPainter;
 namespace torvel::springs {
 
 // Each picture paints into `area` with the painter's font; a picture with
-// nothing to show says so in words.
-void paintCharacteristic(QPainter& p, const QRectF& area, const SpringStudyState& s);
-void paintGoodman(QPainter& p, const QRectF& area, const SpringStudyState& s);
-// Whether the Goodman diagram has a line to draw.
+// nothing to show says so in words; `grey` draws it out of date.
+void paintCharacteristic(QPainter& p, const QRectF& area, const SpringStudyState& s, bool grey);
+void paintGoodman(QPainter& p, const QRectF& area, const SpringStudyState& s, bool grey);
+// Whether the Goodman diagram has a line to draw: an EN 13906-1 diagram was read.
 bool hasGoodman(const SpringStudyState& s);
 
+// A picture is a result: the calculation writes its description as its text,
+// and the frame greys it with the other results when an entry changes.
 class SpringPicture : public QFrame {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
   public:
     enum class Kind { Characteristic, Goodman };
     SpringPicture(Kind kind, QWidget* parent = nullptr);
     // Takes the state of the last calculation, its description with it.
     void setStudy(const SpringStudyState& state);
+    QString text() const { return accessibleDescription(); }
+    void setText(const QString& description);
+    // Drawn grey: the results it shows are out of date.
+    bool greyed() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     Kind kind_;

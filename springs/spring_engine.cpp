@@ -25,12 +25,21 @@ constexpr std::array<std::pair<std::string_view, float>, 3> kEndTypes{{
 constexpr double kSeating = 0.5;
 constexpr double kGOverE = 0.385;
 
-SpringInputs readInputs(const SpringEntries& e) {
+// Minimum sum of gaps between active coils of a cold-coiled spring, per coil:
+// 0.0015·D²/d + 0.1·d, half as much again under a dynamic load.
+constexpr double kDynamicGaps = 1.5;
+
+std::string mm(double v, char sep) { return formatNumber(v, "0.000", sep) + " mm"; }
+
+}  // namespace
+
+SpringInputs readSpringInputs(const SpringEntries& e) {
     return {readInput(e.d),  readInput(e.Dm), readInput(e.G),  readInput(e.mV),
             readInput(e.F1), readInput(e.L1), readInput(e.F2), readInput(e.L2)};
 }
 
-}  // namespace
+std::string pointForce(int point) { return point == 1 ? "F1" : "F2"; }
+std::string pointLength(int point) { return point == 1 ? "L1" : "L2"; }
 
 const std::array<std::string_view, 3>& endTypeNames() {
     static const std::array<std::string_view, 3> names{kEndTypes[0].first, kEndTypes[1].first,
@@ -111,12 +120,16 @@ const char* computeSpring(const SpringInputs& in, std::string_view endType, Spri
     return nullptr;
 }
 
-SpringChecks checkSpring(const SpringInputs& in, const SpringResults& r) {
+SpringChecks checkSpring(const SpringInputs& in, const SpringResults& r, bool dynamic) {
     SpringChecks c;
     const double w = r.Dd;
     c.k = static_cast<float>((w + 0.5) / (w - 0.75));  // w > 1: Dm > d was checked
     float tk2 = 0;
     if (keep(tk2, static_cast<double>(c.k) * r.T2)) c.Tk2 = tk2;
+
+    c.loadedPoint = in.F1 > in.F2 ? 1 : 2;
+    c.Fmax = c.loadedPoint == 1 ? in.F1 : in.F2;
+    c.Lmin = c.loadedPoint == 1 ? in.L1 : in.L2;
 
     const double L0 = r.L0;
     const double slenderness = kPi * in.Dm / (kSeating * L0);
@@ -124,17 +137,38 @@ SpringChecks checkSpring(const SpringInputs& in, const SpringResults& r) {
     // A negative term: the spring is too stocky to buckle at any deflection.
     if (L0 > 0 && underRoot >= 0) {
         c.sk = static_cast<float>(L0 * 0.5 / (1 - kGOverE) * (1 - std::sqrt(underRoot)));
-        c.bucklingRisk = L0 - in.L2 >= *c.sk;
+        c.bucklingRisk = L0 - c.Lmin >= *c.sk;
     }
+
+    const double d = in.d, Dm = in.Dm;
+    const double gaps = r.ni * (0.0015 * Dm * Dm / d + 0.1 * d) * (dynamic ? kDynamicGaps : 1);
+    // Beyond single precision the gaps say nothing; the spring was refused before.
+    keep(c.Sa, gaps);
+    keep(c.Ln, static_cast<double>(r.Lb) + c.Sa);
+    c.beyondBlock = c.Lmin < r.Lb;
+    c.coilsTouch = !c.beyondBlock && c.Lmin < c.Ln;
+
     c.fewCoils = r.ni < 2;
     c.ratioOutside = r.Dd < 4 || r.Dd > 20;
+    c.pitchAboveFreeLength = r.p0 > r.L0;
+    c.freeBelowBlock = r.L0 < r.Lb;
     return c;
 }
 
+std::string beyondBlockText(const SpringChecks& c, float Lb, char sep) {
+    return "Sous la charge maximale, le ressort est à bloc avant d'atteindre " +
+           pointForce(c.loadedPoint) + " : " + pointLength(c.loadedPoint) + " = " +
+           mm(c.Lmin, sep) + " < Lb = " + mm(Lb, sep);
+}
+
 Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char decimalSeparator) {
-    const SpringInputs in = readInputs(entries);
+    return calculateSpring(state, readSpringInputs(entries), entries.endType, decimalSeparator);
+}
+
+Outcome calculateSpring(SpringState& state, const SpringInputs& in, std::string_view endType,
+                        char decimalSeparator) {
     Outcome out;
-    if (const char* message = computeSpring(in, entries.endType, state)) {
+    if (const char* message = computeSpring(in, endType, state)) {
         out.stop(message);
         return out;
     }
@@ -151,21 +185,38 @@ Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char d
     return out;
 }
 
-Outcome calculateSpringWithChecks(SpringState& state, const SpringEntries& entries,
-                                  char decimalSeparator) {
-    Outcome out = calculateSpring(state, entries, decimalSeparator);
-    if (out.stopped()) return out;
-    const SpringChecks c = checkSpring(readInputs(entries), state.results);
-    auto shown = [decimalSeparator](float v) { return formatNumber(v, "0.000", decimalSeparator); };
+void writeChecks(Outcome& out, const SpringResults& r, const SpringChecks& c, char sep) {
+    auto shown = [sep](float v) { return formatNumber(v, "0.000", sep); };
     out.write("Textk", shown(c.k));
     out.write("TextTk2", c.Tk2 ? shown(*c.Tk2) : std::string());
     out.write("Textsk", c.sk ? shown(*c.sk) : std::string(kTextCannotBuckle));
-    out.write("LabelFlambage", c.bucklingRisk ? kTextBucklingRisk : kTextNoBucklingRisk);
+    out.write("TextSa", shown(c.Sa));
+    out.write("TextLn", shown(c.Ln));
+    const std::string loaded = "sous la charge maximale " + pointForce(c.loadedPoint);
+    out.write("LabelFlambage", c.bucklingRisk
+                                   ? "Risque de flambage " + loaded + " : prévoir un guidage"
+                                   : "Pas de risque de flambage " + loaded);
+    const std::string length = pointLength(c.loadedPoint) + " = " + mm(c.Lmin, sep);
+    if (c.beyondBlock)
+        out.write("LabelBloc", beyondBlockText(c, r.Lb, sep));
+    else if (c.coilsTouch)
+        out.write("LabelBloc", "Les spires se touchent avant " + pointLength(c.loadedPoint) +
+                                   " : " + length + " < Ln = Lb + Sa = " + mm(c.Ln, sep));
+    else
+        out.write("LabelBloc",
+                  length + " ≥ Ln = Lb + Sa = " + mm(c.Ln, sep) + " : jeu entre spires suffisant");
     std::string domain;
-    if (c.fewCoils) domain = kTextFewCoils;
-    if (c.ratioOutside) domain += (domain.empty() ? "" : "\n") + std::string(kTextRatioOutside);
+    for (const auto& [outside, text] : {std::pair{c.fewCoils, kTextFewCoils},
+                                        {c.ratioOutside, kTextRatioOutside},
+                                        {c.pitchAboveFreeLength, kTextPitchAboveFreeLength},
+                                        {c.freeBelowBlock, kTextFreeBelowBlock}})
+        if (outside) {
+            // Appended piece by piece: GCC 12 at -O3 warns falsely on a short
+            // literal inserted before a string.
+            if (!domain.empty()) domain += '\n';
+            domain += text;
+        }
     out.write("LabelDomaine", domain);
-    return out;
 }
 
 SpringEntries springEntries(const Fields& f) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "fields.h"
@@ -36,12 +37,14 @@ inline constexpr const char* kMsgOutOfRange =
 
 // Checks of EN 13906-1 shown beside the results.
 inline constexpr const char* kTextCannotBuckle = "Non flambable";
-inline constexpr const char* kTextNoBucklingRisk = "Pas de risque de flambage sous F2";
-inline constexpr const char* kTextBucklingRisk = "Risque de flambage sous F2 : prévoir un guidage";
 inline constexpr const char* kTextFewCoils =
     "Moins de 2 spires actives : hors du domaine de la norme";
 inline constexpr const char* kTextRatioOutside =
     "Rapport D/d hors de 4 à 20 : hors du domaine de la norme";
+inline constexpr const char* kTextPitchAboveFreeLength =
+    "Pas p0 supérieur à la longueur à vide L0 : ce ressort ne peut pas être enroulé";
+inline constexpr const char* kTextFreeBelowBlock =
+    "Longueur à vide L0 inférieure à la longueur à bloc Lb : ce ressort ne peut pas être enroulé";
 
 // The end types in the order the window lists them, and their dead coils.
 const std::array<std::string_view, 3>& endTypeNames();
@@ -76,27 +79,53 @@ SpringEntries springEntries(const Fields& fields);
 
 // Every control the calculation writes.
 inline constexpr const char* kSpringTargets[] = {
-    "TextDd", "TextDe", "TextDi",  "Textni",    "Textnt",        "TextLb",
-    "TextL0", "Textp2", "Textp0",  "TextDemax", "TextR",         "TextFb",
-    "TextT2", "TextTb", "Textz",   "TextW",     "TextLd",        "TextM",
-    "Textfe", "Textk",  "TextTk2", "Textsk",    "LabelFlambage", "LabelDomaine"};
+    "TextDd", "TextDe", "TextDi",    "Textni",        "Textnt",       "TextLb",   "TextL0",
+    "Textp2", "Textp0", "TextDemax", "TextR",         "TextFb",       "TextT2",   "TextTb",
+    "Textz",  "TextW",  "TextLd",    "TextM",         "Textfe",       "Textk",    "TextTk2",
+    "Textsk", "TextSa", "TextLn",    "LabelFlambage", "LabelDomaine", "LabelBloc"};
 
 // The EN 13906-1 checks of a computed spring. They are results, never refusals.
+// The more loaded working point is the one of the larger force, which with a
+// positive rate is also the shorter length: the checks take it whichever of
+// the two the user typed second.
 struct SpringChecks {
     float k = 0;                // Bergsträsser stress correction factor, from D/d
     std::optional<float> Tk2;   // k·T2; none when beyond single precision
     std::optional<float> sk;    // buckling deflection between parallel plates; none: cannot buckle
-    bool bucklingRisk = false;  // the deflection under F2, L0 − L2, reaches sk
+    int loadedPoint = 2;        // 1 or 2: the point of the larger force
+    float Fmax = 0, Lmin = 0;   // its force and length
+    bool bucklingRisk = false;  // the deflection under the larger force, L0 − Lmin, reaches sk
+    float Sa = 0, Ln = 0;       // minimum sum of gaps and minimum permissible length Lb + Sa
+    bool beyondBlock = false;   // Lmin < Lb: the larger force is never reached
+    bool coilsTouch = false;    // Lb <= Lmin < Ln
     bool fewCoils = false;      // fewer than 2 active coils
     bool ratioOutside = false;  // D/d outside 4 to 20
+    bool pitchAboveFreeLength = false;  // p0 > L0
+    bool freeBelowBlock = false;        // L0 < Lb
+    // Whether the spring can be wound and lies in the standard's domain.
+    bool windable() const {
+        return !fewCoils && !ratioOutside && !pitchAboveFreeLength && !freeBelowBlock;
+    }
 };
 
+// The point's name as the texts say it ("F1" or "F2").
+std::string pointForce(int point);
+std::string pointLength(int point);
+// "Sous la charge maximale, le ressort est à bloc avant d'atteindre F2 : L2 = … mm < Lb = … mm".
+std::string beyondBlockText(const SpringChecks& checks, float Lb, char decimalSeparator);
+
 // `results` are those of a successful computeSpring on `in`.
-SpringChecks checkSpring(const SpringInputs& in, const SpringResults& results);
+// `results` are those of a successful computeSpring on `in`; a dynamic load
+// takes the larger sum of gaps.
+SpringChecks checkSpring(const SpringInputs& in, const SpringResults& results,
+                         bool dynamic = false);
 
 // An entry text read by the leading-number rule, held in single precision; a
 // value beyond the float range is held as +/-infinity and refused later.
 float readInput(std::string_view text);
+// The eight entry boxes read once; what the geometry, the checks and the
+// strength then share.
+SpringInputs readSpringInputs(const SpringEntries& entries);
 
 // The calculation on numbers: nullptr and `state` updated, or the stop message
 // and `state` untouched. Checks in order: the six input messages (d, Dm, the
@@ -110,11 +139,13 @@ const char* computeSpring(const SpringInputs& in, std::string_view endType, Spri
 // TextLb, TextL0, Textp2, Textp0, TextDemax, TextR, TextFb, TextT2, TextTb,
 // Textz, TextW, TextLd, TextM, Textfe formatted "0.000" with `decimalSeparator`.
 Outcome calculateSpring(SpringState& state, const SpringEntries& entries, char decimalSeparator);
+Outcome calculateSpring(SpringState& state, const SpringInputs& inputs, std::string_view endType,
+                        char decimalSeparator);
 
-// calculateSpring followed, when it computed, by the writes of the checks: Textk,
-// TextTk2 ("0.000"), Textsk ("0.000" or "Non flambable"), LabelFlambage and
-// LabelDomaine (empty, or its one or two lines joined by "\n").
-Outcome calculateSpringWithChecks(SpringState& state, const SpringEntries& entries,
-                                  char decimalSeparator);
+// The writes of the checks of a computed spring: Textk, TextTk2 ("0.000"),
+// Textsk ("0.000" or "Non flambable"), TextSa, TextLn, LabelFlambage, LabelBloc
+// and LabelDomaine (empty, or its lines joined by "\n").
+void writeChecks(Outcome& out, const SpringResults& results, const SpringChecks& checks,
+                 char decimalSeparator);
 
 }  // namespace torvel::springs

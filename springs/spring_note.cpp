@@ -26,27 +26,47 @@ const NoteDescription& ressortCompressionNote() {
                 "m masse des spires utiles π·d²/4·π·Dm·n·ρ, R en N/m et m en kg.",
                 "Vérifications de l'EN 13906-1 : facteur de correction de Bergsträsser "
                 "k = (w + 0,5)/(w − 0,75) ; contrainte corrigée sous F2 Tk2 = k·T2.",
+                "Point le plus chargé : celui de la plus grande des forces F1, F2, qui est aussi "
+                "la plus petite des longueurs Lmin = min(L1, L2) ; les vérifications le prennent "
+                "quel que soit l'ordre de saisie des deux points.",
                 "Flambage entre plateaux parallèles (ν = 0,5, G/E = 0,385) : "
                 "sk = L0/(2·(1 − G/E))·[1 − √(1 − (1 − G/E)/(½ + G/E)·(π·Dm/(ν·L0))²)] ; non "
-                "flambable si le terme sous la racine est négatif ; risque de flambage si "
-                "L0 − L2 ≥ sk.",
-                "Domaine de la norme : n ≥ 2 spires utiles et 4 ≤ D/d ≤ 20 ; un ressort hors de "
-                "ce domaine est signalé.",
+                "flambable si le terme sous la racine est négatif ; risque de flambage si la "
+                "flèche sous la charge maximale L0 − Lmin atteint sk.",
+                "Longueur minimale admissible (EN 13906-1, 9.9, ressort formé à froid) : "
+                "Ln = Lb + Sa, somme minimale des jeux Sa = n·(0,0015·Dm²/d + 0,1·d), × 1,5 sous "
+                "sollicitation dynamique. Lmin < Lb : le ressort est à bloc avant la charge "
+                "maximale, vérification non satisfaite ; Lb ≤ Lmin < Ln : les spires se touchent, "
+                "signalé, résultats conservés.",
+                "Domaine de la norme et ressort réalisable : n ≥ 2 spires utiles, 4 ≤ D/d ≤ 20, "
+                "pas p0 au plus égal à L0 et L0 au moins égale à Lb ; un ressort hors de ce "
+                "domaine est signalé et aucune de ses vérifications n'est donnée comme "
+                "satisfaite.",
                 "Matériau : pour une nuance, G et mV de sa famille et Rm minimale de la "
                 "résistance à la traction selon l'EN 10270-1 (SL, SM, DM, SH, DH), l'EN 10270-2 "
                 "(FD, TD, VD) ou l'EN 10270-3 (1.4310, 1.4401), lue dans le tableau de la nuance "
-                "au diamètre listé égal à d ou au suivant plus grand ; sinon Rm saisi. Sans Rm, la "
-                "résistance du fil n'est pas vérifiée.",
+                "au diamètre listé égal à d ou au suivant plus grand ; sinon Rm saisi, signalé "
+                "hors de 60 à 360 daN/mm². G ou mV saisi par-dessus une nuance fait du matériau "
+                "un matériau saisi. Sans Rm, la résistance du fil n'est pas vérifiée.",
                 "Contraintes admissibles de l'EN 13906-1, contraintes non corrigées : à bloc "
-                "τczul = 0,56·Rm (ressort formé à froid), comparée à τb = Tb ; à la longueur de "
-                "travail L2, τzul = 0,5·Rm comparée à τ2 = T2 : cette valeur de 0,5·Rm est la "
-                "règle "
-                "que ce programme applique. Sécurités τzul/τ2 et τczul/τb.",
-                "Fatigue (sollicitation dynamique entre F1 et F2, 10^7 cycles) : contraintes "
-                "corrigées par k, τka = k·(τ2 − τ1)/2 et τkm = k·(τ2 + τ1)/2 ; droite de Goodman "
-                "par les données d'endurance de Zimmerli pour un fil de moins de 10 mm (non "
-                "grenaillé Ssa = 241 MPa, Ssm = 379 MPa ; grenaillé 398 et 534 MPa), "
-                "Ssu = 0,67·Rm, Sse = Ssa/(1 − Ssm/Ssu) ; sécurité nf = 1/(τka/Sse + τkm/Ssu).",
+                "τczul = 0,56·Rm (ressort formé à froid), comparée à τb = Tb ; sous la charge "
+                "maximale, τzul = 0,5·Rm comparée à τ = 8·Dm·Fmax/(π·d³) : cette valeur de 0,5·Rm "
+                "est la règle que ce programme applique. Sécurités τzul/τ et τczul/τb.",
+                "Fatigue (sollicitation dynamique entre F1 et F2, 10^7 cycles, EN 13906-1, 10.3) : "
+                "contraintes corrigées τk1 = k·τ sous la plus petite charge et τk2 = k·τ sous la "
+                "plus grande, course τkh = τk2 − τk1 ; course admissible τkH = τkO(τk1) − τk1 "
+                "lue en τkU = τk1 sur le diagramme de Goodman de la famille du fil, droite de "
+                "τkO,0 (τkU nul) à τkO,max puis plafond τkO,max ; sécurité nf = τkH/τkh, et "
+                "τk2 ≤ τkO(τk1) vérifiée.",
+                "Diagrammes : points relevés sur les figures de l'EN 13906-1 (relevé publié par "
+                "le projet SpringONE), interpolés linéairement en log d entre les diamètres "
+                "relevés, jamais extrapolés : DH non grenaillé et grenaillé de 1 à 10 mm ; FDC "
+                "(aussi pour TDC) non grenaillé de 1 à 8 mm, grenaillé de 1 à 5 mm ; VDC non "
+                "grenaillé de 1 à 5 mm. Un fil grenaillé sans diagramme grenaillé à son diamètre "
+                "est vérifié sur le diagramme non grenaillé, et le verdict le dit.",
+                "Sans diagramme public (SL, SM, SH, DM, nuances CrV et SiCr, inox, matériau saisi, "
+                "diamètre hors des données) : pas de verdict en fatigue ; τk1, τk2 et τkh restent "
+                "affichés.",
             },
         .units =
             {
@@ -83,6 +103,8 @@ const NoteDescription& ressortCompressionNote() {
                 {"Textk", ""},
                 {"TextTk2", "daN/mm²"},
                 {"Textsk", "mm"},
+                {"TextSa", "mm"},
+                {"TextLn", "mm"},
                 {"ComboSollicitation", ""},
                 {"CheckGrenaille", ""},
                 {"TextTzul", "daN/mm²"},
@@ -91,8 +113,11 @@ const NoteDescription& ressortCompressionNote() {
                 {"TextSb", ""},
                 {"TextTka", "daN/mm²"},
                 {"TextTkm", "daN/mm²"},
+                {"TextTkh", "daN/mm²"},
                 {"TextTse", "daN/mm²"},
+                {"TextTkO", "daN/mm²"},
                 {"TextNf", ""},
+                {"TextDiagramme", ""},
             },
     };
     return note;

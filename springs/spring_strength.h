@@ -2,8 +2,8 @@
 
 // Whether the wire of a computed spring holds: the EN 13906-1 permissible
 // stresses at the working length and at block length from the minimum tensile
-// strength Rm, and under a dynamic load the fatigue safety on the Goodman line
-// through Zimmerli's endurance data. Stresses in daN/mm². No Qt here.
+// strength Rm, and under a dynamic load the fatigue check on the EN 13906-1
+// diagram of the wire's family. Stresses in daN/mm². No Qt here.
 
 #include <optional>
 #include <string>
@@ -12,6 +12,7 @@
 #include "fields.h"
 #include "outcome.h"
 #include "spring_engine.h"
+#include "spring_goodman.h"
 #include "spring_materials.h"
 
 namespace torvel::springs {
@@ -27,40 +28,21 @@ inline constexpr const char* kMsgLoading =
 inline constexpr const char* kMsgRm =
     "Veuillez entrer une résistance à la traction Rm positive,\n"
     "ou laisser Rm vide pour ne pas vérifier la résistance du fil !";
-inline constexpr const char* kMsgFatigueDiameter =
-    "Les données d'endurance de Zimmerli valent pour un fil de diamètre inférieur à 10 mm :\n"
-    "la tenue en fatigue n'est pas évaluée.";
-inline constexpr const char* kMsgGoodmanUndefined =
-    "Rm trop faible pour la droite de Goodman (Ssu = 0,67·Rm ne dépasse pas Ssm) :\n"
-    "la tenue en fatigue n'est pas évaluée.";
+// The range of spring wire's Rm, daN/mm²: a typed Rm outside it is most
+// likely in another unit.
+inline constexpr float kRmPlausibleMin = 60, kRmPlausibleMax = 360;
 
 // The lines of LabelResistance.
-inline constexpr const char* kTextHeldAtF2 = "Sous F2 : τ2 ≤ τzul, le fil tient";
-inline constexpr const char* kTextNotHeldAtF2 =
-    "Sous F2 : τ2 > τzul, le fil ne tient pas (risque de tassement)";
 inline constexpr const char* kTextHeldAtBlock =
     "À bloc : τb ≤ τczul, le ressort peut être comprimé à bloc";
 inline constexpr const char* kTextNotHeldAtBlock =
     "À bloc : τb > τczul, le ressort ne doit pas être comprimé à bloc";
-inline constexpr const char* kTextFatigueHeld =
-    "Fatigue (10^7 cycles) : nf ≥ 1, durée de vie illimitée";
-inline constexpr const char* kTextFatigueNotHeld =
-    "Fatigue (10^7 cycles) : nf < 1, durée de vie illimitée non assurée";
+inline constexpr const char* kTextFatigue = "Fatigue (10^7 cycles";
 
 // Permissible uncorrected stresses as fractions of Rm: at the working length
 // (the rule this program applies) and at block length (cold-coiled springs).
 inline constexpr double kStaticShare = 0.5;
 inline constexpr double kBlockShare = 0.56;
-// Ultimate shear strength as a fraction of Rm, for the Goodman line.
-inline constexpr double kUltimateShearShare = 0.67;
-// Zimmerli's infinite-life endurance of spring wire under 10 mm (amplitude and
-// mean, daN/mm²): 241 and 379 MPa, shot-peened 398 and 534 MPa.
-struct Endurance {
-    double Ssa, Ssm;
-};
-inline constexpr Endurance kZimmerli{24.1, 37.9};
-inline constexpr Endurance kZimmerliPeened{39.8, 53.4};
-inline constexpr float kZimmerliMaxWire = 10;  // mm, excluded
 
 // The texts of the material and strength controls (UTF-8).
 struct StrengthEntries {
@@ -68,54 +50,83 @@ struct StrengthEntries {
 };
 StrengthEntries strengthEntries(const Fields& fields);
 
+// Why a fatigue check has no verdict.
+enum class NoDiagram { None, Grade, Diameter, Typed };
+
+// The EN 13906-1 fatigue check between the two working points: corrected
+// stresses τk1 (the lower, τkU) and τk2 (the upper, τkO), the stroke τkh, and
+// from the grade family's diagram at d the permissible stroke τkH at τkU = τk1.
 struct SpringFatigue {
-    float T1 = 0;              // uncorrected stress under F1
-    float tka = 0, tkm = 0;    // corrected amplitude and mean, k·|τ2 − τ1|/2, k·(τ2 + τ1)/2
-    std::optional<float> Ssu;  // 0.67·Rm; none for d >= 10 mm
-    std::optional<float> Sse;  // endurance at zero mean on the Goodman line
-    std::optional<float> nf;   // none without Sse, or for a point at rest
+    float tk1 = 0, tk2 = 0, tkh = 0;
     bool peened = false;
+    const GoodmanDiagram* diagram = nullptr;  // the diagram read; none: no verdict
+    const GoodmanDiagram* outside = nullptr;  // the family's diagram that does not reach d
+    bool unpeenedDiagram = false;             // a peened wire judged on the unpeened one
+    GoodmanLine line;                         // the diagram at d
+    float tkO = 0, tkH = 0;                   // permissible upper stress at τk1, and stroke
+    std::optional<float> nf;                  // τkH / τkh; none without a diagram
+    NoDiagram why = NoDiagram::None;
+    bool aboveCap = false;  // τk2 above the diagram's cap τkO,max
+    bool evaluated() const { return diagram && nf; }
+    bool held() const { return evaluated() && *nf >= 1; }
 };
 
 struct SpringStrength {
     float Rm = 0, tzul = 0, tczul = 0;
-    std::optional<float> S2, Sb;  // none when the stress is not positive
-    bool heldAtF2 = true, heldAtBlock = true;
+    float Tmax = 0;               // uncorrected stress under the larger force
+    std::optional<float> S2, Sb;  // τzul/Tmax and τczul/τb; none when the stress is not positive
+    bool heldAtMax = true, heldAtBlock = true;
     std::optional<SpringFatigue> fatigue;  // under a dynamic load
-    // All checks made hold (fatigue only when nf was found).
-    bool held() const {
-        return heldAtF2 && heldAtBlock && (!fatigue || !fatigue->nf || *fatigue->nf >= 1);
-    }
 };
 
-// The strength of a spring computed from `in` (results `r`, Bergsträsser's `k`)
-// whose wire has the minimum tensile strength `Rm` (daN/mm², > 0). nullopt when
-// a value leaves single precision.
+// The strength of a spring computed from `in` (results `r`, checks `c`) whose
+// wire has the minimum tensile strength `Rm` (daN/mm², > 0); `grade` names the
+// wire for its fatigue diagram (nullptr: a typed material). nullopt when a
+// value leaves single precision.
 std::optional<SpringStrength> springStrength(float Rm, const SpringInputs& in,
-                                             const SpringResults& r, float k, bool dynamic,
-                                             bool peened);
+                                             const SpringResults& r, const SpringChecks& c,
+                                             bool dynamic, bool peened, const WireGrade* grade);
+
+// The fatigue check of a wire of `grade` (nullptr: typed) and diameter `d`
+// between the corrected stresses tk1 <= tk2. nullopt beyond single precision.
+std::optional<SpringFatigue> fatigueCheck(const WireGrade* grade, bool peened, float d, float tk1,
+                                          float tk2);
+
+// How a label judges: green when every check it stands for was made and holds,
+// red when one fails, neither when a check could not be made; None: empty.
+enum class Judgement { None, Held, NotHeld, Unjudged };
 
 // What the window keeps: the spring, and from its last computed run the inputs,
-// the buckling verdict and the strength (none without Rm).
+// the checks, the strength (none without Rm) and how each label judges.
 struct SpringStudyState {
     SpringState spring;
     SpringInputs inputs;
     bool computed = false;
-    bool bucklingRisk = false;
+    bool dynamic = false;
+    std::string material;  // as chosen, for the diagrams' captions
+    SpringChecks checks;
     std::optional<SpringStrength> strength;
+    Judgement buckling = Judgement::None, block = Judgement::None, domain = Judgement::None,
+              resistance = Judgement::None;
 };
 
 // Every control the strength part of the calculation writes.
-inline constexpr const char* kStrengthTargets[] = {
-    "TextRm",  "TextTzul", "TextTczul", "TextS2", "TextSb",
-    "TextTka", "TextTkm",  "TextTse",   "TextNf", "LabelResistance"};
+inline constexpr const char* kStrengthTargets[] = {"TextRm",          "TextTzul",
+                                                   "TextTczul",       "TextS2",
+                                                   "TextSb",          "TextTka",
+                                                   "TextTkm",         "TextTkh",
+                                                   "TextTse",         "TextTkO",
+                                                   "TextNf",          "TextDiagramme",
+                                                   "LabelResistance", "PictureCaracteristique",
+                                                   "PictureGoodman"};
 
-// "Calculer": calculateSpringWithChecks, then with a grade its Rm for d
-// (TextRm, "0.0"), the strength boxes ("0.000", empty when not found) and
-// LabelResistance. Stops, leaving `state` as it was: the geometry's messages,
-// an unknown material, load or wire state, a typed Rm that is not empty and
-// not a positive number. Warnings: d outside the grade's table (no strength),
-// a static grade under a dynamic load, d >= 10 mm or a low Rm (no nf).
+// "Calculer": reads the entries once, computes the spring and its checks, then
+// with a grade its Rm for d (TextRm, "0.0"), the strength boxes ("0.000",
+// empty when not found) and LabelResistance. Stops, leaving `state` as it was:
+// the geometry's messages, an unknown material, load or wire state, a typed Rm
+// that is not empty and not a positive number. Warnings: d outside the grade's
+// table (no strength), a static grade under a dynamic load, a typed Rm outside
+// 60 to 360 daN/mm².
 Outcome calculateSpringStudy(SpringStudyState& state, const SpringEntries& entries,
                              const StrengthEntries& strength, char decimalSeparator);
 
@@ -123,10 +134,14 @@ Outcome calculateSpringStudy(SpringStudyState& state, const SpringEntries& entri
 // under a dynamic load (decimal separator as shown).
 std::string diameterOutsideGradeMessage(const WireGrade& grade, float d, char decimalSeparator);
 std::string staticGradeMessage(const WireGrade& grade);
+// The warning for a typed Rm outside the range of spring wire.
+std::string rmRangeMessage(float Rm, char decimalSeparator);
 
 // Descriptions of the two diagrams, for accessibility: what they show, in words.
 std::string characteristicDescription(const SpringStudyState& state, char decimalSeparator);
 std::string goodmanDescription(const SpringStudyState& state, char decimalSeparator);
+// The diagram as its caption names it: "EN 13906-1 DH grenaillé, d = 3 mm".
+std::string goodmanCaption(const SpringStudyState& state, char decimalSeparator);
 
 // A round step (1, 2 or 5 times a power of ten) giving at most `maxTicks`
 // intervals over [0, span]; 1 for a span that is not positive and finite.

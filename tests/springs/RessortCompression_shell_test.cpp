@@ -73,12 +73,18 @@ TEST(RessortCompressionShell, NoteReadsBackRmAndVerdictsFileKeepsThem) {
     const QString note = pdfText(pdf).simplified();
     QStringList expected = {"Matériau EN 10270-1 DH",
                             "0,5·Rm est la règle que ce programme applique",
+                            "interpolés linéairement en log d entre les diamètres relevés, jamais "
+                            "extrapolés",
                             "Rm 198,0 daN/mm2",
-                            "Sécurité sous F2 " + text(w, "TextS2"),
+                            "Sécurité sous Fmax " + text(w, "TextS2"),
                             "Sécurité en fatigue " + text(w, "TextNf"),
-                            "Messages"};
+                            "Diagramme de fatigue EN 13906-1 DH grenaillé (données de 1 à 10 mm)",
+                            "Messages",
+                            text(w, "LabelBloc"),
+                            text(w, "LabelFlambage")};
     expected << text(w, "LabelResistance").split('\n');
-    EXPECT_TRUE(expected.last().startsWith("Fatigue (10^7 cycles)"));
+    EXPECT_TRUE(expected.last().startsWith(
+        "Fatigue (10^7 cycles, diagramme EN 13906-1 DH grenaillé (données de 1 à 10 mm)) : "));
     int from = 0;  // in this order
     for (const QString& t : expected)
         EXPECT_GE(from = note.indexOf(t, qMax(from, 0)), 0) << "missing: " << t.toStdString();
