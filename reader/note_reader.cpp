@@ -65,8 +65,6 @@ bool isStudyName(const GooString* name) {
 // Decodes at most limit + 1 bytes of the embedded file's stream.
 Reading readStream(Stream* stream, std::size_t limit) {
     Reading reading;
-    decodeErrors = 0;
-    countingErrors = true;
     stream->reset();
     std::array<unsigned char, 16384> chunk{};
     std::string data;
@@ -104,9 +102,16 @@ Reading readNote(std::string_view pdf, std::size_t limit) {
     for (int i = 0; i < count; ++i) {
         const std::unique_ptr<FileSpec> file = catalog->embeddedFile(i);
         if (!file || !isStudyName(file->getFileName())) continue;
+        // From the fetch of its stream on: a filter Poppler does not know is
+        // reported there, and the stream then reads as empty.
+        decodeErrors = 0;
+        countingErrors = true;
         EmbFile* embedded = file->isOk() ? file->getEmbeddedFile() : nullptr;
         Stream* stream = embedded && embedded->isOk() ? embedded->stream() : nullptr;
-        if (!stream) return {Status::Unreadable, {}};
+        if (!stream) {
+            countingErrors = false;
+            return {Status::Unreadable, {}};
+        }
         return readStream(stream, limit);
     }
     return {};

@@ -128,6 +128,7 @@ def seeds(wanted=lambda name: True):
     packed = zlib.compress(STUDY * 40)
     # A block of a type deflate does not have.
     s["damaged-stream.pdf"] = note(stream(packed[:2] + bytes([0x07]) + packed[3:], b"/FlateDecode"))
+    s["damaged-filter.pdf"] = note(stream(zlib.compress(STUDY), b"/TorvelDecode"))
     s["damaged-stream-cut.pdf"] = note(stream(packed[: len(packed) // 2], b"/FlateDecode"))
     s["damaged-length.pdf"] = note(stream(STUDY).replace(b"/Length %d" % len(STUDY), b"/Length 99999999"))
     s["damaged-nesting.pdf"] = document(base() + [(4, b"[" * 200000 + b"]" * 200000)])
