@@ -1,7 +1,5 @@
 #include "note_pdf.h"
 
-#include <poppler-qt6.h>
-
 #include <QBuffer>
 #include <QFileDevice>
 #include <QFont>
@@ -15,11 +13,7 @@
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <vector>
-
-#include "pdf_attachment.h"
-#include "study_file.h"
 
 namespace torvel {
 
@@ -367,12 +361,6 @@ QByteArray xmpMetadata(const QString& title, const QString& creator, const QStri
         .toUtf8();
 }
 
-// A PDF cut short loses its end-of-file mark, which readers look for in the
-// last kilobyte; Poppler would otherwise rebuild what is left and open it.
-bool wholePdf(const QByteArray& pdf) {
-    return pdf.left(1024).contains("%PDF-") && pdf.right(1024).contains("%%EOF");
-}
-
 // Qt 6.4 writes the attachment's name as a Latin-1 string without escaping it:
 // a parenthesis or a backslash would break the file, and what Latin-1 lacks
 // would come out as "?". Brackets stand in for parentheses, "_" for the rest.
@@ -448,30 +436,6 @@ bool writeNotePdf(QIODevice* device, const CalcNote& note, const NoteDrawing& dr
     if (device->write(pdf) != pdf.size()) return false;
     if (auto* file = qobject_cast<QFileDevice*>(device)) return file->flush();
     return true;
-}
-
-std::optional<QByteArray> embeddedStudy(const QByteArray& pdf, QString* reason) {
-    auto refuse = [reason](const QString& why) {
-        if (reason) *reason = why;
-        return std::nullopt;
-    };
-    const QString none = QStringLiteral("ce PDF ne contient pas d'étude TORVEL");
-    if (!wholePdf(pdf)) return refuse(none);
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
-    if (!document || document->isLocked()) return refuse(none);
-    const auto files = document->embeddedFiles();
-    const bool anyStudy = std::any_of(files.begin(), files.end(), [](Poppler::EmbeddedFile* f) {
-        return f->isValid() && f->name().endsWith(QStringLiteral(".torvel"));
-    });
-    if (!anyStudy) return refuse(none);
-    // Measured before Poppler inflates anything: an attachment that cannot be
-    // measured is refused like one too large.
-    if (const QString why = checkEmbeddedFileSizes(pdf, kStudyFileMaxBytes); !why.isEmpty())
-        return refuse(why);
-    for (Poppler::EmbeddedFile* file : files)
-        if (file->isValid() && file->name().endsWith(QStringLiteral(".torvel")))
-            return file->data();
-    return refuse(none);
 }
 
 }  // namespace torvel

@@ -34,9 +34,10 @@ bool writeNotePdf(QIODevice* device, const CalcNote& note, const NoteDrawing& dr
                   const QString& attachmentName, const QByteArray& attachment);
 
 // The study embedded in a PDF: the first embedded file whose name ends with
-// ".torvel". nullopt, with the reason in French, when the bytes are not a whole
-// PDF Poppler can open, hold no such file, or an embedded file that inflates
-// beyond a study file's limit or cannot be measured.
+// ".torvel", read by the note reader in a child process (note_reading.h).
+// nullopt, with the reason in French, when the bytes are not a whole PDF that
+// holds such a file, when it holds more than a study file's limit or cannot be
+// decoded, or when the reading exceeds its memory or time.
 std::optional<QByteArray> embeddedStudy(const QByteArray& pdf, QString* reason = nullptr);
 
 }  // namespace torvel

@@ -2,6 +2,7 @@
 // recent list, the questions before losing changes, the status bar, drops.
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
@@ -246,7 +247,10 @@ bool MDIForm1::openStudyFile(const QString& path) {
     if (!bytes) return refuse(reason);
     std::optional<torvel::StudyFile> file;
     if (fromNote) {
+        // Read in a child process, at most two seconds.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto embedded = torvel::embeddedStudy(*bytes, &reason);
+        QApplication::restoreOverrideCursor();
         if (!embedded) return refuse(reason);
         file = torvel::parseStudyFile(*embedded, &reason);
     } else {

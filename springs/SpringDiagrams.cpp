@@ -28,8 +28,13 @@ Inks inks(bool grey) {
 // A scale label: as many decimals as the step needs.
 QString tickText(double value, double step) {
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-    std::string pattern = "0";
-    if (decimals > 0) pattern += "." + std::string(static_cast<size_t>(decimals), '0');
+    // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict) on the
+    // inlined insert that "." + std::string would make.
+    std::string pattern(1, '0');
+    if (decimals > 0) {
+        pattern.push_back('.');
+        pattern.append(static_cast<size_t>(decimals), '0');
+    }
     return fromStd(formatNumber(value, pattern, engineDecimalSeparator()));
 }
 

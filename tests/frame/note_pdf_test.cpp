@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "pdf_attachment.h"
 #include "ui_helpers.h"
 
 using torvel::CalcNote;
@@ -221,34 +220,6 @@ TEST(NotePdf, EmbeddedStudyIsNoneWithoutAWholePdfHoldingAStudy) {
         {"cut before its end mark", pdf.left(pdf.size() - 7)},
     };
     for (const auto& c : cases) EXPECT_EQ(torvel::embeddedStudy(c.bytes), std::nullopt) << c.what;
-}
-
-// An embedded file is measured before anything inflates it: plain or deflated,
-// a direct or an indirect length, at most the limit; what cannot be measured
-// is refused as well.
-TEST(NotePdf, EmbeddedFilesAreMeasuredBeforeTheyAreInflated) {
-    auto pdf = [](const QByteArray& stream, bool deflate, bool direct = false) {
-        const QByteArray data = deflate ? qCompress(stream).mid(4) : stream;  // zlib, no size
-        const QByteArray length = QByteArray::number(data.size());
-        return "%PDF-1.4\n1 0 obj\n<< /F (a.torvel) /EF <</F 2 0 R>> >>\nendobj\n2 0 obj\n<<" +
-               QByteArray(deflate ? " /Filter /FlateDecode" : "") + " /Length " +
-               (direct ? length : "3 0 R") + " >>\nstream\n" + data +
-               "\nendstream\nendobj\n3 0 obj\n" + length + "\nendobj\n%%EOF\n";
-    };
-    const QByteArray fits(1 << 20, 'x'), over((1 << 20) + 1, 'x');
-    const QString large = "l'étude jointe à ce PDF dépasse 1 Mio";
-    const QString broken = "la pièce jointe de ce PDF est illisible";
-    const std::pair<QByteArray, QString> cases[] = {
-        {pdf(fits, true), ""},
-        {pdf(fits, false, true), ""},
-        {pdf(over, true), large},
-        {pdf(over, false), large},
-        {pdf(fits, true).replace("/FlateDecode", "/LZWDecode"), broken},
-        {pdf(fits, true).replace("3 0 obj", "4 0 obj"), broken},  // its length nowhere
-        {pdf(fits, true).replace("/EF", "/XX"), broken},          // no file in sight
-    };
-    for (const auto& [bytes, reason] : cases)
-        EXPECT_EQ(torvel::checkEmbeddedFileSizes(bytes, 1 << 20), reason) << bytes.left(120).data();
 }
 
 TEST(NotePdf, DrawingKeepsItsAspectWithinTheWidthAndAtMost120mmHigh) {

@@ -10,7 +10,7 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/torvel lib/torvel/torvel lib/torvel/images/Montage-X.bmp lib/torvel/images/Profile-U.bmp \
+for f in bin/torvel lib/torvel/torvel lib/torvel/torvel-note-reader lib/torvel/images/Montage-X.bmp lib/torvel/images/Profile-U.bmp \
          share/applications/org.torvel.Torvel.desktop share/metainfo/org.torvel.Torvel.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.torvel.Torvel.svg share/mime/packages/org.torvel.Torvel.xml; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
@@ -32,6 +32,15 @@ done
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/org.torvel.Torvel.metainfo.xml" ||
   { echo "the AppStream data does not name the version $version"; exit 1; }
 
+# Poppler is no part of the program: the note reader beside it reads a note's study.
+if ldd "$prefix/lib/torvel/torvel" | grep -q poppler; then
+  echo "the program loads Poppler at start-up"; exit 1
+fi
+note="$(dirname "$0")/../../fuzz/corpus/note_reader/study-deflated.pdf"
+study="$("$prefix/lib/torvel/torvel-note-reader" 1048576 <"$note")" ||
+  { echo "the installed note reader reads no study from $note"; exit 1; }
+grep -q '"format": "TORVEL-etude"' <<<"$study" || { echo "the installed note reader gives \"$study\""; exit 1; }
+
 # The installed program, started through its link, shows its main window "TORVEL".
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$prefix}"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
@@ -48,11 +57,11 @@ if [ "${3:-}" = package ]; then
   (cd "$build" && cpack -G DEB >/dev/null 2>&1)
   deb="$(ls "$build"/torvel_"$version"_*.deb)"
   depends="$(dpkg-deb -f "$deb" Depends)"
-  for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins libpoppler-qt6-3; do
+  for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins libpoppler126; do
     echo "$depends" | grep -q "$p" || { echo "the package does not depend on $p: $depends"; exit 1; }
   done
   contents="$(dpkg-deb -c "$deb")"
-  for f in ./usr/lib/torvel/torvel ./usr/bin/torvel ./usr/lib/torvel/images/Rectangle-Plein.bmp; do
+  for f in ./usr/lib/torvel/torvel ./usr/lib/torvel/torvel-note-reader ./usr/bin/torvel ./usr/lib/torvel/images/Rectangle-Plein.bmp; do
     grep -qF "$f" <<<"$contents" || { echo "missing from the package: $f"; exit 1; }
   done
 fi
