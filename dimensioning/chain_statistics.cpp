@@ -108,8 +108,8 @@ struct Refusal {
 
 // Reads one chain's group; a refused entry comes back as its message.
 std::optional<Refusal> readStatistics(int chainNumber, Chain& chain, const StatEntries& e,
-                                      ChainStatistics& s, std::uint64_t& count,
-                                      std::uint64_t& seed, Outcome& fills, char sep) {
+                                      ChainStatistics& s, std::uint64_t& count, std::uint64_t& seed,
+                                      Outcome& fills, char sep) {
     const std::string chainName = "Jeu " + std::to_string(chainNumber);
     for (int row = 0; row < 12; ++row) {
         if (!rowInUse(chain, row)) continue;
@@ -193,8 +193,8 @@ void computeStatistics(const ChainResult& r, ChainStatistics& s, std::uint64_t c
         link.toleranceShare = tolerance > 0 ? link.tolerance / tolerance : 0;
     }
     if (s.lower || s.upper) {
-        const bool holds = (!s.lower || s.worstMin >= *s.lower) &&
-                           (!s.upper || s.worstMax <= *s.upper);
+        const bool holds =
+            (!s.lower || s.worstMin >= *s.lower) && (!s.upper || s.worstMax <= *s.upper);
         s.worstCase = holds ? ChainStatistics::Verdict::Holds : ChainStatistics::Verdict::Fails;
         if (s.allNormal) s.exactPpm = normalPpm(s);
     }
@@ -245,7 +245,8 @@ bool rowInUse(const Chain& chain, int row) { return chainRow(chain, row).nominal
 
 std::optional<ToleranceDimension> classDeviations(std::string_view tolClass, double nominal) {
     if (tolClass.empty() || !std::isfinite(nominal)) return std::nullopt;
-    if (const auto t = generalTolerance(tolClass, nominal)) return ToleranceDimension{nominal, *t, -*t};
+    if (const auto t = generalTolerance(tolClass, nominal))
+        return ToleranceDimension{nominal, *t, -*t};
     if (!std::isalpha(static_cast<unsigned char>(tolClass.front()))) return std::nullopt;
     const auto side = std::isupper(static_cast<unsigned char>(tolClass.front()))
                           ? fits::Side::Hole
@@ -266,8 +267,7 @@ bool statisticsInUse(const StatEntries& e, const Chain& chain) {
     for (int row = 0; row < 12; ++row) {
         if (!rowInUse(chain, row)) continue;
         const StatRow& r = e.rows[static_cast<size_t>(row)];
-        if (!trimmed(r.tolClass).empty() || trimmed(r.law) != kLawNames[0] ||
-            trimmed(r.cp) != "1")
+        if (!trimmed(r.tolClass).empty() || trimmed(r.law) != kLawNames[0] || trimmed(r.cp) != "1")
             return true;
     }
     return false;
@@ -345,7 +345,8 @@ ChainStudy calculateChainStudy(const std::array<Chain, 2>& given,
         study.outcome.write(statName("LabelStat", n), shown ? worstCaseText(s, sep) : "");
         study.outcome.write(statName("TextMoyenne", n),
                             shown ? number(s.mean, "### ##0.000#", sep) : "");
-        study.outcome.write(statName("TextSigma", n), shown ? number(s.sigma, "0.000 000", sep) : "");
+        study.outcome.write(statName("TextSigma", n),
+                            shown ? number(s.sigma, "0.000 000", sep) : "");
         const bool both = s.lower && s.upper;
         std::string cp, cpk;
         if (shown && s.sigma > 0 && (s.lower || s.upper)) {

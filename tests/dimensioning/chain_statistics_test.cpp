@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <random>
 
 #include "chain_sampling.h"
@@ -53,7 +54,7 @@ double phi(double x) { return 0.5 * std::erfc(-x / std::sqrt(2.0)); }
 // primitive of Φ: ∫Φ = xΦ(x) + φ(x).
 double uniformMinusNormalPpm(double a, double b, double m, double s, double lo, double hi) {
     auto primitive = [](double x) {
-        return x * phi(x) + std::exp(-0.5 * x * x) / std::sqrt(2 * M_PI);
+        return x * phi(x) + std::exp(-0.5 * x * x) / std::sqrt(2 * std::numbers::pi);
     };
     // P(U − N < t) = 1/(b−a) ∫ Φ((u − m − t)/s)... written with N's own tail.
     auto below = [&](double t) {
@@ -97,10 +98,10 @@ TEST(ChainSampling, RawOutputAndItsConversionsAreFixed) {
 TEST(ChainSampling, InverseNormalMatchesAnIndependentQuantile) {
     // Python's statistics.NormalDist().inv_cdf, to the last bit.
     const std::pair<double, double> cases[] = {
-        {1e-300, -37.0470962993612},      {1e-10, -6.361340902404056},
-        {0.001, -3.090232306167813},      {0.025, -1.9599639845400538},
-        {0.3, -0.5244005127080407},       {0.5, 0.0},
-        {0.975, 1.9599639845400536},      {0.9999999999, 6.361340889697421},
+        {1e-300, -37.0470962993612}, {1e-10, -6.361340902404056},
+        {0.001, -3.090232306167813}, {0.025, -1.9599639845400538},
+        {0.3, -0.5244005127080407},  {0.5, 0.0},
+        {0.975, 1.9599639845400536}, {0.9999999999, 6.361340889697421},
     };
     for (const auto& [p, z] : cases) EXPECT_EQ(sampling::inverseNormal(p), z) << p;
     EXPECT_NEAR(sampling::upperTail(3) * 2e6, 2699.796, 1e-3);
@@ -157,15 +158,12 @@ TEST(ChainClasses, ClassesFillTheirDeviations) {
         std::optional<std::pair<double, double>> expected;
     };
     const Case cases[] = {
-        {"h7", 25, {{0, -0.021}}},      {"H7", 25, {{0.021, 0}}},
-        {"js9", 25, {{0.026, -0.026}}}, {"H8", 10, {{0.022, 0}}},
-        {"m", 25, {{0.2, -0.2}}},       {"m", 30, {{0.2, -0.2}}},
-        {"m", 30.5, {{0.3, -0.3}}},     {"f", 0.5, {{0.05, -0.05}}},
-        {"c", 4000, {{4, -4}}},         {"f", 2500, std::nullopt},
-        {"v", 3, std::nullopt},         {"v", 3.1, {{0.5, -0.5}}},
-        {"m", 0.4, std::nullopt},       {"h7", 600, std::nullopt},
-        {"h7", 1, std::nullopt},        {"h77", 25, std::nullopt},
-        {"x", 25, std::nullopt},        {"7h", 25, std::nullopt},
+        {"h7", 25, {{0, -0.021}}},  {"H7", 25, {{0.021, 0}}},    {"js9", 25, {{0.026, -0.026}}},
+        {"H8", 10, {{0.022, 0}}},   {"m", 25, {{0.2, -0.2}}},    {"m", 30, {{0.2, -0.2}}},
+        {"m", 30.5, {{0.3, -0.3}}}, {"f", 0.5, {{0.05, -0.05}}}, {"c", 4000, {{4, -4}}},
+        {"f", 2500, std::nullopt},  {"v", 3, std::nullopt},      {"v", 3.1, {{0.5, -0.5}}},
+        {"m", 0.4, std::nullopt},   {"h7", 600, std::nullopt},   {"h7", 1, std::nullopt},
+        {"h77", 25, std::nullopt},  {"x", 25, std::nullopt},     {"7h", 25, std::nullopt},
     };
     for (const Case& c : cases) {
         const auto d = classDeviations(c.tolClass, c.nominal);
@@ -198,7 +196,8 @@ TEST(ChainStatistics, WorkedExamplesGiveTheirFigures) {
           {"TextMoyenne1", "0,275"},
           {"TextSigma1", "0,018 634"},
           {"LabelStat1", "Au pire : jeu de 0,200 à 0,350, hors du jeu requis (de 0,220 à 0,340)"},
-          {"TextMethode1", "loi normale, calcul exact (histogramme : 1 000 000 tirages, graine 1)"}}},
+          {"TextMethode1",
+           "loi normale, calcul exact (histogramme : 1 000 000 tirages, graine 1)"}}},
         {"two links, decimal point",
          exampleChain(),
          limits("0.22", "0.34"),
@@ -330,9 +329,14 @@ TEST(ChainStatistics, PpmTexts) {
         const char* text;
     };
     const Case cases[] = {
-        {0, false, "0"},           {1823.693, false, "1 823,7"},   {0.0019322, false, "0,0019322"},
-        {2e-30, false, "2,0000E-30"}, {9.99999e-6, false, "1,0000E-5"}, {15218, true, "15 218"},
-        {3.4, true, "3,4"},       {1e6, false, "1 000 000"},
+        {0, false, "0"},
+        {1823.693, false, "1 823,7"},
+        {0.0019322, false, "0,0019322"},
+        {2e-30, false, "2,0000E-30"},
+        {9.99999e-6, false, "1,0000E-5"},
+        {15218, true, "15 218"},
+        {3.4, true, "3,4"},
+        {1e6, false, "1 000 000"},
     };
     for (const Case& c : cases) EXPECT_EQ(ppmText(c.ppm, c.sampled, ','), c.text) << c.ppm;
 }
