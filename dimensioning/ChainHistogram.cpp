@@ -64,8 +64,8 @@ QString histogramDescription(const ChainHistogramData& d) {
         .arg(num(static_cast<double>(d.count), "### ### ##0"))
         .arg(d.seed)
         .arg(d.bins.size())
-        .arg(num(d.low), num(d.high), num(d.mean), num(d.sigma, "0.000 000"), need,
-             num(d.worstMin), num(d.worstMax));
+        .arg(num(d.low), num(d.high), num(d.mean), num(d.sigma, "0.000 000"), need, num(d.worstMin),
+             num(d.worstMax));
 }
 
 void paintHistogram(QPainter& p, const QRectF& area, const ChainHistogramData& d) {
@@ -82,8 +82,9 @@ void paintHistogram(QPainter& p, const QRectF& area, const ChainHistogramData& d
     const double span = d.high - d.low;
     auto xOf = [&](double v) { return plot.left() + (v - d.low) / span * plot.width(); };
     const double width = span / static_cast<double>(d.bins.size());
-    const double peakCurve =
-        d.sigma > 0 ? static_cast<double>(d.count) * width / (d.sigma * std::sqrt(2 * std::numbers::pi)) : 0;
+    const double peakCurve = d.sigma > 0 ? static_cast<double>(d.count) * width /
+                                               (d.sigma * std::sqrt(2 * std::numbers::pi))
+                                         : 0;
     const double top = std::max<double>(
         peakCurve, static_cast<double>(*std::max_element(d.bins.begin(), d.bins.end())));
     auto yOf = [&](double v) { return plot.bottom() - v / (top * 1.08) * plot.height(); };
@@ -95,9 +96,9 @@ void paintHistogram(QPainter& p, const QRectF& area, const ChainHistogramData& d
                           QPointF(std::min(xOf(*d.lower), plot.right()), plot.bottom())),
                    shade);
     if (d.upper && *d.upper < d.high)
-        p.fillRect(QRectF(QPointF(std::max(xOf(*d.upper), plot.left()), plot.top()),
-                          plot.bottomRight()),
-                   shade);
+        p.fillRect(
+            QRectF(QPointF(std::max(xOf(*d.upper), plot.left()), plot.top()), plot.bottomRight()),
+            shade);
     for (size_t i = 0; i < d.bins.size(); ++i) {
         const double a = d.low + static_cast<double>(i) * width, b = a + width;
         const bool out = (d.lower && b <= *d.lower) || (d.upper && a >= *d.upper);

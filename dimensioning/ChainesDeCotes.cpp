@@ -285,7 +285,7 @@ void ChainesDeCotes::buildTolerancing(int chain, int left, int top) {
     palette.setColor(QPalette::Disabled, QPalette::Text,
                      palette.color(QPalette::Active, QPalette::Text));
     grid->setPalette(palette);
-    const int widths[] = {600, 900, 1350, 650, 1250, 1100};
+    const int widths[] = {500, 800, 1250, 550, 1550, 1050};
     const char* const titles[] = {"Cote", "Classe", "Loi", "Cp", "Part (variance)", "Part (IT)"};
     for (int c = 0; c < ColCount; ++c) {
         grid->setColumnWidth(c, torvel::px(widths[c]));
@@ -326,7 +326,7 @@ void ChainesDeCotes::buildTolerancing(int chain, int left, int top) {
     result("TextSigma", "Écart type σ :", 3180, 5000, 1500, 1400);
     result("TextCp", "Cp :", 120, 5330, 1500, 1400);
     result("TextCpk", "Cpk :", 3180, 5330, 1500, 1400);
-    result("TextPpm", "Hors tolérance (ppm) :", 120, 5660, 2100, 3900);
+    result("TextPpm", "Hors tolérance (ppm) :", 120, 5660, 2350, 3650);
     result("TextMethode", "Méthode :", 120, 5990, 1100, 4900);
 
     auto* histogram = new ChainHistogram(chain, group);

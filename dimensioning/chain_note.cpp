@@ -47,6 +47,9 @@ const NoteDescription& chainesDeCotesNote() {
                  {"TextJminRequis", "TextJmaxRequis", "TextMoyenne", "TextSigma"})
                 d.units.emplace_back(statName(base, chain), "mm");
             d.units.emplace_back(statName("TextPpm", chain), "ppm");
+            for (const char* base :
+                 {"TextTirages", "TextGraine", "TextCp", "TextCpk", "TextMethode"})
+                d.units.emplace_back(statName(base, chain), "");
             // The deviation boxes and the worst-case results have no label of their own.
             const std::string prime = chain == 2 ? "'" : "";
             for (bool outer : {true, false})

@@ -57,10 +57,20 @@ TEST(ChainesDeCotesStat, WorkedExamplesThroughTheWindowInBothLocales) {
         {"fr_FR", ",", "Normale", "1 823,7", "1,073", {"80,0 %", "66,7 %"}, {"20,0 %", "33,3 %"}},
         {"en_US", ".", "Normale", "1 823.7", "1.073", {"80.0 %", "66.7 %"}, {"20.0 %", "33.3 %"}},
         // The exact figure of this case is 15 246 ppm: inside the interval.
-        {"fr_FR", ",", "Uniforme", "15 218 (IC 95 % : 14 980 à 15 460)", "0,666",
-         {"92,3 %", "66,7 %"}, {"7,7 %", "33,3 %"}},
-        {"en_US", ".", "Uniforme", "15 218 (IC 95 % : 14 980 à 15 460)", "0.666",
-         {"92.3 %", "66.7 %"}, {"7.7 %", "33.3 %"}},
+        {"fr_FR",
+         ",",
+         "Uniforme",
+         "15 218 (IC 95 % : 14 980 à 15 460)",
+         "0,666",
+         {"92,3 %", "66,7 %"},
+         {"7,7 %", "33,3 %"}},
+        {"en_US",
+         ".",
+         "Uniforme",
+         "15 218 (IC 95 % : 14 980 à 15 460)",
+         "0.666",
+         {"92.3 %", "66.7 %"},
+         {"7.7 %", "33.3 %"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.law);
@@ -133,7 +143,8 @@ TEST(ChainesDeCotesStat, RefusedEntryShowsItsMessageAndWritesNothing) {
         const char* message;
     } cases[] = {
         {0, 1, "h77", "Cote A : la classe « h77 » n'existe pas pour une cote de 50."},
-        {6, 2, "Gauss", "Cote M : la loi « Gauss » est inconnue (Normale, Uniforme ou Triangulaire)."},
+        {6, 2, "Gauss",
+         "Cote M : la loi « Gauss » est inconnue (Normale, Uniforme ou Triangulaire)."},
         {0, 3, "0", "Cote A : le Cp doit être un nombre positif, au plus 100."},
     };
     for (const auto& c : cases) {
