@@ -326,7 +326,8 @@ void ChainesDeCotes::buildTolerancing(int chain, int left, int top) {
     result("TextSigma", "Écart type σ :", 3180, 5000, 1500, 1400);
     result("TextCp", "Cp :", 120, 5330, 1500, 1400);
     result("TextCpk", "Cpk :", 3180, 5330, 1500, 1400);
-    result("TextPpm", "Hors tolérance (ppm) :", 120, 5660, 2350, 3650);
+    result("TextPpm", "Hors tolérance (ppm) :", 120, 5660, 2350, 1150);
+    result("TextIntervalle", "IC 95 % :", 3650, 5660, 950, 1550);
     result("TextMethode", "Méthode :", 120, 5990, 1100, 4900);
 
     auto* histogram = new ChainHistogram(chain, group);
@@ -517,8 +518,8 @@ void ChainesDeCotes::reset(int chain) {
     findChild<QLineEdit*>(statName("TextGraine", chain))
         ->setText(QString::fromUtf8(torvel::kDefaultSeed));
     statistics_[static_cast<size_t>(chain - 1)] = {};
-    for (const char* base :
-         {"LabelStat", "TextMoyenne", "TextSigma", "TextCp", "TextCpk", "TextPpm", "TextMethode"})
+    for (const char* base : {"LabelStat", "TextMoyenne", "TextSigma", "TextCp", "TextCpk",
+                             "TextPpm", "TextIntervalle", "TextMethode"})
         findChild<QLabel*>(statName(base, chain))->clear();
     showShares(chain, {});
     colourVerdict(chain, {});

@@ -47,6 +47,7 @@ const NoteDescription& chainesDeCotesNote() {
                  {"TextJminRequis", "TextJmaxRequis", "TextMoyenne", "TextSigma"})
                 d.units.emplace_back(statName(base, chain), "mm");
             d.units.emplace_back(statName("TextPpm", chain), "ppm");
+            d.units.emplace_back(statName("TextIntervalle", chain), "ppm");
             for (const char* base :
                  {"TextTirages", "TextGraine", "TextCp", "TextCpk", "TextMethode"})
                 d.units.emplace_back(statName(base, chain), "");

@@ -364,6 +364,7 @@ ChainStudy calculateChainStudy(const std::array<Chain, 2>& given,
         if (shown && (s.lower || s.upper))
             ppm = s.exactPpm ? ppmText(*s.exactPpm, false, sep) : kRunning;
         study.outcome.write(statName("TextPpm", n), ppm);
+        study.outcome.write(statName("TextIntervalle", n), "");
         study.outcome.write(statName("TextMethode", n),
                             shown ? methodText(s, counts[i], seeds[i], sep) : "");
     }
@@ -375,16 +376,17 @@ Outcome simulationOutcome(int chain, const ChainStatistics& s,
     Outcome out;
     if (!s.computed || s.exactPpm || !(s.lower || s.upper) || result.count == 0) return out;
     const double n = static_cast<double>(result.count);
-    std::string text;
+    std::string text, interval;
     if (result.rejects() == 0) {
         text = "< " + ppmText(3e6 / n, true, sep);
     } else {
-        const auto interval = sampling::wilson95(result.rejects(), result.count);
-        text = ppmText(1e6 * static_cast<double>(result.rejects()) / n, true, sep) +
-               " (IC 95 % : " + ppmText(1e6 * interval.low, true, sep) + " à " +
-               ppmText(1e6 * interval.high, true, sep) + ")";
+        const auto wilson = sampling::wilson95(result.rejects(), result.count);
+        text = ppmText(1e6 * static_cast<double>(result.rejects()) / n, true, sep);
+        interval =
+            ppmText(1e6 * wilson.low, true, sep) + " à " + ppmText(1e6 * wilson.high, true, sep);
     }
     out.write(statName("TextPpm", chain), text);
+    out.write(statName("TextIntervalle", chain), interval);
     return out;
 }
 

@@ -97,7 +97,8 @@ struct ChainStudy {
 ChainStudy calculateChainStudy(const std::array<Chain, 2>& chains,
                                const std::array<StatEntries, 2>& entries, char decimalSeparator);
 
-// What a finished simulation writes into the chain's results.
+// What a finished simulation writes into the chain's results: the part out of
+// the need (or "< 3/N" in ppm when no sample falls out) and its 95 % interval.
 Outcome simulationOutcome(int chain, const ChainStatistics& statistics,
                           const sampling::SimulationResult& result, char decimalSeparator);
 

@@ -3,11 +3,13 @@
 // the interface thread, the study file and the note.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "ChainesDeCotes.h"
 #include "chain_note.h"
@@ -50,24 +52,40 @@ TEST(ChainesDeCotesStat, WorkedExamplesThroughTheWindowInBothLocales) {
         const char* locale;
         const char* sep;
         const char* law;
-        QString ppm, cp;
+        QString ppm, interval, cp;
         QStringList sharesA, sharesM;
     };
     const Case cases[] = {
-        {"fr_FR", ",", "Normale", "1 823,7", "1,073", {"80,0 %", "66,7 %"}, {"20,0 %", "33,3 %"}},
-        {"en_US", ".", "Normale", "1 823.7", "1.073", {"80.0 %", "66.7 %"}, {"20.0 %", "33.3 %"}},
+        {"fr_FR",
+         ",",
+         "Normale",
+         "1 823,7",
+         "",
+         "1,073",
+         {"80,0 %", "66,7 %"},
+         {"20,0 %", "33,3 %"}},
+        {"en_US",
+         ".",
+         "Normale",
+         "1 823.7",
+         "",
+         "1.073",
+         {"80.0 %", "66.7 %"},
+         {"20.0 %", "33.3 %"}},
         // The exact figure of this case is 15 246 ppm: inside the interval.
         {"fr_FR",
          ",",
          "Uniforme",
-         "15 218 (IC 95 % : 14 980 à 15 460)",
+         "15 218",
+         "14 980 à 15 460",
          "0,666",
          {"92,3 %", "66,7 %"},
          {"7,7 %", "33,3 %"}},
         {"en_US",
          ".",
          "Uniforme",
-         "15 218 (IC 95 % : 14 980 à 15 460)",
+         "15 218",
+         "14 980 à 15 460",
          "0.666",
          {"92.3 %", "66.7 %"},
          {"7.7 %", "33.3 %"}},
@@ -80,6 +98,7 @@ TEST(ChainesDeCotesStat, WorkedExamplesThroughTheWindowInBothLocales) {
         cell(&w, 1, 0, 2)->setText(QString::fromUtf8(c.law));
         calculate(w);
         EXPECT_EQ(text(&w, "TextPpm1"), c.ppm);
+        EXPECT_EQ(text(&w, "TextIntervalle1"), c.interval);
         EXPECT_EQ(text(&w, "TextCp1"), c.cp);
         EXPECT_EQ(shares(&w, 0), c.sharesA);
         EXPECT_EQ(shares(&w, 6), c.sharesM);
@@ -180,7 +199,8 @@ TEST(ChainesDeCotesStat, EntryChangeOrNewRunCancelsTheRunInFlight) {
     set(&w, "TextTirages1", "20000");
     EXPECT_TRUE(w.bringResultsCurrent());
     EXPECT_FALSE(w.simulationRunning());
-    EXPECT_TRUE(text(&w, "TextPpm1").contains("IC 95 %")) << text(&w, "TextPpm1").toStdString();
+    EXPECT_TRUE(text(&w, "TextIntervalle1").contains(" à "))
+        << text(&w, "TextIntervalle1").toStdString();
 }
 
 TEST(ChainesDeCotesStat, SavedAndReopenedGivesTheSamePpm) {
@@ -201,6 +221,7 @@ TEST(ChainesDeCotesStat, SavedAndReopenedGivesTheSamePpm) {
         b.restoreKeptInputs(QString(), saved);
         EXPECT_TRUE(b.bringResultsCurrent());
         EXPECT_EQ(text(&b, "TextPpm1"), text(&a, "TextPpm1"));
+        EXPECT_EQ(text(&b, "TextIntervalle1"), text(&a, "TextIntervalle1"));
         EXPECT_EQ(text(&b, "TextJe1MaxB"), "0,018");
         EXPECT_EQ(child<QWidget>(&b, "PictureHisto1")->accessibleDescription(),
                   child<QWidget>(&a, "PictureHisto1")->accessibleDescription());
@@ -265,4 +286,39 @@ TEST(ChainesDeCotesStat, OlderFileOpensWithTheGroupUnusedAndOutOfTheNote) {
     EXPECT_TRUE(note.contains("Hors tolérance 1 823,7 ppm")) << note.toStdString();
     EXPECT_TRUE(note.contains("Jeu moyen 0,275 mm")) << note.toStdString();
     EXPECT_TRUE(torvel::noteDrawing(w).paint != nullptr);
+}
+
+TEST(ChainesDeCotesStat, NotePrintsTheRunItsCountSeedVerdictAndHistogram) {
+    LocaleScope locale("fr_FR");
+    ChainesDeCotes w;
+    typeExample(w, ",");
+    cell(&w, 1, 0, 2)->setText(QStringLiteral("Uniforme"));
+    set(&w, "TextGraine1", "42");
+    set(&w, "TextTirages1", "50000");
+    click(&w, "BtCalculer");
+    // A note asked for while the run is in flight waits for it.
+    ASSERT_TRUE(w.simulationRunning());
+    ASSERT_TRUE(w.bringResultsCurrent());
+    const torvel::CalcNote note =
+        torvel::buildNote(w, torvel::chainesDeCotesNote(), "Cotation Fonctionnelle", QString());
+    const torvel::NoteDrawing drawing = torvel::noteDrawing(w);
+    ASSERT_TRUE(drawing.paint != nullptr);
+    QTemporaryDir dir;
+    const QString path = reportPdfPath(dir, "chaines-stat.pdf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(torvel::writeNotePdf(&file, note, drawing, QString(), QByteArray()));
+    file.close();
+    const QString printed = pdfText(path).simplified();
+    for (const QString& expected :
+         {QStringLiteral("Tolérancement statistique"), QStringLiteral("Tirages 50000"),
+          QStringLiteral("Graine 42"), QStringLiteral("Uniforme"),
+          QStringLiteral("Monte Carlo, 50 000 tirages, graine 42"),
+          QStringLiteral("Au pire : jeu de 0,200 à 0,350, hors du jeu requis"),
+          QStringLiteral("50 000 tirages, graine 42")})
+        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n"
+                                                << printed.toStdString();
+    const QString ppm = QStringLiteral("Hors tolérance %1 ppm IC 95 % %2 ppm")
+                            .arg(text(&w, "TextPpm1"), text(&w, "TextIntervalle1"));
+    EXPECT_TRUE(printed.contains(ppm)) << ppm.toStdString() << "\n" << printed.toStdString();
 }
