@@ -28,7 +28,8 @@ double upperTail(double z);
 // The seed of block `block`'s engine.
 std::uint64_t blockSeed(std::uint64_t seed, std::uint64_t block);
 
-inline constexpr std::uint64_t kBlockSize = 1 << 16;
+// Small enough that a cancel waits only a few milliseconds for a block to end.
+inline constexpr std::uint64_t kBlockSize = 1 << 14;
 
 // One link around its mean: a normal of σ `sigma`, or a uniform or symmetric
 // triangular law over ±`halfWidth`.
