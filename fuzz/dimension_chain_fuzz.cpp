@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (result.cancelled || result.count != small.count) fuzz::fail("simulation cut short", "");
         if (!std::isfinite(result.mean) || !std::isfinite(result.sigma))
             fuzz::fail("non-finite sample moments", "");
-        for (const auto& step : torvel::simulationOutcome(c + 1, s, result, ',').steps())
-            checkShownText(step.text);
+        const torvel::Outcome sampled = torvel::simulationOutcome(c + 1, s, result, ',');
+        for (const auto& step : sampled.steps()) checkShownText(step.text);
     }
     return 0;
 }
