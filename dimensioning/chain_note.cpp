@@ -1,5 +1,6 @@
 #include "chain_note.h"
 
+#include "chain_statistics.h"
 #include "dimension_chain.h"
 
 namespace torvel {
@@ -21,6 +22,18 @@ const NoteDescription& chainesDeCotesNote() {
                     "tolérance : jeu moyen Jm = J + (Tol maxi + Tol mini)/2, "
                     "jeu maxi = Jm + √Σ((es − ei)/2)², jeu mini = Jm − √Σ((es − ei)/2)², "
                     "somme sur les douze cotes.",
+                    "Tolérancement statistique : chaque cote utilisée prend ses écarts de sa "
+                    "classe (ISO 286-2, ou tolérance générale ISO 2768-1 f, m, c, v) et suit sa "
+                    "loi "
+                    "centrée au milieu de sa tolérance IT : normale d'écart type IT/(6·Cp), "
+                    "uniforme IT/√12, triangulaire IT/√24. Jeu moyen μ = Σ moyennes extérieures − "
+                    "Σ moyennes intérieures, σ = √Σσᵢ² ; Cp = (Jmax requis − Jmin requis)/(6σ), "
+                    "Cpk = min(Jmax requis − μ, μ − Jmin requis)/(3σ).",
+                    "Hors tolérance : lois toutes normales, calcul exact 10⁶·[Φ((Jmin requis − "
+                    "μ)/σ) "
+                    "+ Φ((μ − Jmax requis)/σ)] ; sinon Monte Carlo (mt19937_64, graine et nombre "
+                    "de tirages donnés, intervalle de confiance à 95 % de Wilson, « < 3/N » sans "
+                    "tirage hors limites). Part (variance) = σᵢ²/σ², Part (IT) = ITᵢ/ΣIT.",
                 },
             .units = {},
         };
@@ -30,6 +43,14 @@ const NoteDescription& chainesDeCotesNote() {
                     for (int row = 0; row < 6; ++row)
                         d.units.emplace_back(chainBoxName(outer, chain, part, row), "mm");
             for (int i = 0; i < 7; ++i) d.units.emplace_back(chainResultName(chain, i), "mm");
+            for (const char* base :
+                 {"TextJminRequis", "TextJmaxRequis", "TextMoyenne", "TextSigma"})
+                d.units.emplace_back(statName(base, chain), "mm");
+            d.units.emplace_back(statName("TextPpm", chain), "ppm");
+            d.units.emplace_back(statName("TextIntervalle", chain), "ppm");
+            for (const char* base :
+                 {"TextTirages", "TextGraine", "TextCp", "TextCpk", "TextMethode"})
+                d.units.emplace_back(statName(base, chain), "");
             // The deviation boxes and the worst-case results have no label of their own.
             const std::string prime = chain == 2 ? "'" : "";
             for (bool outer : {true, false})

@@ -109,6 +109,7 @@ class Builder {
             return item && !(item->flags() & Qt::ItemIsEnabled) ? item->text() : QString();
         };
         for (int r = 0; r < grid->rowCount(); ++r) {
+            if (grid->isRowHidden(r)) continue;  // a row the window does not use
             QStringList values, units;
             bool any = false;
             for (int c = 0; c < grid->columnCount(); ++c) {

@@ -2,7 +2,10 @@
 // sweep of every fits class at every size range and of a press fit.
 #include <benchmark/benchmark.h>
 
+#include <thread>
+
 #include "bearing_life.h"
+#include "chain_statistics.h"
 #include "contact_oblique.h"
 #include "dimension_chain.h"
 #include "duty_cycle.h"
@@ -33,6 +36,33 @@ void DimensionChains(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(torvel::calculateChains(chain, chain, ','));
 }
 BENCHMARK(DimensionChains);
+
+// A twelve-link chain (six outer, six inner, every law normal) with a need.
+torvel::ChainStudy twelveLinkStudy() {
+    torvel::Chain chain;
+    for (size_t i = 0; i < 6; ++i) {
+        chain.outer[i] = {20.0 + static_cast<double>(i), 0.02, -0.02};
+        chain.inner[i] = {19.9 + static_cast<double>(i), 0.01, -0.03};
+    }
+    torvel::StatEntries e;
+    e.minRequired = "0.5";
+    e.maxRequired = "0.9";
+    return torvel::calculateChainStudy({chain, torvel::Chain{}}, {e, {}}, ',');
+}
+
+// The floor: the same chain's exact normal figure, its results formatted.
+void ChainStatisticsExact(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(twelveLinkStudy());
+}
+BENCHMARK(ChainStatisticsExact);
+
+// 10^6 samples of that chain on every core, as "Calculer" runs them.
+void ChainMonteCarloMillion(benchmark::State& state) {
+    const auto simulation = *twelveLinkStudy().statistics[0].simulation;
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    for (auto _ : state) benchmark::DoNotOptimize(torvel::sampling::simulate(simulation, threads));
+}
+BENCHMARK(ChainMonteCarloMillion)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BearingLife(benchmark::State& state) {
     using namespace torvel::bearings;

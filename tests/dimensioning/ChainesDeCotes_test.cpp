@@ -54,7 +54,7 @@ TEST(ChainesDeCotes, OpensWithItsDesignContents) {
     EXPECT_EQ(child<QGroupBox>(&w, "Frame1")->title(), "Chaîne de cotes");
     EXPECT_EQ(child<QGroupBox>(&w, "Frame2")->title(), "Calcul du Jeu 1");
     EXPECT_EQ(child<QGroupBox>(&w, "Frame3")->title(), "Calcul du Jeu 2");
-    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 11);
+    EXPECT_EQ(w.findChildren<QGroupBox*>().size(), 13);
     EXPECT_EQ(child<QGroupBox>(&w, "FrameRSS2")->title(), "Jeu statistique (quadratique)");
     EXPECT_EQ(child<QLabel>(&w, "LabelJeu2minRSS")->text(), "Jeu mini :");
     EXPECT_EQ(child<QLabel>(&w, "Labele2A")->text(), "A' =");
