@@ -279,14 +279,20 @@ void CasVariables::addModifiedLifeGroup() {
     // Lists that offer only their items: a level or a disposition outside them has no factor.
     auto list = [&](const char* name, const char* labelName, const char* caption,
                     const std::vector<std::string_view>& items, std::string_view current) {
-        QLabel* label = addLabel(group, QString::fromLatin1(labelName), QString::fromUtf8(caption),
-                                 150, top + 30, 1250, kLabelHeight);
-        auto* combo = new QComboBox(group);
-        combo->setObjectName(QString::fromLatin1(name));
-        combo->setGeometry(torvel::pxRect(1450, top, 2800, kBoxHeight));
-        for (std::string_view item : items) combo->addItem(fromStd(std::string(item)));
-        combo->setCurrentText(fromStd(std::string(current)));
-        label->setBuddy(combo);
+        QStringList texts;
+        for (std::string_view item : items) texts << fromStd(std::string(item));
+        addCaptionedList(group, {.name = QString::fromLatin1(name),
+                                 .caption = QString::fromUtf8(caption),
+                                 .labelName = QString::fromLatin1(labelName),
+                                 .labelLeft = 150,
+                                 .labelWidth = 1250,
+                                 .boxLeft = 1450,
+                                 .boxWidth = 2800,
+                                 .top = top,
+                                 .items = texts,
+                                 .labelHeight = kLabelHeight,
+                                 .boxHeight = kBoxHeight})
+            ->setCurrentText(fromStd(std::string(current)));
         top += 420;
     };
     list("ComboPollution", "LabelPollution", "Propreté :", engine::cleanlinessItems(),

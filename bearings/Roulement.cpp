@@ -242,15 +242,16 @@ void Roulement::addModifiedLifeGroup(QWidget* f) {
             QLatin1String(b.name) == "TextT" ? QStringLiteral("70") : QStringLiteral("0"));
     for (const Box& b : kResults) setBoxColour(add(b, LabelledBox::Role::Result, {}), faceColour());
 
-    QLabel* label = addLabel(group, QStringLiteral("LabelPollution"), QStringLiteral("Propreté :"),
-                             150, 1200, 1500, 255);
     // A level outside the list has no eC: the list offers only its items.
-    auto* pollution = new QComboBox(group);
-    pollution->setObjectName(QStringLiteral("ComboPollution"));
-    pollution->setGeometry(torvel::pxRect(1700, 1170, 3000, 315));
-    pollution->addItems(toList(cleanlinessItems()));
-    pollution->setCurrentText(qs(kCleanlinessDefault));
-    label->setBuddy(pollution);
+    addCaptionedList(group, {.name = QStringLiteral("ComboPollution"),
+                             .caption = QStringLiteral("Propreté :"),
+                             .labelLeft = 150,
+                             .labelWidth = 1500,
+                             .boxLeft = 1700,
+                             .boxWidth = 3000,
+                             .top = 1170,
+                             .items = toList(cleanlinessItems())})
+        ->setCurrentText(qs(kCleanlinessDefault));
 
     // Its notes (κ or aISO limited, ν outside the Walther range) are messages of the note,
     // and a group left empty is left out of it.
@@ -261,13 +262,9 @@ void Roulement::addModifiedLifeGroup(QWidget* f) {
 }
 
 QComboBox* Roulement::addCombo(QWidget* parent, const QString& name, int left, int top, int width) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
     // A typed text stays a text: it never joins the list.
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setGeometry(torvel::pxRect(left, top, width, 315));
-    return combo;
+    return addCaptionedList(
+        parent, {.name = name, .boxLeft = left, .boxWidth = width, .top = top, .editable = true});
 }
 
 QLineEdit* Roulement::addField(QWidget* parent, const QString& name, const QString& label,

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScopedValueRollback>
+#include <algorithm>
 #include <cmath>
 #include <functional>
-#include <tuple>
 
 #include "identity.h"
 #include "twips.h"
@@ -73,6 +73,14 @@ class DiameterFilter : public QObject {
     std::function<void()> onDiscard_;
 };
 
+// Whether a letter offers that grade at some diameter.
+bool offeredSomewhere(Side side, const std::string& letter, int grade) {
+    for (const auto& band : torvel::fits::availabilityBands(side, letter))
+        if (std::find(band.grades.begin(), band.grades.end(), grade) != band.grades.end())
+            return true;
+    return false;
+}
+
 }  // namespace
 
 // clang-format off
@@ -98,17 +106,24 @@ Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLite
     recupCurseur_->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));
     setFocusSink(recupCurseur_);
 
+    for (QLabel* l : {hole_.name, hole_.upper, hole_.lower, hole_.max, hole_.min, shaft_.name,
+                      shaft_.upper, shaft_.lower, shaft_.max, shaft_.min, jMax_, jMin_})
+        designTexts_.insert(l, l->text());
     Form_Load();
     keepTiles();
     declarePressFit();
     setNoteDrawing({.painted = zones_});
 }
 
-// A study file keeps the diameter, the list and the tiles of each side the user
-// chose; opening makes the same choices again, the list's or the tiles' clicks.
+// A study file keeps the diameter, the list, the class of each side the user
+// chose and whether a diameter typed since hides it. Opening starts from a
+// fresh window, types the diameter and makes the same choices again; a side
+// the diameter leaves hidden (typed since its click, out of range) comes back
+// chosen and hidden, to show again at the next tile click.
 void Ajustements::keepTiles() {
     static const QString kList = QStringLiteral("ComboAjustementsUsuels");
     static const QString kDiameter = QStringLiteral("Diametre");
+    static const QString kYes = QStringLiteral("Oui");
     auto key = [](Side side, const char* what) {
         return QString::fromLatin1(side == Side::Hole ? "Alesage" : "Arbre") +
                QString::fromLatin1(what);
@@ -119,70 +134,105 @@ void Ajustements::keepTiles() {
         o[kDiameter] = diametre_->text();
         o[kList] = usualFits_->currentText();
         for (Side side : {Side::Hole, Side::Shaft}) {
-            const bool chosen = fields(side).chosen;
+            const SideFields& f = fields(side);
             const SideSelection& s = state().side(side);
-            o[key(side, "Lettre")] = chosen ? torvel::fromStd(s.Lettre) : QString();
-            o[key(side, "Qualite")] = chosen ? torvel::fromStd(s.Qualite) : QString();
+            o[key(side, "Lettre")] = f.chosen ? torvel::fromStd(s.Lettre) : QString();
+            o[key(side, "Qualite")] = f.chosen ? torvel::fromStd(s.Qualite) : QString();
+            o[key(side, "Masque")] = f.chosen && !f.shown ? kYes : QString();
         }
         return o;
     };
-    kept.check = [key, this](const QJsonObject& o) -> QString {
-        const QString diameterText = o.value(kDiameter).toString();
-        const double d = torvel::readNumber(diameterText);
-        // A class the file names must exist at its diameter: opening would
-        // otherwise show the other side alone, or a range message, silently.
-        auto unavailable = [&](Side side, const std::string& letter, int grade) -> QString {
-            const bool inRange = torvel::fits::checkDiameter(d).accepted;
-            if (inRange && torvel::fits::isOffered(side, letter, grade, d)) return {};
-            return QStringLiteral("la classe %1 n'existe pas pour le diamètre « %2 »")
-                .arg(torvel::fromStd(letter) + QString::number(grade), diameterText);
-        };
-        const auto fits = torvel::fits::usualFits();
-        if (const int fit = usualFits_->findText(o.value(kList).toString()); fit > 0) {
-            const auto& f = fits[static_cast<size_t>(fit - 1)];
-            for (const auto& [side, letter, grade] :
-                 {std::tuple{Side::Hole, f.holeLetter, f.holeGrade},
-                  std::tuple{Side::Shaft, f.shaftLetter, f.shaftGrade}})
-                if (QString why = unavailable(side, letter, grade); !why.isEmpty()) return why;
-        }
+    kept.check = [this, key](const QJsonObject& o) -> QString {
+        if (o.value(kDiameter).toString().size() > diametre_->maxLength())
+            return QStringLiteral("le texte de « %1 » est trop long").arg(kDiameter);
         for (Side side : {Side::Hole, Side::Shaft}) {
             const QString letter = o.value(key(side, "Lettre")).toString();
             const QString grade = o.value(key(side, "Qualite")).toString();
+            const QString masked = o.value(key(side, "Masque")).toString();
+            if (!masked.isEmpty() && masked != kYes)
+                return QStringLiteral("le champ « %1 » ne vaut ni « Oui » ni rien")
+                    .arg(key(side, "Masque"));
             if (letter.isEmpty() && grade.isEmpty()) continue;
             bool number = false;
             const int g = grade.toInt(&number);
+            const QString sideName =
+                side == Side::Hole ? QStringLiteral("l'alésage") : QStringLiteral("l'arbre");
             if (torvel::fits::letterTileIndex(side, torvel::toStd(letter)) < 0 || !number ||
                 grade != QString::number(g) || torvel::fits::gradeTileIndex(side, g) < 0)
                 return QStringLiteral("%1 « %2 » ne désigne pas une classe de tolérance")
-                    .arg(side == Side::Hole ? QStringLiteral("l'alésage")
-                                            : QStringLiteral("l'arbre"),
-                         letter + grade);
-            if (QString why = unavailable(side, torvel::toStd(letter), g); !why.isEmpty())
-                return why;
+                    .arg(sideName, letter + grade);
+            // A class offered at no diameter was never chosen in a window; one
+            // the file's diameter does not offer is kept, as the window keeps it.
+            if (!offeredSomewhere(side, torvel::toStd(letter), g))
+                return QStringLiteral("la classe %1 n'existe à aucun diamètre")
+                    .arg(torvel::fromStd(torvel::fits::classKey(side, torvel::toStd(letter), g)));
         }
         return {};
     };
     kept.restore = [this, key](const QJsonObject& o) {
-        clearSelection();
+        startAfresh();
         diametre_->setText(o.value(kDiameter).toString());
-        if (const int fit = usualFits_->findText(o.value(kList).toString()); fit > 0) {
-            usualFits_->setCurrentIndex(fit);
-            usualFitChosen(fit);
-            return;
-        }
+        state().Diametre_Nom = torvel::readNumber(diametre_->text());
+        followDiameter();
+        const bool inRange = torvel::fits::checkDiameter(state().Diametre_Nom).accepted;
+        // A file that names a usual fit but no tiles (written by hand) takes the fit's classes.
+        const int fit = std::max(0, usualFits_->findText(o.value(kList).toString()));
+        const auto fits = torvel::fits::usualFits();
+        bool any = false;
         for (Side side : {Side::Hole, Side::Shaft}) {
-            const std::string letter = torvel::toStd(o.value(key(side, "Lettre")).toString());
+            std::string letter = torvel::toStd(o.value(key(side, "Lettre")).toString());
+            int grade = o.value(key(side, "Qualite")).toString().toInt();
+            if (letter.empty() && fit > 0) {
+                const auto& f = fits[static_cast<size_t>(fit - 1)];
+                letter = side == Side::Hole ? f.holeLetter : f.shaftLetter;
+                grade = side == Side::Hole ? f.holeGrade : f.shaftGrade;
+            }
             if (letter.empty()) continue;
-            const int grade = o.value(key(side, "Qualite")).toString().toInt();
-            // Clicked as a user would: a tile the diameter does not offer stays unclicked.
-            const int letterTile = torvel::fits::letterTileIndex(side, letter);
-            if (letterStrip(side)->tile(letterTile)->isEnabled()) letterClicked(side, letterTile);
-            const int gradeTile = torvel::fits::gradeTileIndex(side, grade);
-            if (gradeStrip(side)->tile(gradeTile)->isEnabled()) gradeClicked(side, gradeTile);
+            chooseClass(side, letter, grade);
+            setSideColour(side, inRange && o.value(key(side, "Masque")) != kYes ? kBlack : kWhite);
+            any = true;
         }
+        usualFits_->setCurrentIndex(fit);
+        if (any && inRange) computeChosen();
+        drawZones(true);
     };
     setKeptState(std::move(kept));
     connect(diametre_, &QLineEdit::textChanged, this, [this] { keptStateChanged(); });
+}
+
+// The side's class chosen as its two tiles would choose it, nothing computed.
+void Ajustements::chooseClass(Side side, const std::string& letter, int grade) {
+    SideSelection& s = state().side(side);
+    SideFields& f = fields(side);
+    s.Lettre = letter;
+    s.Qualite = std::to_string(grade);
+    s.Sel_Cl = torvel::fits::letterTileIndex(side, letter);
+    s.Sel_Ql = torvel::fits::gradeTileIndex(side, grade);
+    f.letters->Selectionne_Tuile(s.Sel_Cl);
+    f.letters->setSelected(s.Sel_Cl);
+    followDiameter();
+    f.grades->Selectionne_Tuile(s.Sel_Ql);
+    f.grades->setSelected(s.Sel_Ql);
+    s.Classe = torvel::fits::classKey(side, letter, grade);
+    f.name->setText(torvel::fromStd(s.Classe));
+    f.chosen = true;
+}
+
+// Both sides looked up and shown as after a tile click, at an accepted
+// diameter; a class this diameter does not offer leaves its side empty and says why.
+void Ajustements::computeChosen() {
+    Ecarts(Side::Hole);
+    Affiche(Side::Hole);
+    Ecarts(Side::Shaft);
+    Affiche(Side::Shaft);
+    QStringList said;
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        const SideSelection& s = state().side(side);
+        if (fields(side).chosen && fields(side).shown && !s.EcartsTrouves)
+            said << QStringLiteral("Pas de résultat : la classe %1 n'existe pas pour ⌀ %2 mm.")
+                        .arg(torvel::fromStd(s.Classe), diametre_->text().trimmed());
+    }
+    setShownMessages(said);
 }
 
 void Ajustements::buildPopup() {
@@ -320,18 +370,15 @@ void Ajustements::buildZones() {
     zones_->setGeometry(torvel::pxRect(150, 300, 8700, 2400));
 }
 
-// A window opened afresh: no side chosen, no values, no usual fit named.
-void Ajustements::clearSelection() {
-    Form_Load();
+// A window as newly opened: no side chosen, the design captions, no usual fit named.
+void Ajustements::startAfresh() {
     for (Side side : {Side::Hole, Side::Shaft}) {
-        SideFields& f = fields(side);
-        f.chosen = false;
+        fields(side).chosen = false;
         state().side(side).Classe.clear();
-        for (QLabel* l : {f.name, f.upper, f.lower, f.max, f.min}) l->clear();
     }
-    jMax_->clear();
-    jMin_->clear();
-    drawZones(false);
+    for (auto it = designTexts_.cbegin(); it != designTexts_.cend(); ++it)
+        it.key()->setText(it.value());
+    Form_Load();
 }
 
 // The values shown belong to the diameter shown while no chosen side has been
@@ -437,7 +484,13 @@ void Ajustements::followDiameter() {
         for (int i = 0; i < strip->count(); ++i)
             strip->tile(i)->setEnabled(
                 torvel::fits::letterTileEnabled(side, letters[static_cast<size_t>(i)], d));
-        if (const auto offer = torvel::fits::offeredGrades(side, state().side(side).Lettre, d))
+        // Out of range, the grades offered where the next click will bring the diameter:
+        // what the tiles offer follows the diameter shown, not the one typed before it.
+        const auto check = torvel::fits::checkDiameter(d);
+        const double offeredAt =
+            check.accepted ? d : torvel::readNumber(torvel::fromStd(check.correctedText));
+        if (const auto offer =
+                torvel::fits::offeredGrades(side, state().side(side).Lettre, offeredAt))
             gradeStrip(side)->setEnabledFlags(offer->tileEnabled);
     }
 }

@@ -8,6 +8,9 @@
 // what an interference fit holds (DIN 7190-1), recomputed with the rest. No
 // reference, no Calculer, no report.
 
+#include <QHash>
+#include <string>
+
 #include "StudyWindow.h"
 #include "TileStrip.h"
 #include "ZonePicture.h"
@@ -51,7 +54,9 @@ class Ajustements : public torvel::StudyWindow {
     void buildUsualFits();
     void buildZones();
     void keepTiles();
-    void clearSelection();
+    void startAfresh();
+    void chooseClass(torvel::fits::Side side, const std::string& letter, int grade);
+    void computeChosen();
     void Form_Load();
 
     void Diametre_Change();
@@ -99,4 +104,5 @@ class Ajustements : public torvel::StudyWindow {
     bool fillingMaterial_ = false;
     SideFields hole_;
     SideFields shaft_;
+    QHash<QLabel*, QString> designTexts_;  // the value labels' captions at design time
 };

@@ -127,16 +127,16 @@ void Ajustements::buildPressFit() {
     for (Side side : {Side::Hole, Side::Shaft}) {
         const bool hub = side == Side::Hole;
         const int left = hub ? 150 : 4550;
-        QLabel* caption =
-            addLabel(pressFit_, hub ? QStringLiteral("LabelMoyeu") : QStringLiteral("LabelArbre"),
-                     hub ? QStringLiteral("Moyeu :") : QStringLiteral("Arbre :"), left,
-                     rowTop(1) + 30, 900, 255);
-        auto* list = new QComboBox(pressFit_);
-        list->setObjectName(comboName(side));
-        list->setGeometry(torvel::pxRect(left + 900, rowTop(1), 3300, 315));
+        QComboBox* list = addCaptionedList(
+            pressFit_, {.name = comboName(side),
+                        .caption = hub ? QStringLiteral("Moyeu :") : QStringLiteral("Arbre :"),
+                        .labelLeft = left,
+                        .labelWidth = 900,
+                        .boxLeft = left + 900,
+                        .boxWidth = 3300,
+                        .top = rowTop(1)});
         for (const auto& m : materials) list->addItem(torvel::fromStd(std::string(m.name)));
         list->addItem(torvel::fromStd(std::string(torvel::fits::kTypedMaterial)));
-        caption->setBuddy(list);
         connect(list, &QComboBox::activated, this, [this, side] { pressFitMaterialChosen(side); });
         for (const QString& name : materialBoxes(side))
             connect(findChild<QLineEdit*>(name), &QLineEdit::textChanged, this,

@@ -213,6 +213,34 @@ QLineEdit* StudyWindow::addLabelledBox(QWidget* parent, const LabelledBox& layou
     return box;
 }
 
+QComboBox* StudyWindow::addCaptionedList(QWidget* parent, const CaptionedList& layout,
+                                         QLabel** labelOut) {
+    QLabel* label = nullptr;
+    if (!layout.caption.isEmpty()) {
+        // "ComboSpires" is captioned by "LabelSpires": the type prefix, one
+        // capitalised word, gives way to "Label".
+        qsizetype prefix = 1;
+        while (prefix < layout.name.size() && layout.name.at(prefix).isLower()) ++prefix;
+        const QString labelName = layout.labelName.isEmpty()
+                                      ? QStringLiteral("Label") + layout.name.mid(prefix)
+                                      : layout.labelName;
+        label = addLabel(parent, labelName, layout.caption, layout.labelLeft, layout.top + 30,
+                         layout.labelWidth, layout.labelHeight);
+    }
+    auto* list = new QComboBox(parent);
+    list->setObjectName(layout.name);
+    list->setGeometry(pxRect(layout.boxLeft, layout.top, layout.boxWidth, layout.boxHeight));
+    if (layout.editable) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+    }
+    list->addItems(layout.items);
+    if (!layout.tip.isEmpty()) list->setToolTip(layout.tip);
+    if (label) label->setBuddy(list);
+    if (labelOut) *labelOut = label;
+    return list;
+}
+
 QString StudyWindow::shownText(const QWidget* w) {
     if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
     if (auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();

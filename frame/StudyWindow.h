@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -21,6 +22,7 @@
 #include "outcome.h"
 #include "report_lines.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -151,6 +153,22 @@ class StudyWindow : public QWidget {
         int labelHeight = 255, boxHeight = 315;
     };
     QLineEdit* addLabelledBox(QWidget* parent, const LabelledBox& layout, QLabel** label = nullptr);
+    // A list and its caption, placed as a labelled box: the label is the list's
+    // buddy, named "Label" and the list's name after its type prefix ("Combo",
+    // "Check") unless `labelName` says otherwise; none without a caption. The tip
+    // goes on the list. An editable list takes any typed text, which never joins its items.
+    struct CaptionedList {
+        QString name;
+        QString caption = {};
+        QString labelName = {};
+        int labelLeft = 0, labelWidth = 0, boxLeft = 0, boxWidth = 0, top = 0;
+        QString tip = {};
+        QStringList items = {};
+        bool editable = false;
+        int labelHeight = 255, boxHeight = 315;
+    };
+    QComboBox* addCaptionedList(QWidget* parent, const CaptionedList& layout,
+                                QLabel** label = nullptr);
     // The text a named box, list or label of the window shows ("" for none).
     QString fieldText(const QString& name) const;
     // Every named box and list of the window, read once.

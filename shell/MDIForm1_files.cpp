@@ -114,6 +114,18 @@ bool askYesNo(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+// Opening again the file a changed study belongs to takes back what it holds.
+bool askRevert(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Attention"),
+                    QStringLiteral("Revenir à la version enregistrée ? Les modifications seront "
+                                   "perdues."),
+                    QMessageBox::Yes | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace
 
 void MDIForm1::buildFileMenu() {
@@ -238,46 +250,68 @@ bool MDIForm1::openStudyFile(const QString& path) {
                                         .arg(QDir::toNativeSeparators(path), reason));
         return false;
     };
-    QString reason;
     // A calculation note carries its study, whatever its name; the study then
     // belongs to no file.
     const bool fromNote = isPdfFile(path);
-    const auto bytes =
-        torvel::readSmallFile(path, &reason, fromNote ? kNoteMaxBytes : torvel::kStudyFileMaxBytes);
-    if (!bytes) return refuse(reason);
-    std::optional<torvel::StudyFile> file;
-    if (fromNote) {
-        // Read in a child process, at most two seconds.
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto embedded = torvel::embeddedStudy(*bytes, &reason);
-        QApplication::restoreOverrideCursor();
-        if (!embedded) return refuse(reason);
-        file = torvel::parseStudyFile(*embedded, &reason);
-    } else {
-        file = torvel::parseStudyFile(*bytes, &reason);
-    }
+    // Read, checked on the study's window before anything changes; a new window
+    // is dropped unseen when the file does not fit it.
+    std::unique_ptr<StudyWindow> created;
+    auto read = [&](QString* reason) -> std::optional<torvel::StudyFile> {
+        const auto bytes = torvel::readSmallFile(
+            path, reason, fromNote ? kNoteMaxBytes : torvel::kStudyFileMaxBytes);
+        if (!bytes) return std::nullopt;
+        std::optional<torvel::StudyFile> file;
+        if (fromNote) {
+            // Read in a child process, at most two seconds.
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const auto embedded = torvel::embeddedStudy(*bytes, reason);
+            QApplication::restoreOverrideCursor();
+            if (!embedded) return std::nullopt;
+            file = torvel::parseStudyFile(*embedded, reason);
+        } else {
+            file = torvel::parseStudyFile(*bytes, reason);
+        }
+        if (!file) return std::nullopt;
+        // A file a later version wrote says so, so that its user updates rather
+        // than suspects a damaged file.
+        const QString writer = torvel::writtenByNote(file->program);
+        const auto* entry = torvel::findStudy(file->type);
+        if (!entry) {
+            *reason =
+                QStringLiteral("le type d'étude « %1 » est inconnu%2").arg(file->type, writer);
+            return std::nullopt;
+        }
+        StudyWindow* window = study(file->type);
+        if (!window) {
+            if (!created || typeOf(created.get()) != file->type) created.reset(entry->create());
+            window = created.get();
+        }
+        *reason = window->checkKeptInputs(file->inputs);
+        if (reason->isEmpty() && !file->reference.isEmpty() &&
+            (!window->reference() || file->reference.size() > window->reference()->maxLength()))
+            *reason = QStringLiteral("la référence ne convient pas à cette étude");
+        if (!reason->isEmpty()) {
+            *reason += writer;
+            return std::nullopt;
+        }
+        return file;
+    };
+    QString reason;
+    std::optional<torvel::StudyFile> file = read(&reason);
     if (!file) return refuse(reason);
-    // A file a later version wrote says so, so that its user updates rather
-    // than suspects a damaged file.
-    const QString writer = torvel::writtenByNote(file->program);
-    const auto* entry = torvel::findStudy(file->type);
-    if (!entry)
-        return refuse(
-            QStringLiteral("le type d'étude « %1 » est inconnu%2").arg(file->type, writer));
 
-    // Checked on the study's window before anything changes: a new one is
-    // dropped unseen when the file does not fit it.
-    StudyWindow* existing = study(file->type);
-    std::unique_ptr<StudyWindow> created(existing ? nullptr : entry->create());
-    StudyWindow* window = existing ? existing : created.get();
-    reason = window->checkKeptInputs(file->inputs);
-    if (reason.isEmpty() && !file->reference.isEmpty() &&
-        (!window->reference() || file->reference.size() > window->reference()->maxLength()))
-        reason = QStringLiteral("la référence ne convient pas à cette étude");
-    if (!reason.isEmpty()) return refuse(reason + writer);
-    if (existing && !settleChanges({existing}, true)) return false;
+    if (StudyWindow* existing = study(file->type)) {
+        const bool ownFile = !fromNote && !existing->windowFilePath().isEmpty() &&
+                             QFileInfo(existing->windowFilePath()) == QFileInfo(path);
+        if (ownFile ? isModified(existing) && !askRevert(this) : !settleChanges({existing}, true))
+            return false;
+        // The question may have saved the study, into this very file: what opens
+        // is what the disk holds now.
+        file = read(&reason);
+        if (!file) return refuse(reason);
+    }
 
-    window = showStudy(file->type, created.release());
+    StudyWindow* window = showStudy(file->type, study(file->type) ? nullptr : created.release());
     window->restoreKeptInputs(file->reference, file->inputs);
     const QString full = QFileInfo(path).absoluteFilePath();
     window->setWindowFilePath(fromNote ? QString() : full);

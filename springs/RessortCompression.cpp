@@ -316,16 +316,17 @@ void RessortCompression::materialTyped() {
 QComboBox* RessortCompression::addList(QGroupBox* group, const char* name, const char* label,
                                        const char* tip, int labelLeft, int labelWidth, int top,
                                        int boxLeft, int boxWidth) {
-    // "ComboSpires" is captioned by "LabelSpires", "CheckGrenaille" by "LabelGrenaille":
-    // both prefixes have five letters.
-    const QString boxName = QString::fromLatin1(name);
-    QLabel* caption = addLabel(group, QStringLiteral("Label") + boxName.mid(5),
-                               QString::fromUtf8(label), labelLeft, top + 30, labelWidth, 255);
-    auto* list = new QComboBox(group);
-    list->setObjectName(boxName);
-    list->setGeometry(torvel::pxRect(boxLeft, top, boxWidth, 315));
-    list->setToolTip(QString::fromUtf8(tip));
-    caption->setBuddy(list);
+    QLabel* caption = nullptr;
+    QComboBox* list = addCaptionedList(group,
+                                       {.name = QString::fromLatin1(name),
+                                        .caption = QString::fromUtf8(label),
+                                        .labelLeft = labelLeft,
+                                        .labelWidth = labelWidth,
+                                        .boxLeft = boxLeft,
+                                        .boxWidth = boxWidth,
+                                        .top = top,
+                                        .tip = QString::fromUtf8(tip)},
+                                       &caption);
     recoloured_ << caption;
     return list;
 }

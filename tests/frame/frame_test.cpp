@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -31,6 +32,8 @@ class Probe : public torvel::StudyWindow {
     }
     QLineEdit* numeric;
 
+    using StudyWindow::addCaptionedList;
+    using StudyWindow::CaptionedList;
     using StudyWindow::play;
     using StudyWindow::playWithReruns;
     using StudyWindow::printTextReport;
@@ -244,4 +247,63 @@ TEST(StudyFrame, UnknownTargetIsReportedAndRerunsAreBounded) {
     });
     EXPECT_EQ(runs, 3);
     EXPECT_EQ(messages, QStringList(3, "Encore"));
+}
+
+// A captioned list is laid out as a labelled box: the caption 30 twips below the
+// list's top and named after the list without its type prefix, unless named
+// otherwise; an editable list keeps typed texts out of its items.
+TEST(StudyFrame, CaptionedListsNameAndPlaceTheirCaption) {
+    struct Case {
+        Probe::CaptionedList list;
+        const char* label;  // "" when no caption is made
+    };
+    const Case cases[] = {
+        {{.name = "ComboSpires",
+          .caption = "Extrémités :",
+          .labelLeft = 150,
+          .labelWidth = 1300,
+          .boxLeft = 1500,
+          .boxWidth = 3600,
+          .top = 1110},
+         "LabelSpires"},
+        {{.name = "CheckGrenaille",
+          .caption = "Fil grenaillé :",
+          .labelLeft = 3650,
+          .labelWidth = 2150,
+          .boxLeft = 5850,
+          .boxWidth = 1100,
+          .top = 330},
+         "LabelGrenaille"},
+        {{.name = "ComboFiabilité",
+          .caption = "a1 =",
+          .labelName = "LabelA1",
+          .boxLeft = 800,
+          .boxWidth = 1300,
+          .top = 330},
+         "LabelA1"},
+        {{.name = "ComboType", .boxLeft = 2500, .boxWidth = 3350, .top = 330, .editable = true},
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list.name.toStdString());
+        Probe w;
+        QLabel* label = nullptr;
+        QComboBox* list = w.addCaptionedList(w.frame(), c.list, &label);
+        EXPECT_EQ(list->objectName(), c.list.name);
+        EXPECT_EQ(list->geometry(),
+                  torvel::pxRect(c.list.boxLeft, c.list.top, c.list.boxWidth, 315));
+        EXPECT_EQ(list->isEditable(), c.list.editable);
+        if (c.list.editable) {
+            EXPECT_EQ(list->insertPolicy(), QComboBox::NoInsert);
+        }
+        if (!*c.label) {
+            EXPECT_EQ(label, nullptr);
+            continue;
+        }
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->objectName(), c.label);
+        EXPECT_EQ(label->buddy(), list);
+        EXPECT_EQ(label->geometry(),
+                  torvel::pxRect(c.list.labelLeft, c.list.top + 30, c.list.labelWidth, 255));
+    }
 }

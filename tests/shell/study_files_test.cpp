@@ -179,11 +179,9 @@ TEST_F(StudyFiles, FitsTilesAndTextsOnly) {
     m.closeAll();
     torvel::fits::resetFitsSelection();
     ASSERT_TRUE(m.openStudyFile(path("fits.torvel")));
-    // The side the file leaves empty shows nothing, not the design values at 2 mm.
-    auto expected = before;
-    for (const char* name : {"Aj_Ale", "Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min"})
-        expected[name] = "";
-    EXPECT_EQ(shownTexts(m.study("Ajustements")), expected);
+    // The side the file leaves empty shows what a fresh window shows, hidden by
+    // the diameter typed.
+    EXPECT_EQ(shownTexts(m.study("Ajustements")), before);
 }
 
 // A damaged or foreign file changes nothing: one message naming the file and
@@ -256,18 +254,17 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
              input("AlesageQualite", "4")(r);
          }),
          "l'alésage « H4 » ne désigne pas une classe de tolérance"},
-        {"absente.torvel", edited([&](QJsonObject& r) {
+        {"nulle.torvel", edited([&](QJsonObject& r) {
              r = QJsonDocument::fromJson(fits).object();
-             input("AlesageLettre", "T")(r);
-             input("Diametre", "10")(r);
+             input("AlesageLettre", "A")(r);
+             input("AlesageQualite", "10")(r);
          }),
-         "la classe T7 n'existe pas pour le diamètre « 10 »"},
-        {"usuel.torvel", edited([&](QJsonObject& r) {
+         "la classe A10 n'existe à aucun diamètre"},
+        {"masque.torvel", edited([&](QJsonObject& r) {
              r = QJsonDocument::fromJson(fits).object();
-             input("ComboAjustementsUsuels", "H7/p6 (serré)")(r);
-             input("Diametre", "600")(r);
+             input("ArbreMasque", "peut-être")(r);
          }),
-         "la classe H7 n'existe pas pour le diamètre « 600 »"},
+         "le champ « ArbreMasque » ne vaut ni « Oui » ni rien"},
         {"gros.torvel", QByteArray(1024 * 1024 + 1, ' '), "le fichier dépasse 1 Mio"},
         {"dossier.torvel", {}, "c'est un dossier"},
         {"absent.torvel", {}, "le fichier n'existe pas"},
@@ -401,6 +398,67 @@ TEST_F(StudyFiles, StudiesNeverSavedAskBeforeAFileReplacesThem) {
         if (c.answer == QMessageBox::Yes) {
             EXPECT_EQ(readJson(path("c.torvel"))["inputs"].toObject()["TextFr"], "5000");
         }
+    }
+}
+
+// Opening again the file a changed study belongs to asks whether to go back to
+// it; whatever the path through the questions, the window and the disk agree.
+TEST_F(StudyFiles, OpeningTheStudysOwnFileAgainAsksToRevert) {
+    const QString revert =
+        "?Attention|Revenir à la version enregistrée ? Les modifications "
+        "seront perdues.";
+    struct Case {
+        const char* start;  // "saved" then edited, "unchanged", "typed" (never saved)
+        bool recent;        // through the recent list, else the dialog's path
+        QMessageBox::StandardButton answer;
+        QStringList asked;
+        const char* shown;  // TextFr afterwards, in the window
+        const char* onDisk;
+        bool modified;
+    };
+    const Case cases[] = {
+        {"saved", true, QMessageBox::Yes, {revert}, "4000", "4000", false},
+        {"saved", false, QMessageBox::Cancel, {revert}, "5000", "4000", true},
+        {"unchanged", false, QMessageBox::Cancel, {}, "4000", "4000", false},
+        {"typed",
+         false,
+         QMessageBox::Yes,
+         {"?Attention|L'étude « Sans nom » a été modifiée.|Enregistrer les modifications ?",
+          "?Attention|Le fichier « b.torvel » existe déjà.\nVoulez-vous le remplacer ?",
+          // what opens is what was just saved, computed: only Fr was typed
+          "Attention|Veuillez entrer une Charge Statique de Base !"},
+         "5000",
+         "5000",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.start) + " " + std::to_string(c.answer));
+        const QString b = path("b.torvel");
+        MDIForm1 main;
+        showActive(&main);
+        StudyWindow* w = openExample(main, "Roulement");
+        ASSERT_TRUE(main.saveActiveStudyAs(b));
+        if (QString(c.start) == "typed") {
+            main.closeAll();
+            w = main.openStudy("Roulement");
+            set(w, "TextFr", "5000");
+        } else if (QString(c.start) == "saved") {
+            set(w, "TextFr", "5000");
+        }
+        const QStringList asked = answering(
+            [&] {
+                if (c.recent)
+                    main.findChild<QAction*>("MNU_Recent1")->trigger();
+                else
+                    main.openStudyFile(b);
+            },
+            c.answer, b);
+        EXPECT_EQ(asked, c.asked);
+        ASSERT_EQ(main.study("Roulement"), w);
+        EXPECT_EQ(text(w, "TextFr"), c.shown);
+        EXPECT_EQ(readJson(b)["inputs"].toObject()["TextFr"], c.onDisk);
+        EXPECT_EQ(w->windowFilePath(), b);
+        EXPECT_EQ(main.isModified(w), c.modified);
     }
 }
 
