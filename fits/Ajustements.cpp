@@ -337,7 +337,8 @@ void Ajustements::clearSelection() {
 // The values shown belong to the diameter shown while no chosen side has been
 // hidden by a change of diameter since its last click.
 bool Ajustements::resultsCurrent() const {
-    return !(hole_.chosen && !hole_.shown) && !(shaft_.chosen && !shaft_.shown);
+    return !(hole_.chosen && !hole_.shown) && !(shaft_.chosen && !shaft_.shown) &&
+           pressFitRefusal_.isEmpty();
 }
 
 // Computed again as a tile click would, the usual fit still named; a class
@@ -361,7 +362,7 @@ bool Ajustements::bringResultsCurrent() {
                         .arg(torvel::fromStd(s.Classe), diametre_->text().trimmed());
     }
     setShownMessages(said);
-    return true;
+    return pressFitCurrent();
 }
 
 TileStrip* Ajustements::letterStrip(Side side) const {

@@ -79,6 +79,7 @@ class Ajustements : public torvel::StudyWindow {
     void computePressFit();
     bool pressFitUsed() const;
     bool pressFitHasFit() const;
+    bool pressFitCurrent();
     void pressFitMaterialChosen(torvel::fits::Side side);
     void pressFitMaterialTyped(torvel::fits::Side side);
 
@@ -97,6 +98,7 @@ class Ajustements : public torvel::StudyWindow {
     QGroupBox* pressFit_ = nullptr;
     QLabel* pressFitVerdict_ = nullptr;
     bool fillingMaterial_ = false;
+    QString pressFitRefusal_;  // why the group's entries are refused, as said
     SideFields hole_;
     SideFields shaft_;
 };

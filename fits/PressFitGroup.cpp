@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScopedValueRollback>
 
 #include "Ajustements.h"
@@ -110,8 +109,6 @@ void Ajustements::buildPressFit() {
                                                     .tipOn = LabelledBox::Tip::Both,
                                                     .role = role,
                                                     .text = QString::fromLatin1(b.text)});
-        if (role == LabelledBox::Role::Entry)
-            connect(box, &QLineEdit::textChanged, this, [this] { computePressFit(); });
         return box;
     };
     for (const Box& b : kEntries) add(b, LabelledBox::Role::Entry);
@@ -157,15 +154,17 @@ void Ajustements::buildPressFit() {
 void Ajustements::declarePressFit() {
     QStringList names = {comboName(Side::Hole), comboName(Side::Shaft)};
     for (const Box& b : kEntries) names << QString::fromLatin1(b.name);
-    keepInputs(names);
+    // Declared before the group recomputes on them: the frame greys the
+    // results first, and a run that writes them brings them back.
+    declareInputs(names, [this] { return pressFitUsed(); });
+    for (const Box& b : kEntries)
+        connect(findChild<QLineEdit*>(QString::fromLatin1(b.name)), &QLineEdit::textChanged, this,
+                [this] { computePressFit(); });
     declareOptionalGroup(pressFit_, [this] { return pressFitUsed(); });
     declareMessageLabels({pressFitVerdict_});
 }
 
-bool Ajustements::pressFitUsed() const {
-    return !fieldText(QStringLiteral("TextDaMoyeu")).trimmed().isEmpty() ||
-           !fieldText(QStringLiteral("TextLongueur")).trimmed().isEmpty();
-}
+bool Ajustements::pressFitUsed() const { return torvel::fits::pressFitUsed(readFields()); }
 
 // Both classes shown with their table entries, computed for the diameter shown.
 bool Ajustements::pressFitHasFit() const {
@@ -210,55 +209,33 @@ void Ajustements::pressFitMaterialTyped(Side side) {
 
 void Ajustements::computePressFit() {
     if (!pressFitVerdict_ || fillingMaterial_) return;
-    for (const Box& b : kResults) findChild<QLineEdit*>(QString::fromLatin1(b.name))->clear();
-    pressFitVerdict_->clear();
-    if (!pressFitUsed()) return;
-    if (!pressFitHasFit()) {
-        setTextColour(pressFitVerdict_, QColor(0, 0, 0));
-        pressFitVerdict_->setText(
-            QStringLiteral("Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
-                           "usuels) pour calculer l'assemblage."));
-        return;
-    }
-    // An entry left empty or holding no number is refused, not read as 0; only
-    // the shaft's bore (0: solid) and the torque (none) may stay empty.
-    for (const Box& b : kEntries) {
-        const QString text = fieldText(QString::fromLatin1(b.name)).trimmed();
-        const bool mayBeEmpty =
-            qstrcmp(b.name, "TextDiArbre") == 0 || qstrcmp(b.name, "TextCouple") == 0;
-        if (torvel::holdsNumber(torvel::toStd(text)) || (mayBeEmpty && text.isEmpty())) continue;
-        const QString caption = QString::fromUtf8(b.caption);
+    std::optional<torvel::fits::ShownFit> fit;
+    if (pressFitHasFit())
+        fit = torvel::fits::ShownFit{fitsSelection().Diametre_Nom,
+                                     torvel::fits::measuredInterference(fitsSelection().Al.Ecarts,
+                                                                        fitsSelection().Ar.Ecarts)};
+    const auto run = torvel::fits::runPressFit(readFields(), fit, torvel::engineDecimalSeparator());
+    if (run.outcome.stopped()) {
+        // Said in place, without a message box at each keystroke; the results
+        // stay as they were, greyed since an entry changed.
+        pressFitRefusal_ = torvel::fromStd(run.outcome.steps().back().text);
         setTextColour(pressFitVerdict_, QColor(255, 0, 0));
-        pressFitVerdict_->setText(
-            caption.left(caption.indexOf(QRegularExpression(QStringLiteral(" [(=]")))) +
-            QStringLiteral(" : une valeur numérique est attendue"));
+        pressFitVerdict_->setText(pressFitRefusal_);
         return;
     }
-    auto number = [this](const char* name) {
-        return torvel::readNumber(fieldText(QString::fromLatin1(name)));
-    };
-    torvel::fits::PressFitInput in;
-    in.diameter = fitsSelection().Diametre_Nom;
-    in.measured =
-        torvel::fits::measuredInterference(fitsSelection().Al.Ecarts, fitsSelection().Ar.Ecarts);
-    in.hubOuter = number("TextDaMoyeu");
-    in.shaftBore = number("TextDiArbre");
-    in.length = number("TextLongueur");
-    in.hub = {number("TextEMoyeu"), number("TextNuMoyeu"), number("TextReMoyeu")};
-    in.shaft = {number("TextEArbre"), number("TextNuArbre"), number("TextReArbre")};
-    in.hubExpansion = number("TextAlphaMoyeu");
-    in.rzHub = number("TextRzMoyeu");
-    in.rzShaft = number("TextRzArbre");
-    in.friction = number("TextFrottement");
-    if (!fieldText(QStringLiteral("TextCouple")).trimmed().isEmpty())
-        in.torque = number("TextCouple");
-    in.roomTemperature = number("TextTamb");
+    pressFitRefusal_.clear();
+    play(run.outcome);
+    using torvel::fits::Tone;
+    setTextColour(pressFitVerdict_, run.tone == Tone::Held      ? QColor(0, 128, 0)
+                                    : run.tone == Tone::NotHeld ? QColor(255, 0, 0)
+                                                                : QColor(0, 0, 0));
+}
 
-    const auto result = torvel::fits::pressFit(in);
-    const char separator = torvel::engineDecimalSeparator();
-    for (const auto& [name, text] : torvel::fits::pressFitTexts(result, separator))
-        findChild<QLineEdit*>(torvel::fromStd(name))->setText(torvel::fromStd(text));
-    const auto verdict = torvel::fits::pressFitVerdict(result, separator);
-    setTextColour(pressFitVerdict_, verdict.admissible ? QColor(0, 128, 0) : QColor(255, 0, 0));
-    pressFitVerdict_->setText(torvel::fromStd(verdict.text));
+// The group's results belong to its entries unless an entry was refused.
+bool Ajustements::pressFitCurrent() {
+    if (pressFitRefusal_.isEmpty()) return true;
+    computePressFit();
+    if (pressFitRefusal_.isEmpty()) return true;
+    attention(pressFitRefusal_);
+    return false;
 }

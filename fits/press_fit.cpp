@@ -31,7 +31,8 @@ constexpr PressFitMaterial kMaterials[] = {
 };
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kHeatingLimit = 300.0;  // °C, the hub's usual furnace limit
+constexpr double kHeatingLimit = 300.0;    // °C, the hub's usual furnace limit
+constexpr double kAbsoluteZero = -273.15;  // °C
 
 // Compliance of each part per unit of its modulus (Lame, plane stress).
 double hubCompliance(double qa, double nu) { return (1 + qa * qa) / (1 - qa * qa) + nu; }
@@ -73,9 +74,11 @@ std::string refusalOf(const PressFitInput& in) {
          "le coefficient de dilatation du moyeu doit être supérieur à 0"},
         {"RzA", in.rzHub, notNegative, "la rugosité de l'alésage du moyeu ne peut être négative"},
         {"RzI", in.rzShaft, notNegative, "la rugosité de l'arbre ne peut être négative"},
-        {"μ", in.friction, positive, "le coefficient de frottement doit être supérieur à 0"},
+        {"μ", in.friction, [](double v) { return v > 0 && v <= 1; },
+         "le coefficient de frottement doit être supérieur à 0 et au plus égal à 1"},
         {"Mt", in.torque.value_or(0), notNegative, "le couple à transmettre ne peut être négatif"},
-        {"Tamb", in.roomTemperature, [](double) { return true; }, ""},
+        {"Tamb", in.roomTemperature, [](double v) { return v >= kAbsoluteZero; },
+         "la température ne peut être inférieure au zéro absolu"},
     };
     for (const Check& c : checks) {
         if (!std::isfinite(c.value))
@@ -116,8 +119,11 @@ PressFitResult pressFit(const PressFitInput& in) {
     r.smoothing = kSmoothingFactor * (in.rzHub + in.rzShaft);
     r.effectiveMin = in.measured.min - r.smoothing;
     r.effectiveMax = in.measured.max - r.smoothing;
-    r.clearance = in.measured.min <= 0;
-    r.lostToRoughness = !r.clearance && r.effectiveMin <= 0;
+    r.clearance = in.measured.max <= 0;
+    r.uncertain = !r.clearance && in.measured.min <= 0;
+    r.lostToRoughness = !r.clearance && !r.uncertain && r.effectiveMin <= 0;
+    r.torqueGiven = in.torque && *in.torque > 0;
+    if (r.clearance) return r;
 
     // p = (Z / DF) / (CA / EA + CI / EI), Z in mm.
     const double compliance =
@@ -131,7 +137,7 @@ PressFitResult pressFit(const PressFitInput& in) {
         r.pressureMin = p;
         r.axialForce = p * grip;
         r.torqueMax = p * grip * df / 2.0 / 1000.0;
-        if (in.torque && *in.torque > 0) r.slipSafety = *r.torqueMax / *in.torque;
+        if (r.torqueGiven) r.slipSafety = *r.torqueMax / *in.torque;
     }
     if (r.effectiveMax > 0) {
         const double p = pressure(r.effectiveMax);
@@ -159,10 +165,14 @@ PressFitResult pressFit(const PressFitInput& in) {
 }
 
 PressFitVerdict pressFitVerdict(const PressFitResult& r, char decimalSeparator) {
-    if (!r.refusal.empty()) return {r.refusal, false};
+    if (!r.refusal.empty()) return {r.refusal, Tone::NotHeld};
+    // The fits window's own words for the kind of fit.
+    if (r.clearance) return {"Ajustement avec jeu : pas de frettage", Tone::NotHeld};
     std::vector<std::string> says;
-    if (r.clearance)
-        says.emplace_back("ajustement avec jeu : pas de frettage");
+    if (r.uncertain)
+        says.emplace_back(
+            "ajustement incertain : le serrage minimal est nul ou négatif, rien n'est transmis à "
+            "coup sûr");
     else if (r.lostToRoughness)
         says.emplace_back(
             "le serrage minimal est absorbé par l'écrasement des rugosités : pas de frettage");
@@ -173,21 +183,25 @@ PressFitVerdict pressFitVerdict(const PressFitResult& r, char decimalSeparator) 
                        formatNumber(*r.slipSafety, "0.00", decimalSeparator) + ")");
     // Beyond 300 °C a heated hub risks its temper (DIN 7190-1's heating table
     // stops there): the shaft is cooled as well, or the joint pressed in.
-    if (!r.clearance && !r.lostToRoughness && r.assemblyTemperature &&
-        *r.assemblyTemperature > kHeatingLimit)
+    if (r.assemblyTemperature && *r.assemblyTemperature > kHeatingLimit)
         says.emplace_back(
             "montage à plus de 300 °C : refroidir aussi l'arbre, ou emmancher à la presse");
-    const bool admissible = says.empty();
-    if (admissible) says.emplace_back("assemblage admissible");
+    const bool failed = !says.empty();
+    // Green needs every check made: without a torque, slipping was not looked at.
+    if (!r.torqueGiven && !r.uncertain && !r.lostToRoughness)
+        says.emplace_back(
+            "pas de couple à transmettre : la tenue au glissement n'est pas vérifiée");
+    const Tone tone = failed ? Tone::NotHeld : r.torqueGiven ? Tone::Held : Tone::Neutral;
+    if (says.empty()) says.emplace_back("assemblage admissible");
     std::string text;
     for (const std::string& s : says) text += (text.empty() ? "" : " ; ") + s;
     text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return {text, admissible};
+    return {text, tone};
 }
 
 std::vector<std::pair<std::string, std::string>> pressFitTexts(const PressFitResult& r,
                                                                char decimalSeparator) {
-    const bool computed = r.refusal.empty();
+    const bool computed = r.refusal.empty() && !r.clearance;
     auto text = [&](std::optional<double> v, const char* pattern) {
         if (!computed || !v) return std::string();
         // The pattern's spaces group the thousands: the unused ones go.
@@ -202,7 +216,8 @@ std::vector<std::pair<std::string, std::string>> pressFitTexts(const PressFitRes
     constexpr const char* kTorque = "### ### ##0.0";
     constexpr const char* kSafety = "### ##0.00";
     return {
-        {"TextUeMin", text(r.effectiveMin, kMicrons)},
+        // An uncertain fit has no minimum side at all.
+        {"TextUeMin", r.uncertain ? std::string() : text(r.effectiveMin, kMicrons)},
         {"TextUeMax", text(r.effectiveMax, kMicrons)},
         {"TextPMin", text(r.pressureMin, kStress)},
         {"TextPMax", text(r.pressureMax, kStress)},
@@ -216,6 +231,91 @@ std::vector<std::pair<std::string, std::string>> pressFitTexts(const PressFitRes
         {"TextContrainteArbre", text(r.shaftStress, kStress)},
         {"TextSecuriteArbre", text(r.shaftSafety, kSafety)},
     };
+}
+
+}  // namespace torvel::fits
+
+namespace torvel::fits {
+
+namespace {
+
+constexpr PressFitEntry kEntries[] = {
+    {"TextDaMoyeu", "DaA"},   {"TextDiArbre", "DiI", true}, {"TextLongueur", "L"},
+    {"TextEMoyeu", "EA"},     {"TextNuMoyeu", "νA"},        {"TextReMoyeu", "ReA"},
+    {"TextEArbre", "EI"},     {"TextNuArbre", "νI"},        {"TextReArbre", "ReI"},
+    {"TextAlphaMoyeu", "αA"}, {"TextRzMoyeu", "RzA"},       {"TextRzArbre", "RzI"},
+    {"TextFrottement", "μ"},  {"TextCouple", "Mt", true},   {"TextTamb", "Tamb"},
+};
+
+constexpr const char* kVerdictLabel = "LabelPressFit";
+
+bool blank(const std::string& text) {
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+// Every result box and the verdict, written as `r` and `verdict` say.
+PressFitRun shown(const PressFitResult& r, const std::string& verdict, Tone tone,
+                  char decimalSeparator) {
+    PressFitRun run;
+    for (auto& [name, text] : pressFitTexts(r, decimalSeparator))
+        run.outcome.write(std::move(name), std::move(text));
+    run.outcome.write(kVerdictLabel, verdict);
+    run.tone = tone;
+    return run;
+}
+
+}  // namespace
+
+std::span<const PressFitEntry> pressFitEntries() { return kEntries; }
+
+bool pressFitUsed(const Fields& entries) {
+    return !blank(entries["TextDaMoyeu"]) || !blank(entries["TextLongueur"]);
+}
+
+PressFitRun runPressFit(const Fields& entries, const std::optional<ShownFit>& fit,
+                        char decimalSeparator) {
+    PressFitResult none;
+    none.clearance = true;  // nothing computed: every box empty
+    if (!pressFitUsed(entries)) return shown(none, "", Tone::Neutral, decimalSeparator);
+    if (!fit)
+        return shown(none,
+                     "Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements usuels) "
+                     "pour calculer l'assemblage.",
+                     Tone::Neutral, decimalSeparator);
+    // An entry left empty or holding no number is refused, not read as 0.
+    for (const PressFitEntry& e : kEntries) {
+        const std::string& text = entries[e.name];
+        if (holdsNumber(text) || (e.mayBeEmpty && blank(text))) continue;
+        PressFitRun refused;
+        refused.outcome.stop(std::string(e.symbol) + " : une valeur numérique est attendue");
+        refused.tone = Tone::NotHeld;
+        return refused;
+    }
+    auto number = [&](std::string_view name) { return leadingNumber(entries[name]); };
+    PressFitInput in;
+    in.diameter = fit->diameter;
+    in.measured = fit->measured;
+    in.hubOuter = number("TextDaMoyeu");
+    in.shaftBore = number("TextDiArbre");
+    in.length = number("TextLongueur");
+    in.hub = {number("TextEMoyeu"), number("TextNuMoyeu"), number("TextReMoyeu")};
+    in.shaft = {number("TextEArbre"), number("TextNuArbre"), number("TextReArbre")};
+    in.hubExpansion = number("TextAlphaMoyeu");
+    in.rzHub = number("TextRzMoyeu");
+    in.rzShaft = number("TextRzArbre");
+    in.friction = number("TextFrottement");
+    if (!blank(entries["TextCouple"])) in.torque = number("TextCouple");
+    in.roomTemperature = number("TextTamb");
+
+    const PressFitResult r = pressFit(in);
+    const PressFitVerdict verdict = pressFitVerdict(r, decimalSeparator);
+    if (!r.refusal.empty()) {
+        PressFitRun refused;
+        refused.outcome.stop(verdict.text);
+        refused.tone = Tone::NotHeld;
+        return refused;
+    }
+    return shown(r, verdict.text, verdict.tone, decimalSeparator);
 }
 
 }  // namespace torvel::fits

@@ -13,7 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "fields.h"
 #include "iso_fits.h"
+#include "outcome.h"
 
 namespace torvel::fits {
 
@@ -87,16 +89,23 @@ struct PressFitResult {
     std::optional<double> shaftSafety;
     // Hub temperature for shrink fitting (none without a measured interference).
     std::optional<double> assemblyTemperature;  // °C
-    bool clearance = false;                     // the fit may have clearance: Umin <= 0
-    bool lostToRoughness = false;               // Umin > 0 but Zmin <= 0
+    // The kind of fit, by its measured interferences.
+    bool clearance = false;        // Umax <= 0: nothing at all
+    bool uncertain = false;        // Umin <= 0 < Umax: nothing surely held
+    bool lostToRoughness = false;  // Umin > 0 but Zmin <= 0
+    bool torqueGiven = false;      // a torque to transmit was typed (over 0)
 };
 
 PressFitResult pressFit(const PressFitInput& in);
 
-// What LabelPressFit says: the refusal, or the verdict in words.
+// What LabelPressFit says: the refusal, or the verdict in words. Green only
+// when every check was made and holds; neutral when one could not be made
+// (no torque typed) and nothing failed; red otherwise.
+enum class Tone { Neutral, Held, NotHeld };
 struct PressFitVerdict {
     std::string text;
-    bool admissible = false;  // green, else red
+    Tone tone = Tone::NotHeld;
+    bool admissible() const { return tone == Tone::Held; }
 };
 PressFitVerdict pressFitVerdict(const PressFitResult& r, char decimalSeparator);
 
@@ -104,5 +113,36 @@ PressFitVerdict pressFitVerdict(const PressFitResult& r, char decimalSeparator);
 // (empty for a value not computed).
 std::vector<std::pair<std::string, std::string>> pressFitTexts(const PressFitResult& r,
                                                                char decimalSeparator);
+
+// ---- The window's group: its entries read once, and what it shows ----------
+
+// An entry of the group: its control, the symbol a refusal names it by, and
+// whether it may stay empty (then it means "none" or its stated default).
+struct PressFitEntry {
+    std::string_view name;
+    std::string_view symbol;
+    bool mayBeEmpty = false;
+};
+std::span<const PressFitEntry> pressFitEntries();
+
+// The fit the window shows, when it shows one (both classes with their
+// table entries, at the diameter shown).
+struct ShownFit {
+    double diameter = 0.0;  // mm
+    Interference measured;  // µm
+};
+
+// One computation of the group from its entry texts. A refusal is a stop
+// naming the entry, and writes nothing: the results shown stay as they were,
+// out of date. Otherwise every result box and LabelPressFit are written
+// (empty for a value not computed); `tone` colours the verdict.
+struct PressFitRun {
+    Outcome outcome;
+    Tone tone = Tone::Neutral;
+};
+// Whether the group holds data at all: a hub diameter or a length typed.
+bool pressFitUsed(const Fields& entries);
+PressFitRun runPressFit(const Fields& entries, const std::optional<ShownFit>& fit,
+                        char decimalSeparator);
 
 }  // namespace torvel::fits

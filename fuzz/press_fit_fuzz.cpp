@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::checkShownNumber(text);
         if (!r.refusal.empty() && !text.empty()) fuzz::fail("refused but written", name);
     }
-    if (v.admissible) {
+    if (v.admissible()) {
         for (const auto& s : {r.hubSafety, r.shaftSafety, r.slipSafety})
             if (s && !(*s >= 1)) fuzz::fail("admissible with a safety under 1", v.text);
         if (!r.pressureMin) fuzz::fail("admissible without a holding pressure", v.text);

@@ -773,6 +773,15 @@ TEST_F(AjustementsTest, PressFitWorkedExamplesInBothLocales) {
         {{"TextDaMoyeu=100", "TextLongueur=40", "TextCouple=500", "ø50", "H7/s6 (serré)"},
          "14.8|55.8|23.3|87.9|549.2|21 969|1.10|82 830|218|203.0|1.50|76.1|4.01|Assemblage "
          "admissible"},
+        // A transition fit: nothing surely held, but the hub may still yield.
+        {{"TextDaMoyeu=50", "TextLongueur=30", "TextCouple=100", "ø25", "H7/k6 (incertain)"},
+         "|11.8||37.2||||13 137|165|85.8|3.55|32.2|9.47|Ajustement incertain : le serrage "
+         "minimal est nul ou négatif, rien n'est transmis à coup sûr"},
+        {{"TextDaMoyeu=50", "TextLongueur=30", "TextCouple=100", "ø25", "H7/g6 (jeu)"},
+         "|||||||||||||Ajustement avec jeu : pas de frettage"},
+        {{"TextDaMoyeu=100", "TextLongueur=40", "ø50", "H7/s6 (serré)"},
+         "14.8|55.8|23.3|87.9|549.2|21 969||82 830|218|203.0|1.50|76.1|4.01|Pas de couple à "
+         "transmettre : la tenue au glissement n'est pas vérifiée"},
     };
     for (const char* locale : {"fr_FR", "en_US"}) {
         LocaleScope scope(locale);
@@ -782,33 +791,64 @@ TEST_F(AjustementsTest, PressFitWorkedExamplesInBothLocales) {
             EXPECT_EQ(catchMessages([&] { enter(&w, entries); }), QStringList());
             EXPECT_EQ(boxes(&w), QString(shown).replace('.', *locale == 'f' ? ',' : '.'));
             const QString verdict = text(&w, "LabelPressFit");
-            EXPECT_EQ(colour(&w, "LabelPressFit"),
-                      verdict == "Assemblage admissible" ? QColor(0, 128, 0) : kRed);
+            EXPECT_EQ(colour(&w, "LabelPressFit"), verdict == "Assemblage admissible"
+                                                       ? QColor(0, 128, 0)
+                                                   : verdict.startsWith("Pas de couple") ? kBlack
+                                                                                         : kRed)
+                << verdict.toStdString();
             EXPECT_EQ(w.shownNotices(), QStringList({verdict}));
         }
     }
 }
 
 // The group follows the fit shown. A wrong entry is named in place, without a
-// message box: the results empty, nothing else changes.
+// message box: the results stay, greyed as out of date, until the entries hold.
 TEST_F(AjustementsTest, PressFitFollowsTheFitAndRefusesAWrongEntryInPlace) {
     Ajustements w;
     enter(&w, {"ø50", "H7/s6 (serré)", "TextDaMoyeu=100", "TextLongueur=40"});
     EXPECT_EQ(text(&w, "TextPMax"), "87,9");
-    auto expected = shownTexts(&w);
-    EXPECT_EQ(catchMessages([&] { enter(&w, {"TextNuMoyeu=0,5"}); }), QStringList());
-    for (const QString& n : QString(kPressFit).split(' ')) expected[n] = "";
-    expected["TextNuMoyeu"] = "0,5", expected["ComboMoyeu"] = "Matériau saisi";
-    expected["LabelPressFit"] =
-        "νA : le coefficient de Poisson du moyeu doit être positif ou nul et inférieur à un demi";
-    EXPECT_EQ(shownTexts(&w), expected);
-    // An entry left empty or without a number is refused, not read as 0.
-    enter(&w, {"TextNuMoyeu=x"});
-    EXPECT_EQ(text(&w, "LabelPressFit"), "νA : une valeur numérique est attendue");
-    enter(&w, {"TextNuMoyeu=0,3", "TextTamb="});
-    EXPECT_EQ(text(&w, "LabelPressFit"), "Tamb : une valeur numérique est attendue");
+    auto grey = [&w] {
+        return child<QLineEdit>(&w, "TextPMax")->palette().color(QPalette::Text) == Qt::gray;
+    };
+    auto computed = shownTexts(&w);
+    const std::pair<const char*, const char*> refusals[] = {
+        {"TextNuMoyeu=0,5",
+         "νA : le coefficient de Poisson du moyeu doit être positif ou nul et inférieur à un "
+         "demi"},
+        {"TextNuMoyeu=x", "νA : une valeur numérique est attendue"},
+        {"TextFrottement=1,2",
+         "μ : le coefficient de frottement doit être supérieur à 0 et au plus égal à 1"},
+        {"TextTamb=-300", "Tamb : la température ne peut être inférieure au zéro absolu"},
+        {"TextTamb=", "Tamb : une valeur numérique est attendue"},
+    };
+    for (const auto& [entry, message] : refusals) {
+        auto expected = computed;
+        const QString name = QString(entry).section('=', 0, 0);
+        expected[name] = QString(entry).section('=', 1);
+        if (name == "TextNuMoyeu") expected["ComboMoyeu"] = "Matériau saisi";
+        expected["LabelPressFit"] = message;
+        // Pasted at once, so that no part of it is computed on the way.
+        auto* box = child<QLineEdit>(&w, name);
+        EXPECT_EQ(catchMessages([&] { box->setText(QString(entry).section('=', 1)); }),
+                  QStringList())
+            << entry;
+        EXPECT_EQ(shownTexts(&w), expected) << entry;
+        EXPECT_TRUE(grey()) << entry;
+        EXPECT_FALSE(w.resultsCurrent()) << entry;
+        EXPECT_EQ(colour(&w, "LabelPressFit"), kRed);
+        // Put right again: computed afresh, no longer grey.
+        box->setText(computed[name]);
+        computed["ComboMoyeu"] = expected["ComboMoyeu"];
+        EXPECT_FALSE(grey()) << entry;
+        EXPECT_TRUE(w.resultsCurrent()) << entry;
+    }
+    // A note asked while an entry is refused says why and is not written.
+    enter(&w, {"TextFrottement=0"});
+    EXPECT_EQ(catchMessages([&] { EXPECT_FALSE(w.bringResultsCurrent()); }),
+              QStringList({"μ : le coefficient de frottement doit être supérieur à 0 et au plus "
+                           "égal à 1"}));
     // A diameter change hides the fit: the group waits for the next one.
-    enter(&w, {"TextTamb=20", "ø40"});
+    enter(&w, {"TextFrottement=0,15", "ø40"});
     EXPECT_EQ(boxes(&w), QString(13, '|') +
                              "Aucun ajustement affiché : choisissez-en un (tuiles ou ajustements "
                              "usuels) pour calculer l'assemblage.");
