@@ -78,7 +78,7 @@ class DiameterFilter : public QObject {
 // clang-format off
 Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Ajustements"),
         .caption = QStringLiteral("Ajustements"),
-        .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 13850,
+        .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 20700,
         .frameCaption = QStringLiteral("Ajustements")}, parent) {
     // clang-format on
     buildPopup();
@@ -163,6 +163,7 @@ void Ajustements::keepTiles() {
         return {};
     };
     kept.restore = [this, key](const QJsonObject& o) {
+        restorePressFitMaterials(o);
         clearSelection();
         diametre_->setText(o.value(kDiameter).toString());
         if (const int fit = usualFits_->findText(o.value(kList).toString()); fit > 0) {
@@ -582,25 +583,29 @@ void Ajustements::usualFitChosen(int index) {
     const auto& fit = list[static_cast<size_t>(index - 1)];
     {
         const QScopedValueRollback applying(applyingUsualFit_, true);
-        // The four clicks a user would make, in order; a tile the diameter
-        // does not offer ignores the list as it ignores the mouse.
-        auto press = [](TileStrip* strip, int tile, const std::function<void(int)>& click) {
-            if (const auto* t = strip->tile(tile); t && t->isEnabled()) click(tile);
-        };
-        using torvel::fits::gradeTileIndex;
-        using torvel::fits::letterTileIndex;
-        press(hole_.letters, letterTileIndex(Side::Hole, fit.holeLetter),
-              [this](int i) { letterClicked(Side::Hole, i); });
-        press(hole_.grades, gradeTileIndex(Side::Hole, fit.holeGrade),
-              [this](int i) { gradeClicked(Side::Hole, i); });
-        press(shaft_.letters, letterTileIndex(Side::Shaft, fit.shaftLetter),
-              [this](int i) { letterClicked(Side::Shaft, i); });
-        press(shaft_.grades, gradeTileIndex(Side::Shaft, fit.shaftGrade),
-              [this](int i) { gradeClicked(Side::Shaft, i); });
+        chooseClasses(fit.holeLetter, fit.holeGrade, fit.shaftLetter, fit.shaftGrade);
     }
     // The tile clicks hand the focus to recup_curseur; a list chosen from the
     // keyboard keeps it, so that the arrows go on browsing the fits.
     usualFits_->setFocus(Qt::OtherFocusReason);
+}
+
+// A tile the diameter does not offer ignores the choice as it ignores the mouse.
+void Ajustements::chooseClasses(const std::string& holeLetter, int holeGrade,
+                                const std::string& shaftLetter, int shaftGrade) {
+    auto press = [](TileStrip* strip, int tile, const std::function<void(int)>& click) {
+        if (const auto* t = strip->tile(tile); t && t->isEnabled()) click(tile);
+    };
+    using torvel::fits::gradeTileIndex;
+    using torvel::fits::letterTileIndex;
+    press(hole_.letters, letterTileIndex(Side::Hole, holeLetter),
+          [this](int i) { letterClicked(Side::Hole, i); });
+    press(hole_.grades, gradeTileIndex(Side::Hole, holeGrade),
+          [this](int i) { gradeClicked(Side::Hole, i); });
+    press(shaft_.letters, letterTileIndex(Side::Shaft, shaftLetter),
+          [this](int i) { letterClicked(Side::Shaft, i); });
+    press(shaft_.grades, gradeTileIndex(Side::Shaft, shaftGrade),
+          [this](int i) { gradeClicked(Side::Shaft, i); });
 }
 
 // A side is drawn while its values are shown: a class, a table entry, and not
