@@ -27,7 +27,7 @@ struct Box {
     const char* name;
     const char* caption;
     const char* tip;
-    int column, row;
+    int column, row;        // columns 0 to 2, or 3 and 4 for two wide ones
     const char* text = "";  // opening text of an entry
 };
 
@@ -83,29 +83,29 @@ const Box kResults[] = {
      "Variation du serrage aux températures de service ; positive, c'est un gain", 0, 13},
     {"TextDeltaUVitesse", "ΔUω (µm) =", "Perte de serrage par la force centrifuge à n max", 1, 13},
     {"TextNOuverture", "n ouverture (tr/min)",
-     "Vitesse à laquelle l'assemblage s'ouvre au serrage minimal", 2, 13},
+     "Vitesse à laquelle l'assemblage s'ouvre au serrage minimal", 4, 14},
     {"TextPMinService", "p min service (MPa) =",
-     "Pression de contact au serrage minimal dans l'état de service le plus défavorable", 0, 14},
+     "Pression de contact au serrage minimal dans l'état de service le plus défavorable", 3, 14},
     {"TextSecuriteGlissement", "SR atteinte =",
-     "Sécurité au glissement dans l'état de service le plus défavorable : π·DF·L·μ·p / Freq", 1,
-     14},
+     "Sécurité au glissement dans l'état de service le plus défavorable : π·DF·L·μ·p / Freq", 2,
+     13},
     {"TextContrainteMoyeu", "σv moyeu (MPa) =",
-     "Contrainte équivalente √3·τmax à l'alésage du moyeu, au serrage maximal à l'arrêt", 0, 15},
-    {"TextSecuriteMoyeu", "S moyeu =", "ReA / σv moyeu", 1, 15},
+     "Contrainte équivalente √3·τmax à l'alésage du moyeu, au serrage maximal à l'arrêt", 3, 15},
+    {"TextSecuriteMoyeu", "S moyeu =", "ReA / σv moyeu", 4, 15},
     {"TextContrainteMoyeuVitesse", "σv moyeu n max (MPa) =",
-     "Contrainte équivalente à l'alésage du moyeu à n max, force centrifuge comprise", 0, 16},
-    {"TextSecuriteMoyeuVitesse", "S moyeu n max =", "ReA / σv moyeu n max", 1, 16},
+     "Contrainte équivalente à l'alésage du moyeu à n max, force centrifuge comprise", 3, 16},
+    {"TextSecuriteMoyeuVitesse", "S moyeu n max =", "ReA / σv moyeu n max", 4, 16},
     {"TextContrainteArbre", "σv arbre (MPa) =",
      "Contrainte équivalente √3·τmax de l'arbre, à son alésage s'il est creux, au serrage "
      "maximal",
-     0, 17},
-    {"TextSecuriteArbre", "S arbre =", "ReI / σv arbre", 1, 17},
+     3, 17},
+    {"TextSecuriteArbre", "S arbre =", "ReI / σv arbre", 4, 17},
     {"TextUminRequis", "Umin requis (µm)",
      "Serrage mesuré minimal qui transmet Freq avec SR dans l'état de service le plus "
      "défavorable (lissage et pertes en service compris)",
-     0, 20},
+     3, 20},
     {"TextUmaxAdmis", "Umax admissible (µm)",
-     "Serrage mesuré maximal qui garde le moyeu et l'arbre sous Re/SP, lissage compris", 1, 20},
+     "Serrage mesuré maximal qui garde le moyeu et l'arbre sous Re/SP, lissage compris", 4, 20},
 };
 
 int rowTop(int row) { return 330 + 420 * row + (row >= 10 ? 120 : 0); }
@@ -135,12 +135,15 @@ void Ajustements::buildPressFit() {
     pressFit_ = addGroup(frame(), QStringLiteral("FramePressFit"),
                          QStringLiteral("Assemblage fretté (DIN 7190-1)"), 150, 7950, 9000, 12600);
     auto add = [this](const Box& b, LabelledBox::Role role) {
-        const int left = 150 + 2950 * b.column;
+        // Columns 3 and 4: two wide columns for the longer captions.
+        const bool wide = b.column >= 3;
+        const int left = wide ? 150 + 4400 * (b.column - 3) : 150 + 2950 * b.column;
+        const int labelWidth = wide ? 2400 : 1750;
         QLineEdit* box = addLabelledBox(pressFit_, {.name = QString::fromLatin1(b.name),
                                                     .caption = QString::fromUtf8(b.caption),
                                                     .labelLeft = left,
-                                                    .labelWidth = 1750,
-                                                    .boxLeft = left + 1750,
+                                                    .labelWidth = labelWidth,
+                                                    .boxLeft = left + labelWidth,
                                                     .boxWidth = 1050,
                                                     .top = rowTop(b.row),
                                                     .tip = QString::fromUtf8(b.tip),
