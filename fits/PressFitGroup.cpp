@@ -315,9 +315,12 @@ void Ajustements::computePressFit() {
         pressFitRefusal_ = torvel::fromStd(run.outcome.steps().back().text);
         setTextColour(pressFitVerdict_, QColor(255, 0, 0));
         pressFitVerdict_->setText(pressFitRefusal_);
+        // Its lines belong to the entries before: none can be chosen until they hold.
+        candidateList_->setEnabled(false);
         return;
     }
     pressFitRefusal_.clear();
+    candidateList_->setEnabled(true);
     play(run.outcome);
     using torvel::fits::Tone;
     setTextColour(pressFitVerdict_, run.tone == Tone::Held      ? QColor(0, 128, 0)

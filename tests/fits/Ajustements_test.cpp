@@ -844,12 +844,14 @@ TEST_F(AjustementsTest, PressFitFollowsTheFitAndRefusesAWrongEntryInPlace) {
         EXPECT_EQ(shownTexts(&w), expected) << entry;
         EXPECT_TRUE(grey()) << entry;
         EXPECT_FALSE(w.resultsCurrent()) << entry;
+        EXPECT_FALSE(child<QListWidget>(&w, "ListAjustementsPossibles")->isEnabled()) << entry;
         EXPECT_EQ(colour(&w, "LabelPressFit"), kRed);
         // Put right again: computed afresh, no longer grey.
         box->setText(computed[name]);
         computed["ComboMoyeu"] = expected["ComboMoyeu"];
         EXPECT_FALSE(grey()) << entry;
         EXPECT_TRUE(w.resultsCurrent()) << entry;
+        EXPECT_TRUE(child<QListWidget>(&w, "ListAjustementsPossibles")->isEnabled()) << entry;
     }
     // A note asked while an entry is refused says why and is not written.
     enter(&w, {"TextFrottement=0"});
