@@ -86,7 +86,7 @@ bool offeredSomewhere(Side side, const std::string& letter, int grade) {
 // clang-format off
 Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLiteral("Ajustements"),
         .caption = QStringLiteral("Ajustements"),
-        .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 13850,
+        .clientWidth = 9900, .clientHeight = 8500, .frameWidth = 9300, .frameHeight = 20700,
         .frameCaption = QStringLiteral("Ajustements")}, parent) {
     // clang-format on
     buildPopup();
@@ -171,6 +171,7 @@ void Ajustements::keepTiles() {
     };
     kept.restore = [this, key](const QJsonObject& o) {
         startAfresh();
+        restorePressFitMaterials(o);
         diametre_->setText(o.value(kDiameter).toString());
         state().Diametre_Nom = torvel::readNumber(diametre_->text());
         followDiameter();
@@ -384,7 +385,8 @@ void Ajustements::startAfresh() {
 // The values shown belong to the diameter shown while no chosen side has been
 // hidden by a change of diameter since its last click.
 bool Ajustements::resultsCurrent() const {
-    return !(hole_.chosen && !hole_.shown) && !(shaft_.chosen && !shaft_.shown);
+    return !(hole_.chosen && !hole_.shown) && !(shaft_.chosen && !shaft_.shown) &&
+           pressFitRefusal_.isEmpty();
 }
 
 // Computed again as a tile click would, the usual fit still named; a class
@@ -408,7 +410,7 @@ bool Ajustements::bringResultsCurrent() {
                         .arg(torvel::fromStd(s.Classe), diametre_->text().trimmed());
     }
     setShownMessages(said);
-    return true;
+    return pressFitCurrent();
 }
 
 TileStrip* Ajustements::letterStrip(Side side) const {
@@ -634,25 +636,29 @@ void Ajustements::usualFitChosen(int index) {
     const auto& fit = list[static_cast<size_t>(index - 1)];
     {
         const QScopedValueRollback applying(applyingUsualFit_, true);
-        // The four clicks a user would make, in order; a tile the diameter
-        // does not offer ignores the list as it ignores the mouse.
-        auto press = [](TileStrip* strip, int tile, const std::function<void(int)>& click) {
-            if (const auto* t = strip->tile(tile); t && t->isEnabled()) click(tile);
-        };
-        using torvel::fits::gradeTileIndex;
-        using torvel::fits::letterTileIndex;
-        press(hole_.letters, letterTileIndex(Side::Hole, fit.holeLetter),
-              [this](int i) { letterClicked(Side::Hole, i); });
-        press(hole_.grades, gradeTileIndex(Side::Hole, fit.holeGrade),
-              [this](int i) { gradeClicked(Side::Hole, i); });
-        press(shaft_.letters, letterTileIndex(Side::Shaft, fit.shaftLetter),
-              [this](int i) { letterClicked(Side::Shaft, i); });
-        press(shaft_.grades, gradeTileIndex(Side::Shaft, fit.shaftGrade),
-              [this](int i) { gradeClicked(Side::Shaft, i); });
+        chooseClasses(fit.holeLetter, fit.holeGrade, fit.shaftLetter, fit.shaftGrade);
     }
     // The tile clicks hand the focus to recup_curseur; a list chosen from the
     // keyboard keeps it, so that the arrows go on browsing the fits.
     usualFits_->setFocus(Qt::OtherFocusReason);
+}
+
+// A tile the diameter does not offer ignores the choice as it ignores the mouse.
+void Ajustements::chooseClasses(const std::string& holeLetter, int holeGrade,
+                                const std::string& shaftLetter, int shaftGrade) {
+    auto press = [](TileStrip* strip, int tile, const std::function<void(int)>& click) {
+        if (const auto* t = strip->tile(tile); t && t->isEnabled()) click(tile);
+    };
+    using torvel::fits::gradeTileIndex;
+    using torvel::fits::letterTileIndex;
+    press(hole_.letters, letterTileIndex(Side::Hole, holeLetter),
+          [this](int i) { letterClicked(Side::Hole, i); });
+    press(hole_.grades, gradeTileIndex(Side::Hole, holeGrade),
+          [this](int i) { gradeClicked(Side::Hole, i); });
+    press(shaft_.letters, letterTileIndex(Side::Shaft, shaftLetter),
+          [this](int i) { letterClicked(Side::Shaft, i); });
+    press(shaft_.grades, gradeTileIndex(Side::Shaft, shaftGrade),
+          [this](int i) { gradeClicked(Side::Shaft, i); });
 }
 
 // A side is drawn while its values are shown: a class, a table entry, and not

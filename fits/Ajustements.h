@@ -5,8 +5,12 @@
 // deviations, the four limits and the maximum and minimum clearance, coloured
 // by the kind of fit, and draws the two tolerance zones. A list of the usual
 // fits sets all four tiles at once. Below the zones, an optional group tells
-// what an interference fit holds (DIN 7190-1), recomputed with the rest. No
-// reference, no Calculer, no report.
+// what an interference fit holds (DIN 7190-1), in service too, and which fits
+// of the catalogue carry its need, recomputed with the rest. No reference, no
+// Calculer, no report.
+
+#include <string>
+#include <vector>
 
 #include <QHash>
 #include <string>
@@ -15,11 +19,13 @@
 #include "TileStrip.h"
 #include "ZonePicture.h"
 #include "fits_selection.h"
+#include "press_fit_design.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 
 class Ajustements : public torvel::StudyWindow {
     Q_OBJECT
@@ -72,6 +78,9 @@ class Ajustements : public torvel::StudyWindow {
     void Affiche(torvel::fits::Side side);
     void focusSink();
     void usualFitChosen(int index);
+    // The four tile clicks a user would make for these classes, in order.
+    void chooseClasses(const std::string& holeLetter, int holeGrade, const std::string& shaftLetter,
+                       int shaftGrade);
     void tileClicked();
     void drawZones(bool computed);
 
@@ -84,8 +93,13 @@ class Ajustements : public torvel::StudyWindow {
     void computePressFit();
     bool pressFitUsed() const;
     bool pressFitHasFit() const;
+    bool pressFitCurrent();
+    void showCandidates(std::vector<std::string> lines,
+                        std::vector<torvel::fits::FitCandidate> fits);
+    void candidateChosen(int row);
     void pressFitMaterialChosen(torvel::fits::Side side);
     void pressFitMaterialTyped(torvel::fits::Side side);
+    void restorePressFitMaterials(const QJsonObject& inputs);
 
     SideFields& fields(torvel::fits::Side side) {
         return side == torvel::fits::Side::Hole ? hole_ : shaft_;
@@ -102,6 +116,10 @@ class Ajustements : public torvel::StudyWindow {
     QGroupBox* pressFit_ = nullptr;
     QLabel* pressFitVerdict_ = nullptr;
     bool fillingMaterial_ = false;
+    QString pressFitRefusal_;  // why the group's entries are refused, as said
+    QListWidget* candidateList_ = nullptr;
+    QLabel* candidateSummary_ = nullptr;
+    std::vector<torvel::fits::FitCandidate> candidates_;  // what the list's lines stand for
     SideFields hole_;
     SideFields shaft_;
     QHash<QLabel*, QString> designTexts_;  // the value labels' captions at design time

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTableWidget>
@@ -71,6 +72,10 @@ class Builder {
                 addGrid(grid, data);
                 continue;
             }
+            if (auto* list = qobject_cast<QListWidget*>(w)) {
+                addList(list, results);
+                continue;
+            }
             const std::string name = toStd(w->objectName());
             QString caption = captions_.value(w);
             if (caption.isEmpty()) caption = fromStd(description_.captionOf(name));
@@ -124,6 +129,16 @@ class Builder {
                                  toStd(values.join(QStringLiteral(" ; "))),
                                  toStd(units.join(QStringLiteral(" ; ")))});
         }
+    }
+
+    // A list the window fills (proposals it computed): one row a line, numbered
+    // under the list's caption.
+    void addList(const QListWidget* list, NoteGroup& results) {
+        const QString caption = cleanCaption(captions_.value(list));
+        if (caption.isEmpty()) return;
+        for (int i = 0; i < list->count(); ++i)
+            results.rows.push_back({toStd(QStringLiteral("%1 (%2)").arg(caption).arg(i + 1)),
+                                    toStd(list->item(i)->text().trimmed()), std::string()});
     }
 
     const StudyWindow& window_;

@@ -12,6 +12,7 @@
 #include "iso_fits.h"
 #include "numbers.h"
 #include "press_fit.h"
+#include "press_fit_design.h"
 #include "section_engine.h"
 #include "spring_engine.h"
 #include "spring_strength.h"
@@ -179,6 +180,51 @@ void PressFit(benchmark::State& state) {
     }
 }
 BENCHMARK(PressFit);
+
+// The press-fit group from its entry texts as the window runs it at each
+// keystroke: the check of ø 50 H7/t6 in service and the search of the fits
+// carrying the need over the catalogue. It must stay well inside one 60 Hz
+// frame (16.7 ms).
+void PressFitDesignSearch(benchmark::State& state) {
+    using namespace torvel::fits;
+    torvel::Fields entries;
+    for (const auto& [name, text] : {std::pair{"TextDaMoyeu", "100"},
+                                     {"TextDiArbre", "0"},
+                                     {"TextLongueur", "50"},
+                                     {"TextEMoyeu", "210000"},
+                                     {"TextNuMoyeu", "0.3"},
+                                     {"TextReMoyeu", "305"},
+                                     {"TextEArbre", "210000"},
+                                     {"TextNuArbre", "0.3"},
+                                     {"TextReArbre", "305"},
+                                     {"TextAlphaMoyeu", "11"},
+                                     {"TextRhoMoyeu", "7850"},
+                                     {"TextRzMoyeu", "4"},
+                                     {"TextAlphaArbre", "11"},
+                                     {"TextRhoArbre", "7850"},
+                                     {"TextRzArbre", "4"},
+                                     {"TextFrottement", "0.15"},
+                                     {"TextTamb", "20"},
+                                     {"TextCouple", "600"},
+                                     {"TextFax", "5000"},
+                                     {"TextKA", "1.25"},
+                                     {"TextTempMoyeu", "90"},
+                                     {"TextTempArbre", "60"},
+                                     {"TextVitesse", "3000"},
+                                     {"TextSR", "1.5"},
+                                     {"TextSP", "1.2"}})
+        entries.set(name, text);
+    const ShownFit fit{50,
+                       measuredInterference(*holeDeviations("H7", 50), *shaftDeviations("t6", 50))};
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        const PressFitRun run = runPressFit(entries, 50.0, fit, ',');
+        lines = run.candidateLines.size();
+        benchmark::DoNotOptimize(run);
+    }
+    state.counters["candidate_lines"] = static_cast<double>(lines);
+}
+BENCHMARK(PressFitDesignSearch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

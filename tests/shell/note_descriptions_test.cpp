@@ -79,7 +79,7 @@ TEST(NoteDescriptions, GiveEveryValueOfTheirWindowAKnownUnit) {
     const std::set<std::string> known = {
         "", "N", "daN", "mm", "mm²", "mm³", "mm⁴", "µm", "tr/min", "h", "s", "millions de tours",
         "N/mm", "daN/mm", "N/mm²", "daN/mm²", "MPa", "kg", "g", "10⁻⁶ kg/mm³", "Hz", "°C",
-        "mm²/s", "°", "%", "N·m", "10⁻⁶/K", "ppm"};
+        "mm²/s", "°", "%", "N·m", "10⁻⁶/K", "ppm", "kg/m3"};
     // clang-format on
     for (const auto& s : torvel::studyEntries()) {
         torvel::fits::resetFitsSelection();
