@@ -31,6 +31,9 @@ class Ajustements : public torvel::StudyWindow {
 
     bool resultsCurrent() const override;
     bool bringResultsCurrent() override;
+    // What the last tile click computed for the diameter shown: a side's class
+    // and values while it is chosen and shown, the clearances while both are.
+    bool writtenByLastRun(const QWidget* w) const override;
 
   private:
     struct SideFields {
@@ -66,6 +69,8 @@ class Ajustements : public torvel::StudyWindow {
     void Ecarts(torvel::fits::Side side);
     void Affiche(torvel::fits::Side side);
     void focusSink();
+    bool sideComputed(torvel::fits::Side side) const;
+    QStringList sideMessages() const;
     void usualFitChosen(int index);
     void tileClicked();
     void drawZones(bool computed);
