@@ -101,8 +101,8 @@ bool editOfficeFields(QWidget* parent, QSettings& settings) {
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     layout->addLayout(form);
-    QLineEdit* company = addField(&dialog, form, "TextSociete", QStringLiteral("Société :"),
-                                  before.company);
+    QLineEdit* company =
+        addField(&dialog, form, "TextSociete", QStringLiteral("Société :"), before.company);
     QLineEdit* author =
         addField(&dialog, form, "TextAuteur", QStringLiteral("Auteur :"), before.author);
     auto* logoRow = new QHBoxLayout;
@@ -159,8 +159,8 @@ bool editStudyFields(QWidget* parent, StudyFields& fields, const QString& office
         addField(&dialog, form, "TextAffaire", QStringLiteral("Affaire :"), fields.project);
     QLineEdit* revision =
         addField(&dialog, form, "TextIndice", QStringLiteral("Indice :"), fields.revision);
-    QLineEdit* checker = addField(&dialog, form, "TextVerifiePar", QStringLiteral("Vérifié par :"),
-                                  fields.checker);
+    QLineEdit* checker =
+        addField(&dialog, form, "TextVerifiePar", QStringLiteral("Vérifié par :"), fields.checker);
     QLineEdit* author =
         addField(&dialog, form, "TextAuteurEtude", QStringLiteral("Auteur :"), fields.author);
     // Left empty, the study takes the office's author when it is saved.

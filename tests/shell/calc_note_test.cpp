@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -492,7 +494,8 @@ TEST(CalcNote, TitleBlockAndSignOffShowWhatIsFilled) {
         EXPECT_TRUE(m.isModified(w)) << "a study field is part of the study";
         ASSERT_TRUE(m.saveActiveStudy());
 
-        const QString pdf = dir.filePath("note.pdf");
+        const QString pdf = QDir(qEnvironmentVariable("TORVEL_KEEP_NOTES", dir.path()))
+                                .filePath(QStringLiteral("cartouche-%1.pdf").arg(localeName));
         ASSERT_TRUE(m.exportActiveNote(pdf));
         const QString text = folded(pdfText(pdf));
         qsizetype from = 0;
@@ -523,6 +526,22 @@ TEST(CalcNote, TitleBlockAndSignOffShowWhatIsFilled) {
             const torvel::StudyFields kept = m.study("Section")->studyFields();
             EXPECT_EQ(kept, (torvel::StudyFields{"A-2024-117", "C", "P. Durand", "J. Martin"}));
         }
+        // A file written before the study fields opens with them empty.
+        QFile file(study);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QJsonObject older = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        ASSERT_TRUE(older.contains("cartouche"));
+        older.remove("cartouche");
+        const QString old = dir.filePath("ancienne.torvel");
+        QFile oldFile(old);
+        ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly));
+        oldFile.write(QJsonDocument(older).toJson());
+        oldFile.close();
+        m.closeAll();
+        catchMessages([&] { ASSERT_TRUE(m.openStudyFile(old)); });
+        EXPECT_EQ(m.study("Section")->studyFields(), torvel::StudyFields{});
+        EXPECT_FALSE(m.isModified(m.study("Section")));
         office(m, {{"TextSociete", ""}, {"TextAuteur", ""}});
     }
 }
