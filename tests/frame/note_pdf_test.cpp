@@ -106,6 +106,11 @@ TEST(NotePdf, ReadsBackWithItsTitleBlockOnEveryPageAndItsSectionsInOrder) {
     filled.author = "J. Martin";
     filled.checker = "P. Durand";
     filled.date = "09/12/2024";
+    // An SVG logo is drawn as vectors: no image is added to the note.
+    filled.logo =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="120" height="40" viewBox="0 0 120 40">)"
+        R"(<rect width="120" height="40" fill="#002070"/>)"
+        R"(<text x="8" y="28" font-size="20" fill="white">LEMX</text></svg>)";
     const struct {
         CalcNote note;
         NoteDrawing drawing;
