@@ -3,6 +3,7 @@
 // be written, and PDFs that hold no study.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -465,6 +466,9 @@ TEST(CalcNote, TitleBlockAndSignOffShowWhatIsFilled) {
         const LocaleScope locale(localeName);
         MDIForm1 m;
         showActive(&m);
+        // The study's properties need a study; the office's do not.
+        EXPECT_FALSE(m.findChild<QAction*>("MNU_ProprietesEtude")->isEnabled());
+        EXPECT_TRUE(m.findChild<QAction*>("MNU_Cartouche")->isEnabled());
         // Nothing filled: no field of the office or the study takes room.
         StudyWindow* w = m.openStudy("Section");
         tools::fillExample(w, *torvel::findStudy("Section"));
