@@ -24,10 +24,18 @@ struct NoteGroup {
 };
 
 struct CalcNote {
-    std::string studyName;              // the study's menu text
-    std::string reference;              // "" when the study has none or it is empty
-    std::string fileName;               // the study file's name; "" while never saved
-    std::string dateTime;               // when the note was made, as shown
+    std::string studyName;  // the study's menu text
+    std::string reference;  // "" when the study has none or it is empty
+    std::string fileName;   // the study file's name; "" while never saved
+    std::string dateTime;   // when the note was made, as shown
+    std::string date;       // its day alone, as shown
+    // The title block's fields beside the study's name; "" when not filled.
+    std::string company;                // the office's "Société"
+    std::string logo;                   // the office's logo: the bytes of a PNG or SVG file
+    std::string project;                // "Affaire"
+    std::string revision;               // "Indice"
+    std::string author;                 // who made the study: its own author, else the office's
+    std::string checker;                // "Vérifié par"
     std::string version;                // the program version, "1.4.1"
     std::vector<NoteGroup> data;        // "Données"
     std::vector<std::string> method;    // "Méthode", one paragraph a line

@@ -132,6 +132,19 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent) : StudyWindow({.typeName = QStri
             for (const char* part : {"", "Max", "min"})
                 for (int row = 0; row < 6; ++row) inputs << boxName(outer, chain, part, row);
     declareInputs(inputs);
+    // A chain with no dimension is not part of the study: its note leaves it out.
+    for (int chain = 1; chain <= 2; ++chain) {
+        auto used = [this, chain] {
+            for (bool outer : {true, false})
+                for (const char* part : {"", "Max", "min"})
+                    for (int row = 0; row < 6; ++row)
+                        if (torvel::readNumber(fieldText(boxName(outer, chain, part, row))) != 0)
+                            return true;
+            return false;
+        };
+        declareOptionalGroup(chain == 1 ? frame2 : frame3, used);
+        declareOptionalGroup(findChild<QGroupBox*>(QStringLiteral("FrameRSS%1").arg(chain)), used);
+    }
     // The second chain's free note is the study's as much as its reference.
     keepInputs({QStringLiteral("Text1")});
     QStringList tolerancing;

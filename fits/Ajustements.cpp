@@ -113,6 +113,8 @@ Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLite
     keepTiles();
     declarePressFit();
     setNoteDrawing({.painted = zones_});
+    // Beside the clearances, which a new diameter leaves from the previous one.
+    addOutOfDateMark(jMax_->parentWidget(), QRect(2900, 1290, 1450, 480));
 }
 
 // A study file keeps the diameter, the list, the class of each side the user
@@ -373,6 +375,7 @@ void Ajustements::buildZones() {
 
 // A window as newly opened: no side chosen, the design captions, no usual fit named.
 void Ajustements::startAfresh() {
+    showResultsOutOfDate({jMax_, jMin_}, false);
     for (Side side : {Side::Hole, Side::Shaft}) {
         fields(side).chosen = false;
         state().side(side).Classe.clear();
@@ -392,9 +395,7 @@ bool Ajustements::resultsCurrent() const {
 // Computed again as a tile click would, the usual fit still named; a class
 // that does not exist at this diameter leaves its side empty, and says why.
 bool Ajustements::bringResultsCurrent() {
-    if (resultsCurrent()) return true;
-    QStringList said;
-    {
+    if (!resultsCurrent()) {
         const QScopedValueRollback keepList(applyingUsualFit_, true);
         Controle_Diametre();
         for (Side side : {Side::Hole, Side::Shaft}) {
@@ -403,14 +404,48 @@ bool Ajustements::bringResultsCurrent() {
             finishClick(side);
         }
     }
+    setShownMessages(sideMessages());
+    return pressFitCurrent();
+}
+
+// Why a side shows no values: not chosen in this window, or a class that
+// does not exist at the diameter shown.
+QStringList Ajustements::sideMessages() const {
+    QStringList said;
     for (Side side : {Side::Hole, Side::Shaft}) {
         const SideSelection& s = state().side(side);
-        if (fields(side).chosen && !s.EcartsTrouves)
+        const SideFields& f = side == Side::Hole ? hole_ : shaft_;
+        if (!f.chosen)
+            said
+                << (side == Side::Hole
+                        ? QStringLiteral("Pas de résultat : aucune classe d'alésage n'est choisie.")
+                        : QStringLiteral("Pas de résultat : aucune classe d'arbre n'est choisie."));
+        else if (!s.EcartsTrouves)
             said << QStringLiteral("Pas de résultat : la classe %1 n'existe pas pour ⌀ %2 mm.")
                         .arg(torvel::fromStd(s.Classe), diametre_->text().trimmed());
     }
-    setShownMessages(said);
-    return pressFitCurrent();
+    return said;
+}
+
+bool Ajustements::sideComputed(Side side) const {
+    const SideFields& f = side == Side::Hole ? hole_ : shaft_;
+    const SideSelection& s = state().side(side);
+    return fitComputed_ && f.chosen && f.shown && !s.Classe.empty() && s.EcartsTrouves;
+}
+
+bool Ajustements::writtenByLastRun(const QWidget* w) const {
+    for (Side side : {Side::Hole, Side::Shaft}) {
+        const SideFields& f = side == Side::Hole ? hole_ : shaft_;
+        if (w == f.name) return f.chosen && f.shown;
+        if (w == f.upper || w == f.lower || w == f.max || w == f.min) return sideComputed(side);
+    }
+    if (w == jMax_ || w == jMin_)
+        return sideComputed(Side::Hole) && sideComputed(Side::Shaft) && !resultsOutOfDate();
+    // The press fit's results are emptied, then written, by each computation.
+    if (pressFit_ && pressFit_->isAncestorOf(w))
+        if (auto* box = qobject_cast<const QLineEdit*>(w); box && box->isReadOnly())
+            return pressFitHasFit();
+    return StudyWindow::writtenByLastRun(w);
 }
 
 TileStrip* Ajustements::letterStrip(Side side) const {
@@ -471,8 +506,10 @@ void Ajustements::Diametre_KeyDiscarded() {
 void Ajustements::Diametre_Change() {
     state().Diametre_Nom = torvel::readNumber(diametre_->text());
     followDiameter();
-    // The results stay hidden until the next tile click.
+    // The results stay hidden until the next tile click; the clearances, left
+    // from the previous diameter, are marked out of date.
     for (Side side : {Side::Hole, Side::Shaft}) setSideColour(side, kWhite);
+    if (!jMax_->text().isEmpty()) showResultsOutOfDate({jMax_, jMin_}, true);
     drawZones(true);
 }
 
@@ -559,7 +596,8 @@ void Ajustements::Choix_Qualites(Side side) {
 }
 
 void Ajustements::finishClick(Side side) {
-    setShownMessages({});
+    // Computed again below, in their fit colour.
+    showResultsOutOfDate({jMax_, jMin_}, false);
     fields(side).chosen = true;
     SideSelection& s = state().side(side);
     s.Classe = torvel::fits::classKey(side, s.Lettre, std::stoi(s.Qualite));
@@ -569,6 +607,7 @@ void Ajustements::finishClick(Side side) {
     Ecarts(Side::Shaft);
     Affiche(Side::Shaft);
     drawZones(true);
+    setShownMessages(sideMessages());
     keptStateChanged();
 }
 

@@ -40,6 +40,9 @@ class Ajustements : public torvel::StudyWindow {
 
     bool resultsCurrent() const override;
     bool bringResultsCurrent() override;
+    // What the last tile click computed for the diameter shown: a side's class
+    // and values while it is chosen and shown, the clearances while both are.
+    bool writtenByLastRun(const QWidget* w) const override;
 
   private:
     struct SideFields {
@@ -77,6 +80,8 @@ class Ajustements : public torvel::StudyWindow {
     void Ecarts(torvel::fits::Side side);
     void Affiche(torvel::fits::Side side);
     void focusSink();
+    bool sideComputed(torvel::fits::Side side) const;
+    QStringList sideMessages() const;
     void usualFitChosen(int index);
     // The four tile clicks a user would make for these classes, in order.
     void chooseClasses(const std::string& holeLetter, int holeGrade, const std::string& shaftLetter,

@@ -355,6 +355,12 @@ QStringList StudyWindow::shownNotices() const {
     return notices;
 }
 
+bool StudyWindow::showsCurrentValue(const QWidget* w) const {
+    if (!w || !w->isVisibleTo(this) || !w->isEnabledTo(this)) return false;
+    // Typed: an input a study file keeps, or the window's own kept state.
+    return opening_.contains(w->objectName()) || writtenByLastRun(w);
+}
+
 bool StudyWindow::groupInUse(const QWidget* group) const {
     for (const auto& [optional, used] : optionalGroups_)
         if (optional == group) return used();
@@ -436,6 +442,22 @@ void StudyWindow::declareInputs(const QStringList& names, const std::function<bo
     }
 }
 
+void StudyWindow::addOutOfDateMark(QWidget* parent, const QRect& place) {
+    if (outOfDateLabel_) return;
+    outOfDateLabel_ = new QLabel(QStringLiteral("Résultats à recalculer"), parent);
+    outOfDateLabel_->setObjectName(QStringLiteral("LabelPerime"));
+    outOfDateLabel_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    outOfDateLabel_->setWordWrap(true);
+    outOfDateLabel_->setGeometry(pxRect(place.x(), place.y(), place.width(), place.height()));
+    outOfDateLabel_->hide();
+}
+
+void StudyWindow::showResultsOutOfDate(const QList<QWidget*>& results, bool outOfDate) {
+    for (QWidget* w : results)
+        if (!results_.contains(w)) results_.append(w);
+    setOutOfDate(outOfDate);
+}
+
 void StudyWindow::inputChanged(const std::function<bool()>& readNow) {
     if (computed_ && !playing_ && (!readNow || readNow())) setOutOfDate(true);
 }
@@ -469,7 +491,7 @@ void StudyWindow::showResultsGrey(bool grey) {
 
 // Under the buttons where Frame1 leaves room, else above them.
 void StudyWindow::placeOutOfDateLabel() {
-    if (!outOfDateLabel_) return;
+    if (!outOfDateLabel_ || !calculer_) return;
     QRect buttons = calculer_->geometry();
     if (imprimer_ && imprimer_->parentWidget() == calculer_->parentWidget())
         buttons = buttons.united(imprimer_->geometry());

@@ -21,6 +21,7 @@
 #include "fields.h"
 #include "outcome.h"
 #include "report_lines.h"
+#include "study_file.h"
 
 class QComboBox;
 class QGroupBox;
@@ -113,7 +114,13 @@ class StudyWindow : public QWidget {
     QJsonObject withOpeningValues(const QJsonObject& inputs) const;
     // The messages the last calculation showed, in order, and whether it wrote `w`.
     const QStringList& shownMessages() const { return shownMessages_; }
-    bool writtenByLastRun(const QWidget* w) const { return lastWritten_.contains(w); }
+    // Whether the last run wrote `w`; a window that computes without "Calculer"
+    // answers for its own computation.
+    virtual bool writtenByLastRun(const QWidget* w) const { return lastWritten_.contains(w); }
+    // Whether the value `w` shows belongs to the study as it now stands: shown,
+    // used by the calculation (not disabled), and typed into a kept input or
+    // computed by the last run. A calculation note prints only such values.
+    bool showsCurrentValue(const QWidget* w) const;
 
     // The study's drawing for its calculation note: an SVG file (a resource),
     // or a widget of the window that paints itself; none when both are empty.
@@ -123,8 +130,13 @@ class StudyWindow : public QWidget {
     };
     const NoteDrawingSource& noteDrawingSource() const { return noteDrawing_; }
 
+    // The project, revision, checker and author of the study, for its note's
+    // title block; kept by its file like its inputs.
+    const StudyFields& studyFields() const { return studyFields_; }
+    void setStudyFields(const StudyFields& fields);
+
   signals:
-    // An input a study file keeps, or the reference, has changed.
+    // An input a study file keeps, the reference or a study field has changed.
     void keptInputsChanged();
 
   protected:
@@ -197,6 +209,10 @@ class StudyWindow : public QWidget {
     // outcome is played back do not count, nor changes while `readNow` (when
     // given) says the calculation does not read those controls.
     void declareInputs(const QStringList& names, const std::function<bool()>& readNow = {});
+    // For a window without "Calculer": its own results shown out of date, grey,
+    // with LabelPerime at `place` (twips, in `parent`), until it computes them.
+    void addOutOfDateMark(QWidget* parent, const QRect& place);
+    void showResultsOutOfDate(const QList<QWidget*>& results, bool outOfDate);
     // For a window without "Calculer": what its last computation said.
     void setShownMessages(const QStringList& messages) { shownMessages_ = messages; }
     void attention(const QString& text);
@@ -299,6 +315,7 @@ class StudyWindow : public QWidget {
     QJsonObject opening_;
     QList<QLabel*> messageLabels_;
     QList<QPair<QGroupBox*, std::function<bool()>>> optionalGroups_;
+    StudyFields studyFields_;
 };
 
 }  // namespace torvel

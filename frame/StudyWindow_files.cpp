@@ -78,6 +78,12 @@ void StudyWindow::setKeptState(KeptState state) {
     for (auto it = own.begin(); it != own.end(); ++it) opening_[it.key()] = it.value();
 }
 
+void StudyWindow::setStudyFields(const StudyFields& fields) {
+    if (fields == studyFields_) return;
+    studyFields_ = fields;
+    emit keptInputsChanged();
+}
+
 QJsonObject StudyWindow::keptInputs() const {
     QJsonObject inputs;
     for (const QString& name : kept_) {

@@ -83,6 +83,9 @@ class Builder {
             if (!qobject_cast<QComboBox*>(w) && !qobject_cast<QLineEdit*>(w) &&
                 !qobject_cast<QLabel*>(w))
                 continue;
+            // Only what the study now stands on: a design caption, a value of an
+            // earlier run or a choice the calculation does not read is not printed.
+            if (!window_.showsCurrentValue(w)) continue;
             const QString value = StudyWindow::shownText(w).trimmed();
             if (value.isEmpty()) continue;
             // An input the run wrote (a factor computed in "Automatique") is a result.
@@ -157,6 +160,12 @@ CalcNote buildNote(const StudyWindow& window, const NoteDescription& description
     note.reference = window.reference() ? toStd(window.reference()->text().trimmed()) : "";
     note.fileName = toStd(fileName);
     note.dateTime = toStd(shortDate() + QLatin1Char(' ') + shortTime());
+    note.date = toStd(shortDate());
+    const StudyFields& fields = window.studyFields();
+    note.project = toStd(fields.project.trimmed());
+    note.revision = toStd(fields.revision.trimmed());
+    note.checker = toStd(fields.checker.trimmed());
+    note.author = toStd(fields.author.trimmed());
     note.version = kVersion;
     note.method = description.method;
     // What the calculation said, then what the window shows beside its results.
@@ -171,8 +180,13 @@ NoteDrawing noteDrawing(const StudyWindow& window) {
     if (source.svg) {
         auto svg = std::make_shared<QSvgRenderer>(source.svg());
         if (!svg->isValid()) return {};
-        return {svg->defaultSize(),
-                [svg](QPainter& p, const QRectF& target) { svg->render(&p, target); }};
+        return {svg->defaultSize(), [svg](QPainter& p, const QRectF& target) {
+                    // What a picture holds beyond its frame stays out of the note.
+                    p.save();
+                    p.setClipRect(target, Qt::IntersectClip);
+                    svg->render(&p, target);
+                    p.restore();
+                }};
     }
     if (QWidget* w = source.painted) {
         return {w->size(), [w](QPainter& p, const QRectF& target) {

@@ -5,10 +5,12 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QIODevice>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgRenderer>
 #include <QTextLayout>
 #include <QTextOption>
 #include <algorithm>
@@ -33,10 +35,11 @@ constexpr double kWidth = kPageWidth - 2 * kLeft;
 constexpr double kTop = mm(14);
 constexpr double kBottom = kPageHeight - mm(16);
 
-// The title block at the top of every page: two rows, and the gap to the body.
+// The title block at the top of every page: the title row, then as many rows
+// of filled fields as they need, and the gap to the body.
 constexpr double kTitleRow = pt(44);
 constexpr double kInfoRow = pt(17);
-constexpr double kBodyTop = kTop + kTitleRow + kInfoRow + pt(16);
+constexpr double kBodyGap = pt(16);
 
 // The three columns of a row: caption, value (right-aligned), unit.
 constexpr double kCaptionWidth = kWidth * 0.54;
@@ -201,9 +204,12 @@ class Flow {
         block.slices.push_back({h + pt(8), [=](QPainter& p, double top) {
                                     p.save();
                                     const QRectF at = target.translated(0, top + pt(8));
-                                    p.setClipRect(at);
-                                    // A drawing that sets no pen or font gets thin black lines
-                                    // and the note's lettering.
+                                    // No clip here: a widget painting through this painter
+                                    // that clips and restores a part of its own drawing would
+                                    // get this clip back under its own transform, and lose
+                                    // every label and point drawn after. A drawing that sets
+                                    // no pen or font gets thin black lines and the note's
+                                    // lettering.
                                     p.setPen(rule(0.5));
                                     p.setBrush(Qt::NoBrush);
                                     p.setFont(noteFont(9));
@@ -212,6 +218,11 @@ class Flow {
                                 }});
         block.spaceBefore = pt(4);
         blocks_.push_back(std::move(block));
+    }
+
+    using Slice = torvel::Slice;
+    void block(std::vector<Slice> slices, double spaceBefore) {
+        blocks_.push_back({std::move(slices), spaceBefore, false});
     }
 
     const std::vector<Block>& blocks() const { return blocks_; }
@@ -234,6 +245,10 @@ class Flow {
     std::vector<Block> blocks_;
 };
 
+// The box that ends the note: who made it, who checked it, who approved it,
+// each with a name when known, a date and room to sign.
+void addSignOff(Flow& flow, const CalcNote& note, QPaintDevice* device);
+
 struct Placed {
     const Slice* slice;
     double top;
@@ -243,13 +258,13 @@ using Pages = std::vector<std::vector<Placed>>;
 // Puts the blocks on pages: a block that fits on a page is not split, a
 // heading starts a new page rather than end one, and only a block taller than
 // a page breaks between its lines.
-Pages paginate(const std::vector<Block>& blocks) {
-    constexpr double kRoom = kBottom - kBodyTop;
+Pages paginate(const std::vector<Block>& blocks, double bodyTop) {
+    const double room = kBottom - bodyTop;
     const auto together = [&](const Block& b) {
-        return b.height() <= kRoom ? b.height() : b.slices.front().height;
+        return b.height() <= room ? b.height() : b.slices.front().height;
     };
     Pages pages(1);
-    double y = kBodyTop;
+    double y = bodyTop;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const Block& block = blocks[i];
         if (block.slices.empty()) continue;
@@ -258,16 +273,16 @@ Pages paginate(const std::vector<Block>& blocks) {
             if (!blocks[j + 1].slices.empty())
                 need += blocks[j + 1].spaceBefore + together(blocks[j + 1]);
         double gap = pages.back().empty() ? 0 : block.spaceBefore;
-        if (!pages.back().empty() && y + gap + need > kBottom && need <= kRoom) {
+        if (!pages.back().empty() && y + gap + need > kBottom && need <= room) {
             pages.emplace_back();
-            y = kBodyTop;
+            y = bodyTop;
             gap = 0;
         }
         y += gap;
         for (const Slice& slice : block.slices) {
             if (!pages.back().empty() && y + slice.height > kBottom) {
                 pages.emplace_back();
-                y = kBodyTop;
+                y = bodyTop;
             }
             pages.back().push_back({&slice, y});
             y += slice.height;
@@ -276,13 +291,119 @@ Pages paginate(const std::vector<Block>& blocks) {
     return pages;
 }
 
-void paintTitleBlock(QPainter& p, const CalcNote& note, int page, int pages) {
-    const QRectF frame(kLeft, kTop, kWidth, kTitleRow + kInfoRow);
+// The office's logo, drawn fitted into a box; none when its bytes are not a
+// PNG or SVG Qt can read.
+struct Logo {
+    QSizeF size;
+    std::function<void(QPainter&, const QRectF&)> paint;
+};
+
+Logo readLogo(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const QByteArray data = QByteArray::fromStdString(bytes);
+    if (data.contains("<svg")) {
+        auto svg = std::make_shared<QSvgRenderer>(data);
+        if (!svg->isValid() || svg->defaultSize().isEmpty()) return {};
+        return {svg->defaultSize(), [svg](QPainter& p, const QRectF& r) { svg->render(&p, r); }};
+    }
+    QImage image;
+    if (!image.loadFromData(data) || image.isNull()) return {};
+    return {image.size(), [image](QPainter& p, const QRectF& r) { p.drawImage(r, image); }};
+}
+
+QRectF fitted(const QSizeF& size, const QRectF& box) {
+    const QSizeF shown = size.scaled(box.size(), Qt::KeepAspectRatio);
+    return {box.left(), box.top() + (box.height() - shown.height()) / 2, shown.width(),
+            shown.height()};
+}
+
+// The title block as it lies on every page: the cells of its filled fields,
+// row by row, each "caption : value"; the page cell is the last one.
+struct TitleBlock {
+    struct Cell {
+        QString caption, value;
+        double left, width;
+        int row;
+    };
+    QString company;
+    Logo logo;
+    std::vector<Cell> cells;
+    int rows = 0;
+    double height() const { return kTitleRow + rows * kInfoRow; }
+    double bodyTop() const { return kTop + height() + kBodyGap; }
+};
+
+QString pageText(int page, int pages) {
+    return QStringLiteral("page %1 / %2").arg(page).arg(pages);
+}
+
+// Fields left empty take no room; the cells of a row share its width in
+// proportion to their texts. `pageDigits` sizes the page cell.
+TitleBlock layTitleBlock(const CalcNote& note, QPaintDevice* device, int pageDigits) {
+    TitleBlock block;
+    block.company = text(note.company).trimmed();
+    block.logo = readLogo(note.logo);
+    const QFontMetricsF fm(noteFont(9), device);
     const double pad = pt(5);
-    const double split = kWidth * 0.68;
-    const QFont title = noteFont(15, true), name = noteFont(11), small = noteFont(9);
+    const QString file =
+        note.fileName.empty() ? QStringLiteral("étude non enregistrée") : text(note.fileName);
+    const std::pair<QString, std::string> fields[] = {
+        {QStringLiteral("Affaire"), note.project},
+        {QStringLiteral("Référence"), note.reference},
+        {QStringLiteral("Indice"), note.revision},
+        {QStringLiteral("Auteur"), note.author},
+        {QStringLiteral("Vérifié par"), note.checker},
+    };
+    std::vector<TitleBlock::Cell> cells;
+    for (const auto& [caption, value] : fields)
+        if (!text(value).trimmed().isEmpty())
+            cells.push_back({caption, text(value).trimmed(), 0, 0, 0});
+    cells.push_back({QStringLiteral("Fichier"), file, 0, 0, 0});
+    const QString widest = QString(pageDigits, QLatin1Char('9'));
+    cells.push_back({QString(), QStringLiteral("page %1 / %1").arg(widest), 0, 0, 0});
+
+    auto natural = [&](const TitleBlock::Cell& c) {
+        const QString shown =
+            c.caption.isEmpty() ? c.value : c.caption + QStringLiteral(" : ") + c.value;
+        return std::min(kWidth, fm.horizontalAdvance(shown) + 2 * pad + pt(2));
+    };
+    // Greedy rows, then each row stretched to the whole width.
+    std::vector<std::vector<std::size_t>> rows(1);
+    double used = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const double w = natural(cells[i]);
+        if (!rows.back().empty() && used + w > kWidth) {
+            rows.emplace_back();
+            used = 0;
+        }
+        rows.back().push_back(i);
+        used += w;
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        double total = 0;
+        for (std::size_t i : rows[r]) total += natural(cells[i]);
+        double left = kLeft;
+        for (std::size_t i : rows[r]) {
+            TitleBlock::Cell& c = cells[i];
+            c.width = natural(c) * kWidth / total;
+            c.left = left;
+            c.row = static_cast<int>(r);
+            left += c.width;
+        }
+    }
+    block.cells = std::move(cells);
+    block.rows = static_cast<int>(rows.size());
+    return block;
+}
+
+void paintTitleBlock(QPainter& p, const CalcNote& note, const TitleBlock& block, int page,
+                     int pages) {
+    const QRectF frame(kLeft, kTop, kWidth, block.height());
+    const double pad = pt(5);
+    const QFont title = noteFont(15, true), name = noteFont(11), small = noteFont(9),
+                office = noteFont(10, true);
     const QFontMetricsF fmTitle(title, p.device()), fmName(name, p.device()),
-        fmSmall(small, p.device());
+        fmSmall(small, p.device()), fmOffice(office, p.device());
     const auto put = [&](const QFont& font, const QFontMetricsF& fm, const QString& s, double left,
                          double right, double baseline, bool alignRight) {
         const QString shown = fm.elidedText(s, Qt::ElideRight, right - left - 2 * pad);
@@ -296,30 +417,92 @@ void paintTitleBlock(QPainter& p, const CalcNote& note, int page, int pages) {
     p.drawRect(frame);
     p.setPen(rule(0.4));
     const double infoTop = kTop + kTitleRow;
+    const double split = kLeft + kWidth * 0.68;
+    // The office's cell, when it has a name or a logo, comes first.
+    const bool hasOffice = !block.company.isEmpty() || block.logo.paint;
+    const double officeRight = hasOffice ? kLeft + kWidth * 0.30 : kLeft;
     p.drawLine(QPointF(kLeft, infoTop), QPointF(kLeft + kWidth, infoTop));
-    p.drawLine(QPointF(kLeft + split, kTop), QPointF(kLeft + split, infoTop));
-    const double c1 = kLeft + kWidth * 0.42, c2 = kLeft + kWidth * 0.84;
-    p.drawLine(QPointF(c1, infoTop), QPointF(c1, frame.bottom()));
-    p.drawLine(QPointF(c2, infoTop), QPointF(c2, frame.bottom()));
+    p.drawLine(QPointF(split, kTop), QPointF(split, infoTop));
+    if (hasOffice) p.drawLine(QPointF(officeRight, kTop), QPointF(officeRight, infoTop));
+    for (int r = 1; r < block.rows; ++r)
+        p.drawLine(QPointF(kLeft, infoTop + r * kInfoRow),
+                   QPointF(kLeft + kWidth, infoTop + r * kInfoRow));
+    for (const TitleBlock::Cell& c : block.cells)
+        if (c.left > kLeft + 1)
+            p.drawLine(QPointF(c.left, infoTop + c.row * kInfoRow),
+                       QPointF(c.left, infoTop + (c.row + 1) * kInfoRow));
 
     p.setPen(rule(0));
+    if (hasOffice) {
+        QRectF room(kLeft + pad, kTop + pad, officeRight - kLeft - 2 * pad, kTitleRow - 2 * pad);
+        if (!block.company.isEmpty()) {
+            const double base = room.bottom() - fmOffice.descent();
+            put(office, fmOffice, block.company, kLeft, officeRight,
+                block.logo.paint ? base : kTop + (kTitleRow + fmOffice.ascent()) / 2, false);
+            room.setBottom(room.bottom() - fmOffice.height() - pt(1));
+        }
+        if (block.logo.paint && room.height() > 0) {
+            p.save();
+            p.setClipRect(room);
+            block.logo.paint(p, fitted(block.logo.size, room));
+            p.restore();
+        }
+    }
     const double line1 = kTop + pt(5) + fmTitle.ascent();
     const double line2 = line1 + pt(18);
-    put(title, fmTitle, QStringLiteral("Note de calcul"), kLeft, kLeft + split, line1, false);
-    put(name, fmName, text(note.studyName), kLeft, kLeft + split, line2, false);
+    put(title, fmTitle, QStringLiteral("Note de calcul"), officeRight, split, line1, false);
+    put(name, fmName, text(note.studyName), officeRight, split, line2, false);
     const double right = kLeft + kWidth;
-    put(small, fmSmall, QStringLiteral("TORVEL ") + text(note.version), kLeft + split, right, line1,
-        true);
-    put(small, fmSmall, text(note.dateTime), kLeft + split, right, line2, true);
+    put(small, fmSmall, QStringLiteral("TORVEL ") + text(note.version), split, right, line1, true);
+    put(small, fmSmall, text(note.dateTime), split, right, line2, true);
 
-    const double infoBase = infoTop + (kInfoRow + fmSmall.ascent() - fmSmall.descent()) / 2;
-    const QString reference = note.reference.empty() ? QStringLiteral("—") : text(note.reference);
-    const QString file =
-        note.fileName.empty() ? QStringLiteral("étude non enregistrée") : text(note.fileName);
-    put(small, fmSmall, QStringLiteral("Référence : ") + reference, kLeft, c1, infoBase, false);
-    put(small, fmSmall, QStringLiteral("Fichier : ") + file, c1, c2, infoBase, false);
-    put(small, fmSmall, QStringLiteral("page %1 / %2").arg(page).arg(pages), c2, right, infoBase,
-        true);
+    for (const TitleBlock::Cell& c : block.cells) {
+        const double top = infoTop + c.row * kInfoRow;
+        const double base = top + (kInfoRow + fmSmall.ascent() - fmSmall.descent()) / 2;
+        if (c.caption.isEmpty())
+            put(small, fmSmall, pageText(page, pages), c.left, c.left + c.width, base, true);
+        else
+            put(small, fmSmall, c.caption + QStringLiteral(" : ") + c.value, c.left,
+                c.left + c.width, base, false);
+    }
+}
+
+void addSignOff(Flow& flow, const CalcNote& note, QPaintDevice* device) {
+    const QFont bold = noteFont(9.5, true), plain = noteFont(9.5);
+    const QFontMetricsF fm(plain, device);
+    const double line = fm.lineSpacing() + pt(5);
+    const double room = mm(18);
+    const double height = 3 * line + room;
+    const QString names[3] = {text(note.author).trimmed(), text(note.checker).trimmed(), {}};
+    const QString dates[3] = {text(note.date), {}, {}};
+    const QString titles[3] = {QStringLiteral("Établi par"), QStringLiteral("Vérifié par"),
+                               QStringLiteral("Approuvé par")};
+    Flow::Slice slice{
+        height + pt(2), [=](QPainter& p, double top) {
+            const double column = kWidth / 3, pad = pt(5);
+            p.setPen(rule(0.8));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(kLeft, top, kWidth, height));
+            p.setPen(rule(0.4));
+            p.drawLine(QPointF(kLeft, top + line), QPointF(kLeft + kWidth, top + line));
+            for (int i = 1; i < 3; ++i)
+                p.drawLine(QPointF(kLeft + i * column, top),
+                           QPointF(kLeft + i * column, top + height));
+            p.setPen(rule(0));
+            for (int i = 0; i < 3; ++i) {
+                const double left = kLeft + i * column + pad, width = column - 2 * pad;
+                const double base = top + (line + fm.ascent() - fm.descent()) / 2;
+                p.setFont(bold);
+                p.drawText(QPointF(left, base), titles[i]);
+                p.setFont(plain);
+                p.drawText(
+                    QPointF(left, base + line),
+                    fm.elidedText(QStringLiteral("Nom : ") + names[i], Qt::ElideRight, width));
+                p.drawText(QPointF(left, base + 2 * line), QStringLiteral("Date : ") + dates[i]);
+                p.drawText(QPointF(left, base + 3 * line), QStringLiteral("Visa :"));
+            }
+        }};
+    flow.block({slice}, pt(16));
 }
 
 void addGroups(Flow& flow, const std::vector<NoteGroup>& groups, const QString& none) {
@@ -419,7 +602,16 @@ bool writeNotePdf(QIODevice* device, const CalcNote& note, const NoteDrawing& dr
         flow.section(QStringLiteral("Messages"));
         if (note.messages.empty()) flow.paragraph(QStringLiteral("Aucun"));
         for (const auto& message : note.messages) flow.paragraph(text(message), true);
-        const Pages pages = paginate(flow.blocks());
+        addSignOff(flow, note, &writer);
+        // The page cell is sized for the page count, which the title block's
+        // height may change: laid out again until the count fits.
+        TitleBlock block;
+        Pages pages;
+        for (int digits = 1; digits <= 6; ++digits) {
+            block = layTitleBlock(note, &writer, digits);
+            pages = paginate(flow.blocks(), block.bodyTop());
+            if (QString::number(pages.size()).size() <= digits) break;
+        }
 
         QPainter painter;
         if (!painter.begin(&writer)) return false;
@@ -427,7 +619,7 @@ bool writeNotePdf(QIODevice* device, const CalcNote& note, const NoteDrawing& dr
         const int count = static_cast<int>(pages.size());
         for (int i = 0; i < count; ++i) {
             if (i > 0) writer.newPage();
-            paintTitleBlock(painter, note, i + 1, count);
+            paintTitleBlock(painter, note, block, i + 1, count);
             for (const Placed& placed : pages[static_cast<std::size_t>(i)])
                 placed.slice->paint(painter, placed.top);
         }

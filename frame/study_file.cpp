@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -21,6 +22,18 @@ const QString kProgramKey = QStringLiteral("program");
 const QString kStudyKey = QStringLiteral("study");
 const QString kReferenceKey = QStringLiteral("reference");
 const QString kInputsKey = QStringLiteral("inputs");
+const QString kFieldsKey = QStringLiteral("cartouche");
+
+// The study fields by their names in a file.
+const struct {
+    const char* key;
+    QString StudyFields::*field;
+} kFieldKeys[] = {
+    {"affaire", &StudyFields::project},
+    {"indice", &StudyFields::revision},
+    {"verifiePar", &StudyFields::checker},
+    {"auteur", &StudyFields::author},
+};
 
 QString quoted(const QString& text) { return QStringLiteral("« %1 »").arg(text); }
 
@@ -63,6 +76,12 @@ bool isGridValue(const QJsonValue& value) {
     return true;
 }
 
+QJsonObject studyFieldsObject(const StudyFields& fields) {
+    QJsonObject o;
+    for (const auto& [key, field] : kFieldKeys) o[QString::fromLatin1(key)] = fields.*field;
+    return o;
+}
+
 QByteArray studyFileBytes(const StudyFile& study) {
     QJsonObject root;
     root[kFormatKey] = QString::fromLatin1(kStudyFormat);
@@ -71,6 +90,8 @@ QByteArray studyFileBytes(const StudyFile& study) {
     root[kStudyKey] = study.type;
     root[kReferenceKey] = study.reference;
     root[kInputsKey] = study.inputs;
+    // Left out while empty, so that a study without them reads in earlier versions.
+    if (study.fields != StudyFields{}) root[kFieldsKey] = studyFieldsObject(study.fields);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -100,7 +121,7 @@ std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason
 
     for (const QString& key : root.keys())
         if (key != kFormatKey && key != kVersionKey && key != kProgramKey && key != kStudyKey &&
-            key != kReferenceKey && key != kInputsKey)
+            key != kReferenceKey && key != kInputsKey && key != kFieldsKey)
             return refuse(reason,
                           QStringLiteral("le champ %1 est inconnu%2").arg(quoted(key), writer));
     for (const QString& key : {kProgramKey, kStudyKey, kReferenceKey})
@@ -123,6 +144,26 @@ std::optional<StudyFile> parseStudyFile(const QByteArray& bytes, QString* reason
             return refuse(reason, QStringLiteral("la valeur de %1 n'est ni un texte ni un tableau "
                                                  "de textes")
                                       .arg(quoted(it.key())));
+    // Written since the title block has them: an older file has none.
+    if (root.contains(kFieldsKey)) {
+        const QJsonValue fields = root.value(kFieldsKey);
+        if (!fields.isObject())
+            return refuse(reason, QStringLiteral("le champ %1 n'est pas une liste de textes nommés")
+                                      .arg(quoted(kFieldsKey)));
+        const QJsonObject o = fields.toObject();
+        for (const QString& key : o.keys()) {
+            const auto* known = std::find_if(std::begin(kFieldKeys), std::end(kFieldKeys),
+                                             [&](const auto& k) { return key == k.key; });
+            if (known == std::end(kFieldKeys))
+                return refuse(reason, QStringLiteral("le champ %1 du cartouche est inconnu%2")
+                                          .arg(quoted(key), writer));
+            if (!o.value(key).isString())
+                return refuse(
+                    reason,
+                    QStringLiteral("le champ %1 du cartouche n'est pas un texte").arg(quoted(key)));
+            study.fields.*(known->field) = o.value(key).toString();
+        }
+    }
     return study;
 }
 

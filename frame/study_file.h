@@ -19,12 +19,26 @@ inline constexpr int kStudyFormatVersion = 1;
 inline constexpr qint64 kStudyFileMaxBytes = 1024 * 1024;
 inline constexpr char kStudySuffix[] = ".torvel";
 
-struct StudyFile {
-    QString type;        // window type, e.g. "Roulement"
-    QString program;     // "TORVEL 1.4.1"
-    QString reference;   // "" when the study has none
-    QJsonObject inputs;  // control name -> text, or grid -> array of rows of texts
+// What the study's note names in its title block beside the reference: the
+// project, the revision, who checks it and who made it ("" when not given).
+struct StudyFields {
+    QString project;   // "Affaire"
+    QString revision;  // "Indice"
+    QString checker;   // "Vérifié par"
+    QString author;    // who saved the study first: a colleague's study keeps its author
+    bool operator==(const StudyFields&) const = default;
 };
+
+struct StudyFile {
+    QString type;             // window type, e.g. "Roulement"
+    QString program;          // "TORVEL 1.4.1"
+    QString reference;        // "" when the study has none
+    QJsonObject inputs;       // control name -> text, or grid -> array of rows of texts
+    StudyFields fields = {};  // absent from a file older than them: all ""
+};
+
+// The study fields as a file keeps them, and back.
+QJsonObject studyFieldsObject(const StudyFields& fields);
 
 QByteArray studyFileBytes(const StudyFile& study);
 

@@ -59,6 +59,10 @@ class MDIForm1 : public QMainWindow {
     // current, and writes nothing when that run stops.
     bool exportActiveNote(const QString& path);
     bool exportActiveNoteDialog();
+    // "Cartouche de la note…": the office's fields of every note's title block;
+    // "Propriétés de l'étude…": the active study's own. True when changed.
+    bool editOfficeFieldsDialog();
+    bool editStudyFieldsDialog();
     torvel::StudyWindow* activeStudy() const;
     // Belongs to a file and changed since it was opened or saved.
     bool isModified(const torvel::StudyWindow* window) const;
@@ -114,6 +118,7 @@ class MDIForm1 : public QMainWindow {
     QMenu* recentMenu_ = nullptr;
     QToolButton* saveButton_ = nullptr;
     QAction* noteItem_ = nullptr;
+    QAction* propertiesItem_ = nullptr;
     QToolButton* noteButton_ = nullptr;
     QLabel* fileStatus_ = nullptr;
     bool quitting_ = false;

@@ -31,6 +31,7 @@
 #include "note_pdf.h"
 #include "studies.h"
 #include "study_file.h"
+#include "title_block_dialogs.h"
 #include "ui_text.h"
 #include "version.h"
 
@@ -83,19 +84,30 @@ torvel::StudyFile studyFileOf(const StudyWindow* w) {
     file.program = QStringLiteral("TORVEL %1").arg(QString::fromLatin1(torvel::kVersion));
     file.reference = w->reference() ? w->reference()->text() : QString();
     file.inputs = w->keptInputs();
+    file.fields = w->studyFields();
+    return file;
+}
+
+// A study written out names its author: its own, else this office's.
+torvel::StudyFile withAuthor(torvel::StudyFile file) {
+    if (file.fields.author.trimmed().isEmpty())
+        file.fields.author = torvel::readOfficeFields(settings()).author;
     return file;
 }
 
 // What a study holds that a file keeps, to tell whether it was changed.
 QJsonObject heldState(const StudyWindow* w) {
     const torvel::StudyFile file = studyFileOf(w);
-    return {{QStringLiteral("reference"), file.reference}, {QStringLiteral("inputs"), file.inputs}};
+    return {{QStringLiteral("reference"), file.reference},
+            {QStringLiteral("inputs"), file.inputs},
+            {QStringLiteral("fields"), torvel::studyFieldsObject(file.fields)}};
 }
 
 // What a newly opened window of that study holds.
 QJsonObject openingState(const StudyWindow* w) {
     return {{QStringLiteral("reference"), QString()},
-            {QStringLiteral("inputs"), w->openingInputs()}};
+            {QStringLiteral("inputs"), w->openingInputs()},
+            {QStringLiteral("fields"), torvel::studyFieldsObject({})}};
 }
 
 // How a question names a study: its file, else its reference, else "Sans nom".
@@ -142,6 +154,10 @@ void MDIForm1::buildFileMenu() {
     noteItem_ = addItem(file, "MNU_NoteDeCalcul", "E&xporter la note de calcul (PDF)…",
                         QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(noteItem_, &QAction::triggered, this, &MDIForm1::exportActiveNoteDialog);
+    propertiesItem_ = addItem(file, "MNU_ProprietesEtude", "&Propriétés de l'étude…");
+    connect(propertiesItem_, &QAction::triggered, this, &MDIForm1::editStudyFieldsDialog);
+    connect(addItem(file, "MNU_Cartouche", "&Cartouche de la note…"), &QAction::triggered, this,
+            &MDIForm1::editOfficeFieldsDialog);
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("Études &récentes"));
     recentMenu_->setObjectName(QStringLiteral("MNU_Recents"));
@@ -221,7 +237,7 @@ bool MDIForm1::isTypedSinceOpening(const StudyWindow* window) const {
 
 void MDIForm1::refreshFileState() {
     const StudyWindow* active = activeStudy();
-    for (QAction* a : {saveItem_, saveAsItem_, noteItem_})
+    for (QAction* a : {saveItem_, saveAsItem_, noteItem_, propertiesItem_})
         if (a) a->setEnabled(active != nullptr);
     for (QToolButton* b : {saveButton_, noteButton_})
         if (b) b->setEnabled(active != nullptr);
@@ -313,6 +329,7 @@ bool MDIForm1::openStudyFile(const QString& path) {
 
     StudyWindow* window = showStudy(file->type, study(file->type) ? nullptr : created.release());
     window->restoreKeptInputs(file->reference, file->inputs);
+    window->setStudyFields(file->fields);
     const QString full = QFileInfo(path).absoluteFilePath();
     window->setWindowFilePath(fromNote ? QString() : full);
     if (fromNote)
@@ -327,7 +344,7 @@ bool MDIForm1::openStudyFile(const QString& path) {
 // ---- saving ----
 
 bool MDIForm1::saveStudy(StudyWindow* window, const QString& path) {
-    const torvel::StudyFile file = studyFileOf(window);
+    const torvel::StudyFile file = withAuthor(studyFileOf(window));
     QString reason;
     // Two windows never share one file: each would overwrite the other's study.
     for (const StudyWindow* other : openStudies())
@@ -344,6 +361,7 @@ bool MDIForm1::saveStudy(StudyWindow* window, const QString& path) {
     }
     const QString full = QFileInfo(path).absoluteFilePath();
     window->setWindowFilePath(full);
+    window->setStudyFields(file.fields);
     savedState_.insert(file.type, heldState(window));
     rememberFile(full);
     refreshFileState();
@@ -417,8 +435,21 @@ bool MDIForm1::exportActiveNote(const QString& path) {
     static const torvel::NoteDescription none;
     const torvel::NoteDescription& description = entry && entry->note ? entry->note() : none;
     const QString studyFile = window->windowFilePath();
-    const torvel::CalcNote note =
+    torvel::CalcNote note =
         torvel::buildNote(*window, description, studyName(window), fileName(studyFile));
+    const torvel::OfficeFields office = torvel::readOfficeFields(settings());
+    note.company = office.company.toStdString();
+    if (note.author.empty()) note.author = office.author.toStdString();
+    if (!office.logo.isEmpty()) {
+        // A logo that cannot be used is said; the note is made without it.
+        QString why;
+        note.logo = torvel::readLogo(office.logo, &why).toStdString();
+        if (note.logo.empty())
+            torvel::showAttention(this,
+                                  QStringLiteral("Le logo « %1 » ne peut pas être utilisé :\n%2.\n"
+                                                 "La note est faite sans logo.")
+                                      .arg(QDir::toNativeSeparators(office.logo), why));
+    }
 
     const QString attachment =
         studyFile.isEmpty() ? proposedName(window) : QFileInfo(studyFile).completeBaseName();
@@ -427,7 +458,7 @@ bool MDIForm1::exportActiveNote(const QString& path) {
     QString reason = QStringLiteral("la note n'a pas pu être composée");
     if (!torvel::writeNotePdf(&pdf, note, torvel::noteDrawing(*window),
                               attachment + QString::fromLatin1(torvel::kStudySuffix),
-                              torvel::studyFileBytes(studyFileOf(window))) ||
+                              torvel::studyFileBytes(withAuthor(studyFileOf(window)))) ||
         !torvel::writeFileAtomically(path, pdf.data(), &reason)) {
         torvel::showAttention(this,
                               QStringLiteral("Impossible d'écrire la note de calcul « %1 » :\n%2")
@@ -435,6 +466,20 @@ bool MDIForm1::exportActiveNote(const QString& path) {
         return false;
     }
     settings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+    return true;
+}
+
+// ---- the note's title block ----
+
+bool MDIForm1::editOfficeFieldsDialog() { return torvel::editOfficeFields(this, settings()); }
+
+bool MDIForm1::editStudyFieldsDialog() {
+    StudyWindow* window = activeStudy();
+    if (!window) return false;
+    torvel::StudyFields fields = window->studyFields();
+    if (!torvel::editStudyFields(this, fields, torvel::readOfficeFields(settings()).author))
+        return false;
+    window->setStudyFields(fields);
     return true;
 }
 

@@ -274,7 +274,10 @@ TEST_F(AjustementsTest, DiameterChangeHidesResultsAndFollowsTheLetterTiles) {
     setDiameter(&w, "30");
     for (const auto* names : {&kHoleFields, &kShaftFields})
         for (const char* n : *names) EXPECT_EQ(colour(&w, n), kWhite) << n;
-    EXPECT_EQ(colour(&w, "J_Max"), kBlue);        // the clearances are left as they were
+    // The clearances of the previous diameter stay, marked out of date.
+    EXPECT_EQ(clearance(&w), QStringList({"0,0180", "0,0020"}));
+    for (const char* n : {"J_Max", "J_Min"}) EXPECT_EQ(colour(&w, n), QColor(Qt::gray)) << n;
+    EXPECT_TRUE(child<QLabel>(&w, "LabelPerime")->isVisibleTo(&w));
     EXPECT_EQ(text(&w, "Af_Ec_Sup_Al"), "0,01");  // nothing recomputed
     EXPECT_TRUE(letterTile(&w, Side::Hole, "T")->isEnabled());
     EXPECT_TRUE(letterTile(&w, Side::Shaft, "t")->isEnabled());
@@ -285,6 +288,8 @@ TEST_F(AjustementsTest, DiameterChangeHidesResultsAndFollowsTheLetterTiles) {
     for (const char* n : kShaftFields) EXPECT_EQ(colour(&w, n), kWhite) << n;
     EXPECT_EQ(texts(&w, kShaftFields), QStringList({"g6", "-0,007", "-0,02", "29,993", "29,98"}));
     EXPECT_EQ(clearance(&w), QStringList({"-0,0170", "-0,0430"}));
+    EXPECT_EQ(colour(&w, "J_Max"), kRed);
+    EXPECT_FALSE(child<QLabel>(&w, "LabelPerime")->isVisibleTo(&w));
 
     struct Case {
         const char* diameter;

@@ -98,20 +98,51 @@ std::vector<std::vector<Word>> words(const QString& path) {
 TEST(NotePdf, ReadsBackWithItsTitleBlockOnEveryPageAndItsSectionsInOrder) {
     CalcNote unsaved = note(0, {}, "");
     unsaved.fileName.clear();
+    CalcNote filled = note(2, {});
+    filled.company = "Bureau d'études Lemaire";
+    filled.project = "A-2024-117";
+    filled.revision = "B";
+    filled.author = "J. Martin";
+    filled.checker = "P. Durand";
+    filled.date = "09/12/2024";
+    // An SVG logo is drawn as vectors: no image is added to the note.
+    filled.logo =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="120" height="40" viewBox="0 0 120 40">)"
+        R"(<rect width="120" height="40" fill="#002070"/>)"
+        R"(<text x="8" y="28" font-size="20" fill="white">LEMX</text></svg>)";
     const struct {
         CalcNote note;
         NoteDrawing drawing;
         int pages;
         QStringList titleBlock, inOrder;
+        QStringList absent = {};  // fields left empty take no room
     } cases[] = {
         {unsaved,
          {},
          1,
-         {"Référence : —", "Fichier : étude non enregistrée"},
-         {"Title: Note de calcul – Elément Roulant\n", "Pages: 1\n", "Données",
-          "Charges appliquées", "Charge radiale Fr", "12,5", "kN", "Vitesse", "1 500", "tr/min",
-          "Méthode", "ISO 281 : L10", "Résultats", "Durée L10", "1 234,5", "millions de tours",
-          "Messages", "Aucun"}},
+         {"Fichier : étude non enregistrée"},
+         {"Title: Note de calcul – Elément Roulant\n",
+          "Pages: 1\n",
+          "Données",
+          "Charges appliquées",
+          "Charge radiale Fr",
+          "12,5",
+          "kN",
+          "Vitesse",
+          "1 500",
+          "tr/min",
+          "Méthode",
+          "ISO 281 : L10",
+          "Résultats",
+          "Durée L10",
+          "1 234,5",
+          "millions de tours",
+          "Messages",
+          "Aucun",
+          "Établi par",
+          "Vérifié par",
+          "Approuvé par"},
+         {"Référence", "Affaire", "Indice", "Auteur", "Vérifié par :", "Bureau"}},
         {note(60, {"La charge dépasse Co.", "Durée hors domaine.\nVérifier la graisse."}),
          kDrawing,
          3,
@@ -119,10 +150,19 @@ TEST(NotePdf, ReadsBackWithItsTitleBlockOnEveryPageAndItsSectionsInOrder) {
          {"Title: Note de calcul – Elément Roulant – Arbre n°2\n", "Pages: 3\n", "Données",
           "Cote n° 1 ", "Cote n° 60 ", "60,5 mm", "Méthode", "Résultats", "Schéma", "Jeu mini",
           "Messages", "La charge dépasse Co.", "Durée hors domaine.", "Vérifier la graisse."}},
+        {filled,
+         {},
+         1,
+         {"Bureau d'études Lemaire", "Affaire : A-2024-117", "Référence : Arbre n°2", "Indice : B",
+          "Auteur : J. Martin", "Vérifié par : P. Durand"},
+         {"Pages: 1\n", "Données", "Messages", "Établi par", "Vérifié par", "Approuvé par",
+          "Nom : J. Martin", "Nom : P. Durand", "Date : 09/12/2024", "Visa :"}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {
         const QString path = write(dir, c.note, c.drawing);
+        for (const QString& s : c.absent)
+            EXPECT_FALSE(run("pdftotext", {path, "-"}).contains(s)) << qPrintable(s);
         const QString info = run("pdfinfo", {path}).replace(QRegularExpression(": +"), ": ");
         const QString text = info + run("pdftotext", {"-layout", path, "-"});
         EXPECT_EQ(firstOutOfOrder(text, c.inOrder), "") << qPrintable(text);

@@ -244,6 +244,16 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
         {"inconnu.torvel", edited(input("TextZ", "1")), "le champ « TextZ » est inconnu"},
         {"extra.torvel", edited([](QJsonObject& r) { r["resultats"] = QJsonObject(); }),
          "le champ « resultats » est inconnu"},
+        {"cartouche.torvel", edited([](QJsonObject& r) { r["cartouche"] = "A-117"; }),
+         "le champ « cartouche » n'est pas une liste de textes nommés"},
+        {"indice.torvel", edited([](QJsonObject& r) {
+             r["cartouche"] = QJsonObject{{"indice", 2}};
+         }),
+         "le champ « indice » du cartouche n'est pas un texte"},
+        {"visa.torvel", edited([](QJsonObject& r) {
+             r["cartouche"] = QJsonObject{{"approuvePar", "X"}};
+         }),
+         "le champ « approuvePar » du cartouche est inconnu"},
         {"liste.torvel", edited([&](QJsonObject& r) {
              r = QJsonDocument::fromJson(fits).object();
              input("ComboAjustementsUsuels", "H7/z9")(r);
