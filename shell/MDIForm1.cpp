@@ -80,6 +80,8 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
+    buildKeyboard();
+    restorePlacement();
 }
 
 QAction* MDIForm1::addItem(QMenu* menu, const QString& name, const QString& caption,
@@ -139,8 +141,8 @@ void MDIForm1::buildMenus() {
     // Qt has already turned the check mark when triggered fires: the toolbar follows it.
     connect(toolbarItem_, &QAction::triggered, this, &MDIForm1::applyToolbarItem);
     addSeparator(windowMenu_, QStringLiteral("Séparateur4"));
-    connect(addItem(windowMenu_, "Cascade", "Cascade"), &QAction::triggered, mdi_,
-            &QMdiArea::cascadeSubWindows);
+    connect(addItem(windowMenu_, "Cascade", "Cascade"), &QAction::triggered, this,
+            &MDIForm1::cascadeInside);
     connect(addItem(windowMenu_, "MosaïqueHorizontale", "Mosaïque Horizontale"),
             &QAction::triggered, this, [this] {
                 // Children stacked one above the other, each the full width.
@@ -261,6 +263,7 @@ StudyWindow* MDIForm1::showStudy(const QString& type, StudyWindow* created) {
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowIcon(windowIcon());
         sub->adjustSize();
+        keepInsideArea(sub);
         // Closing a modified study asks first.
         sub->installEventFilter(this);
         connect(window, &StudyWindow::keptInputsChanged, this, &MDIForm1::refreshFileState);
@@ -270,19 +273,19 @@ StudyWindow* MDIForm1::showStudy(const QString& type, StudyWindow* created) {
         });
     }
     auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    const bool placed = sub->isVisible();
     sub->show();
     window->show();
+    if (!placed) keepInsideArea(sub);
     mdi_->setActiveSubWindow(sub);
     sub->raise();
     window->activateWindow();
     // The focus goes to the first control of the study, unless it is already inside.
     QWidget* focused = QApplication::focusWidget();
     if (!focused || !window->isAncestorOf(focused)) {
-        QWidget* first = window->nextInFocusChain();
-        while (first != window && !((first->focusPolicy() & Qt::TabFocus) && first->isEnabled() &&
-                                    first->isVisibleTo(window)))
-            first = first->nextInFocusChain();
-        first->setFocus(Qt::TabFocusReason);
+        const QList<QWidget*> stops = window->tabStops();
+        (stops.isEmpty() ? static_cast<QWidget*>(window) : stops.first())
+            ->setFocus(Qt::TabFocusReason);
     }
     return window;
 }
