@@ -119,8 +119,7 @@ bool StudyWindow::focusNextPrevChild(bool next) {
     collectControls(frame_, &all);
     QWidget* focused = QApplication::focusWidget();
     qsizetype at = -1;
-    for (QWidget* w = focused; w && w != this && at < 0; w = w->parentWidget())
-        at = all.indexOf(w);
+    for (QWidget* w = focused; w && w != this && at < 0; w = w->parentWidget()) at = all.indexOf(w);
     if (at < 0) return QWidget::focusNextPrevChild(next);
     const QStringList inputs = keptInputs().keys();
     const qsizetype step = next ? 1 : -1;

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -52,6 +53,14 @@ QLineEdit* lineEditOf(QWidget* w) {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit;
     if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
     return nullptr;
+}
+
+// The current cell of a grid typed into directly (the duty cycle's), when it
+// is one a user may change; its fixed cells are not.
+QTableWidgetItem* gridCellOf(QWidget* w) {
+    auto* grid = qobject_cast<QTableWidget*>(w);
+    QTableWidgetItem* cell = grid ? grid->currentItem() : nullptr;
+    return cell && (cell->flags() & Qt::ItemIsSelectable) ? cell : nullptr;
 }
 
 }  // namespace
@@ -307,6 +316,10 @@ void MDIForm1::transferSelection(bool cut) {
         QGuiApplication::clipboard()->clear();
         QGuiApplication::clipboard()->setText(edit->selectedText());
         if (cut && !edit->isReadOnly()) edit->insert(QString());
+    } else if (QTableWidgetItem* cell = gridCellOf(w)) {
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(cell->text());
+        if (cut) cell->setText(QString());
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
         cut ? text->cut() : text->copy();
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
@@ -319,6 +332,9 @@ void MDIForm1::paste() {
     if (QLineEdit* edit = lineEditOf(w)) {
         // Straight into the text: the keystroke filter does not see a paste.
         if (!edit->isReadOnly()) edit->insert(QGuiApplication::clipboard()->text());
+    } else if (QTableWidgetItem* cell = gridCellOf(w)) {
+        // As typed: the text goes after what the cell holds.
+        cell->setText(cell->text() + QGuiApplication::clipboard()->text());
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
         text->insertPlainText(QGuiApplication::clipboard()->text());
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {

@@ -96,5 +96,17 @@ void MDIForm1::keepInsideArea(QMdiSubWindow* sub) {
 
 void MDIForm1::cascadeInside() {
     mdiArea()->cascadeSubWindows();
-    for (QMdiSubWindow* sub : mdiArea()->subWindowList()) keepInsideArea(sub);
+    const QRect area = mdiArea()->viewport()->rect();
+    for (QMdiSubWindow* sub : mdiArea()->subWindowList()) {
+        // Each keeps its step of the cascade and ends inside the area, as long as
+        // at least half the area is left to it; else it goes back as a new one.
+        const QRect at = sub->geometry();
+        const QRect shrunk(at.topLeft(), at.size().boundedTo(QSize(area.right() - at.left() + 1,
+                                                                   area.bottom() - at.top() + 1)));
+        if (area.contains(at.topLeft()) && shrunk.width() >= area.width() / 2 &&
+            shrunk.height() >= area.height() / 2)
+            sub->setGeometry(shrunk);
+        else
+            keepInsideArea(sub);
+    }
 }

@@ -90,6 +90,11 @@ QStringList walk(Qt::Key key, int limit = 400) {
 }  // namespace
 
 TEST(Keyboard, MainWindowShortcutsWorkFromAField) {
+    auto dialogOf = [](const char* keys) {
+        return std::function<QString(MDIForm1&)>([keys](MDIForm1& m) {
+            return dialogOpenedBy([&] { QTest::keySequence(m.focusWidget(), QKeySequence(keys)); });
+        });
+    };
     // Each from the first number box of the bearing study, the cursor in it.
     const struct {
         const char* what;
@@ -97,18 +102,12 @@ TEST(Keyboard, MainWindowShortcutsWorkFromAField) {
         std::function<QString(MDIForm1&)> result;
         QString expected;
     } cases[] = {
-        {"Ctrl+E exports the note", QKeySequence("Ctrl+E"),
-         [](MDIForm1& m) { return dialogOpenedBy([&] { QTest::keySequence(m.focusWidget(), QKeySequence("Ctrl+E")); }); },
+        {"Ctrl+E exports the note", QKeySequence("Ctrl+E"), dialogOf("Ctrl+E"),
          "Exporter la note de calcul"},
-        {"Ctrl+S saves", QKeySequence("Ctrl+S"),
-         [](MDIForm1& m) { return dialogOpenedBy([&] { QTest::keySequence(m.focusWidget(), QKeySequence("Ctrl+S")); }); },
+        {"Ctrl+S saves", QKeySequence("Ctrl+S"), dialogOf("Ctrl+S"), "Enregistrer l'étude"},
+        {"Ctrl+Shift+S saves as", QKeySequence("Ctrl+Shift+S"), dialogOf("Ctrl+Shift+S"),
          "Enregistrer l'étude"},
-        {"Ctrl+Shift+S saves as", QKeySequence("Ctrl+Shift+S"),
-         [](MDIForm1& m) { return dialogOpenedBy([&] { QTest::keySequence(m.focusWidget(), QKeySequence("Ctrl+Shift+S")); }); },
-         "Enregistrer l'étude"},
-        {"Ctrl+O opens", QKeySequence("Ctrl+O"),
-         [](MDIForm1& m) { return dialogOpenedBy([&] { QTest::keySequence(m.focusWidget(), QKeySequence("Ctrl+O")); }); },
-         "Ouvrir une étude"},
+        {"Ctrl+O opens", QKeySequence("Ctrl+O"), dialogOf("Ctrl+O"), "Ouvrir une étude"},
         {"F9 computes", QKeySequence("F9"),
          [](MDIForm1& m) {
              QTest::keyClick(m.focusWidget(), Qt::Key_F9);
@@ -233,14 +232,18 @@ TEST(Keyboard, DutyCycleGridIsTypedAsASpreadsheet) {
         const char* focus;     // where the focus ends
     } cases[] = {
         {"Tab to the next column", {int(Qt::Key_Tab)}, {1, 2}, "MSFlexGrid1"},
-        {"Tab past a row's end", {int(Qt::Key_Tab), int(Qt::Key_Tab), int(Qt::Key_Tab)}, {2, 1},
+        {"Tab past a row's end",
+         {int(Qt::Key_Tab), int(Qt::Key_Tab), int(Qt::Key_Tab)},
+         {2, 1},
          "MSFlexGrid1"},
         {"Shift+Tab back over a row's start",
          {int(Qt::Key_Return), int(Qt::Key_Backtab)},
          {1, 3},
          "MSFlexGrid1"},
         {"Enter moves down", {"3600", int(Qt::Key_Return)}, {2, 1}, "MSFlexGrid1"},
-        {"Shift+Tab from the first cell leaves the grid", {int(Qt::Key_Backtab)}, {1, 1},
+        {"Shift+Tab from the first cell leaves the grid",
+         {int(Qt::Key_Backtab)},
+         {1, 1},
          "ComboDisposition"},
     };
     for (const auto& c : cases) {
@@ -293,6 +296,36 @@ TEST(Keyboard, DutyCasesTypedWithTabLandInTheGridAndLeaveAfterTheLastCell) {
     QTest::keyClick(grid, Qt::Key_Tab);
     EXPECT_EQ(focusedName(), after);
     m.closeAll();
+}
+
+TEST(Keyboard, ClipboardKeysWorkOnTheCurrentCellOfTheGrid) {
+    const struct {
+        const char* keys;
+        const char* cell;       // (1,1) holds "3600" before
+        const char* clipboard;  // "12" before
+    } cases[] = {
+        {"Ctrl+C", "3600", "3600"},
+        {"Ctrl+X", "", "3600"},
+        {"Ctrl+V", "360012", "12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        MDIForm1 m;
+        showActive(&m);
+        auto* grid = child<CasVariablesGrid>(m.openStudy("CasVariables"), "MSFlexGrid1");
+        grid->setFocus();
+        grid->setCurrentCell(1, 1);
+        type(grid, "3600", false);
+        QGuiApplication::clipboard()->setText("12");
+        QTest::keySequence(grid, QKeySequence(c.keys));
+        EXPECT_EQ(grid->cellText(1, 1), c.cell);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.clipboard);
+        // A case number is not the user's to change.
+        grid->setCurrentCell(1, 0);
+        QTest::keySequence(grid, QKeySequence("Ctrl+V"));
+        EXPECT_EQ(grid->cellText(1, 0), "1");
+        m.closeAll();
+    }
 }
 
 TEST(Keyboard, DeviationBoxesOfTheChainsAreNamed) {

@@ -66,8 +66,7 @@ QStringList clippedLabels(const QWidget* window, double scale) {
     QStringList clipped;
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         const QString text = label->text();
-        if (!label->isVisibleTo(window) || text.trimmed().isEmpty() ||
-            Qt::mightBeRichText(text))
+        if (!label->isVisibleTo(window) || text.trimmed().isEmpty() || Qt::mightBeRichText(text))
             continue;
         QFont font = label->font();
         if (font.pointSizeF() > 0)
@@ -75,10 +74,10 @@ QStringList clippedLabels(const QWidget* window, double scale) {
         else
             font.setPixelSize(qRound(font.pixelSize() * scale));
         const QFontMetricsF metrics(font);
-        const QRectF room = QRectF(label->contentsRect().marginsRemoved(
-                                       QMargins(label->margin(), label->margin(),
-                                                label->margin(), label->margin())))
-                                .adjusted(0, 0, 0, 0);
+        const QRectF room =
+            QRectF(label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(),
+                                                                 label->margin(), label->margin())))
+                .adjusted(0, 0, 0, 0);
         const double width = room.width() * scale, height = room.height() * scale;
         double needWidth = 0, needHeight = 0;
         if (label->wordWrap()) {
@@ -108,14 +107,15 @@ TEST(Placement, AWindowIsMovedAndShrunkOnlyAsFarAsNeeded) {
     const struct {
         QRect wanted, placed;
     } cases[] = {
-        {{10, 20, 300, 200}, {10, 20, 300, 200}},       // fits: kept
-        {{600, 400, 300, 200}, {500, 300, 300, 200}},   // past the corner: moved back
-        {{-40, -10, 300, 200}, {0, 0, 300, 200}},       // before the corner
-        {{30, 40, 900, 200}, {0, 40, 800, 200}},        // too wide
-        {{30, 40, 300, 640}, {30, 0, 300, 500}},        // too tall
-        {{5000, 4000, 2000, 1500}, {0, 0, 800, 500}},   // far off and too large
+        {{10, 20, 300, 200}, {10, 20, 300, 200}},      // fits: kept
+        {{600, 400, 300, 200}, {500, 300, 300, 200}},  // past the corner: moved back
+        {{-40, -10, 300, 200}, {0, 0, 300, 200}},      // before the corner
+        {{30, 40, 900, 200}, {0, 40, 800, 200}},       // too wide
+        {{30, 40, 300, 640}, {30, 0, 300, 500}},       // too tall
+        {{5000, 4000, 2000, 1500}, {0, 0, 800, 500}},  // far off and too large
     };
-    for (const auto& c : cases) EXPECT_EQ(torvel::placedInside(c.wanted, area), c.placed) << c.wanted.x();
+    for (const auto& c : cases)
+        EXPECT_EQ(torvel::placedInside(c.wanted, area), c.placed) << c.wanted.x();
     // In an area that does not start at the origin (a second screen, a panel).
     EXPECT_EQ(torvel::placedInside({0, 0, 300, 200}, {1366, 30, 1280, 994}),
               QRect(1366, 30, 300, 200));
@@ -149,15 +149,19 @@ TEST(Placement, MainWindowPlaceIsKeptBetweenRunsInsideTheScreen) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const struct {
         const char* what;
-        QRect left;       // as the last run left it
+        QRect left;  // as the last run left it
         bool maximised;
-        QRect restored;   // as the next run shows it
+        QRect restored;  // as the next run shows it
     } cases[] = {
         {"kept", {60, 40, 600, 420}, false, {60, 40, 600, 420}},
         {"maximised", {60, 40, 600, 420}, true, {60, 40, 600, 420}},
-        {"off the screen", {screen.right() + 500, 40, 600, 420}, false,
+        {"off the screen",
+         {screen.right() + 500, 40, 600, 420},
+         false,
          {screen.right() - 599, 40, 600, 420}},
-        {"larger than the screen", {0, 0, screen.width() + 400, screen.height() + 300}, false,
+        {"larger than the screen",
+         {0, 0, screen.width() + 400, screen.height() + 300},
+         false,
          screen},
     };
     for (const auto& c : cases) {
@@ -245,10 +249,34 @@ TEST(Dialogs, TheStandardDialogsReadFrench) {
     dialog.reject();
 
     const QStringList english = {
-        "Folder", "Name", "Size", "Kind", "Date Modified", "Look in:", "File name:",
-        "File &name:", "Files of type:", "&Open", "Open", "Cancel", "&Cancel", "Back", "Forward",
-        "Parent Directory", "Create New Folder", "List View", "Detail View", "Drive", "Shortcut",
-        "Unknown", "&Rename", "&Delete", "Show &hidden files", "&New Folder", "&Yes", "&No",
+        "Folder",
+        "Name",
+        "Size",
+        "Kind",
+        "Date Modified",
+        "Look in:",
+        "File name:",
+        "File &name:",
+        "Files of type:",
+        "&Open",
+        "Open",
+        "Cancel",
+        "&Cancel",
+        "Back",
+        "Forward",
+        "Parent Directory",
+        "Create New Folder",
+        "List View",
+        "Detail View",
+        "Drive",
+        "Shortcut",
+        "Unknown",
+        "&Rename",
+        "&Delete",
+        "Show &hidden files",
+        "&New Folder",
+        "&Yes",
+        "&No",
     };
     for (const QString& text : shown) EXPECT_FALSE(english.contains(text)) << text.toStdString();
     EXPECT_EQ(folderType, "Dossier");
