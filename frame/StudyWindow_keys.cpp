@@ -86,9 +86,25 @@ void collectControls(const QWidget* container, QList<QWidget*>* out) {
     }
 }
 
+// Result boxes keep the mouse (to select and copy) but not the keyboard; a box
+// a window makes read-only or editable again as its choices change follows.
+void keepResultsOffTheKeyboard(QWidget* frame) {
+    for (QLineEdit* edit : frame->findChildren<QLineEdit*>()) {
+        const bool marked = edit->property(kResultFocus).toBool();
+        if (edit->isReadOnly() && edit->focusPolicy() == Qt::StrongFocus) {
+            edit->setFocusPolicy(Qt::ClickFocus);
+            edit->setProperty(kResultFocus, true);
+        } else if (!edit->isReadOnly() && marked) {
+            edit->setFocusPolicy(Qt::StrongFocus);
+            edit->setProperty(kResultFocus, QVariant());
+        }
+    }
+}
+
 }  // namespace
 
 QList<QWidget*> StudyWindow::tabStops() const {
+    keepResultsOffTheKeyboard(frame_);
     QList<QWidget*> all;
     collectControls(frame_, &all);
     const QStringList inputs = keptInputs().keys();
@@ -99,22 +115,12 @@ QList<QWidget*> StudyWindow::tabStops() const {
 }
 
 void StudyWindow::orderTabsVisually() {
-    // Result boxes keep the mouse (to select and copy) but not the keyboard.
-    for (QLineEdit* edit : frame_->findChildren<QLineEdit*>()) {
-        const bool marked = edit->property(kResultFocus).toBool();
-        if (edit->isReadOnly() && edit->focusPolicy() == Qt::StrongFocus) {
-            edit->setFocusPolicy(Qt::ClickFocus);
-            edit->setProperty(kResultFocus, true);
-        } else if (!edit->isReadOnly() && marked) {
-            edit->setFocusPolicy(Qt::StrongFocus);
-            edit->setProperty(kResultFocus, QVariant());
-        }
-    }
     const QList<QWidget*> order = tabStops();
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 bool StudyWindow::focusNextPrevChild(bool next) {
+    keepResultsOffTheKeyboard(frame_);
     QList<QWidget*> all;
     collectControls(frame_, &all);
     QWidget* focused = QApplication::focusWidget();

@@ -223,6 +223,25 @@ TEST(Keyboard, TabGoesThroughTheEntriesOfEveryWindowInReadingOrder) {
     }
 }
 
+TEST(Keyboard, TabFollowsABoxMadeReadOnlyOrEditableAgain) {
+    MDIForm1 m;
+    showActive(&m);
+    torvel::StudyWindow* w = m.openStudy("RessortCompression");
+    auto* material = child<QComboBox>(w, "ComboMateriau");
+    // A grade gives Rm from its table, the first item has it typed.
+    for (const int item : {1, 0, 1, 0}) {
+        material->setCurrentIndex(item);
+        emit material->activated(item);
+        w->orderTabsVisually();  // as on opening, with the box as it is now
+        material->setFocus();
+        const bool typed = item == 0;
+        SCOPED_TRACE(material->currentText().toStdString());
+        EXPECT_EQ(walk(Qt::Key_Tab).contains("TextRm"), typed);
+        EXPECT_EQ(walk(Qt::Key_Backtab).contains("TextRm"), typed);
+    }
+    m.closeAll();
+}
+
 TEST(Keyboard, DutyCycleGridIsTypedAsASpreadsheet) {
     // Keys pressed from the first cell, with text typed between them.
     const struct {
