@@ -1,6 +1,7 @@
 #include "CasVariables.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -44,7 +45,7 @@ CasVariablesGrid::CasVariablesGrid(QWidget* parent) : QTableWidget(kRows, kColum
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setTabKeyNavigation(false);  // Tab leaves the grid, as from any other control
+    setTabKeyNavigation(false);  // Tab is taken in focusNextPrevChild()
     QFont cells = font();
     cells.setBold(false);  // the column titles fit their 1500 twips in the regular weight
     setFont(cells);
@@ -110,7 +111,8 @@ void CasVariablesGrid::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            append(QStringLiteral("\n"));
+            // The cell holds what was typed: on to the same column of the next case.
+            if (editableCurrent() && row < rowCount() - 1) setCurrentCell(row + 1, column);
             event->accept();
             return;
         default:
@@ -131,6 +133,25 @@ void CasVariablesGrid::keyPressEvent(QKeyEvent* event) {
 void CasVariablesGrid::inputMethodEvent(QInputMethodEvent* event) {
     if (!event->commitString().isEmpty()) append(event->commitString());
     event->accept();
+}
+
+bool CasVariablesGrid::focusNextPrevChild(bool next) {
+    // Cells in reading order: row by row, the three data columns of each.
+    const int columns = columnCount() - 1;
+    const int last = (rowCount() - 1) * columns - 1;
+    const int at = editableCurrent() ? (currentRow() - 1) * columns + currentColumn() - 1 : -1;
+    const int to = at < 0 ? (next ? 0 : last) : at + (next ? 1 : -1);
+    if (to < 0 || to > last) return QWidget::focusNextPrevChild(next);  // out of the grid
+    setCurrentCell(to / columns + 1, to % columns + 1);
+    return true;
+}
+
+void CasVariablesGrid::focusInEvent(QFocusEvent* event) {
+    // Reached by Tab, the grid starts at its first cell; by Shift+Tab, at its last.
+    if (event->reason() == Qt::TabFocusReason) setCurrentCell(1, 1);
+    if (event->reason() == Qt::BacktabFocusReason)
+        setCurrentCell(rowCount() - 1, columnCount() - 1);
+    QTableWidget::focusInEvent(event);
 }
 
 QModelIndex CasVariablesGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -327,9 +348,9 @@ void CasVariables::addModifiedLifeGroup() {
             e->setPalette(pal);
         }
     }
-    box("TextLnm", "Lnm =", "Durée de vie corrigée (millions de tours)", 4700, 6200, 550, 1900,
+    box("TextLnm", "Lnm =", "Durée de vie corrigée (millions de tours)", 4700, 6200, 700, 1750,
         false, QString());
-    box("TextLnmh", "Lnm h =", "Durée de vie corrigée (Heures)", 7900, 6200, 750, 1850, false,
+    box("TextLnmh", "Lnm h =", "Durée de vie corrigée (Heures)", 7900, 6200, 950, 1650, false,
         QString());
 
     // Up to three lines: a note names the cases it concerns.

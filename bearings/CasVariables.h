@@ -14,6 +14,8 @@ class QComboBox;
 
 // MSFlexGrid1: 21 × 4 cells, row 0 and column 0 fixed (headers, case numbers).
 // There is no edit box: keys typed on the grid change the current cell's text.
+// As in a spreadsheet, Tab and Shift+Tab go from cell to cell along the rows and
+// leave the grid past its last (first) cell, Enter moves down a row.
 class CasVariablesGrid : public QTableWidget {
   public:
     explicit CasVariablesGrid(QWidget* parent = nullptr);
@@ -24,6 +26,8 @@ class CasVariablesGrid : public QTableWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
   private:

@@ -210,10 +210,16 @@ void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
                          QStringLiteral("%1%2 =").arg(letter).arg(prime), 100, y + 30, 480, 255);
             QLineEdit* nominal = addEdit(side, boxName(outer, chain, "", row), QStringLiteral("0"),
                                          580, y, 1150, 315);
-            addEdit(side, boxName(outer, chain, "Max", row), QStringLiteral("0"), 1820, y - 240,
-                    1000, 315);
-            addEdit(side, boxName(outer, chain, "min", row), QStringLiteral("0"), 1820, y + 120,
-                    1000, 315);
+            QLineEdit* upper = addEdit(side, boxName(outer, chain, "Max", row), QStringLiteral("0"),
+                                       1820, y - 240, 1000, 315);
+            QLineEdit* lower = addEdit(side, boxName(outer, chain, "min", row), QStringLiteral("0"),
+                                       1820, y + 120, 1000, 315);
+            // The two boxes have no caption of their own: their role is named.
+            for (auto [box, role] :
+                 {std::pair{upper, "écart supérieur"}, std::pair{lower, "écart inférieur"}}) {
+                box->setAccessibleName(QString::fromUtf8(role));
+                box->setToolTip(QString::fromUtf8(role));
+            }
             label->setBuddy(nominal);
         }
     }

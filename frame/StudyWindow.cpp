@@ -292,6 +292,7 @@ QLineEdit* StudyWindow::addReference(QWidget* parent, int left, int top, int wid
 QPushButton* StudyWindow::addCalculer(QWidget* parent, int left, int top, int width, int height) {
     calculer_ = addButton(parent, QStringLiteral("BtCalculer"), QStringLiteral("Calculer"), left,
                           top, width, height);
+    calculer_->setToolTip(QStringLiteral("Calculer (F9)"));  // the main window's F9
     connect(calculer_, &QPushButton::clicked, this, &StudyWindow::calculateAsButton);
     return calculer_;
 }
@@ -314,21 +315,6 @@ QList<QWidget*> StudyWindow::inReadingOrder(const QWidget* container) {
         return rowA != rowB ? rowA < rowB : a->x() < b->x();
     });
     return children;
-}
-
-void StudyWindow::orderTabsVisually() {
-    // Depth first through the group boxes, each level in reading order.
-    QList<QWidget*> order;
-    std::function<void(QWidget*)> visit = [&](QWidget* container) {
-        for (QWidget* w : inReadingOrder(container)) {
-            if (qobject_cast<QGroupBox*>(w))
-                visit(w);
-            else if (w->focusPolicy() & Qt::TabFocus)
-                order.append(w);
-        }
-    };
-    visit(frame_);
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void StudyWindow::attention(const QString& text) { showAttention(this, text); }

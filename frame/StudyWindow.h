@@ -73,6 +73,11 @@ class StudyWindow : public QWidget {
     // Sets the tab order of every focusable control in Frame1 to the visual
     // order: group by group, top to bottom, left to right.
     void orderTabsVisually();
+    // What Tab goes through, in that order: the controls a user acts on that
+    // are enabled, shown and take the focus from the keyboard. A result box
+    // (read-only, or not among the inputs a study file keeps) is left out,
+    // though the mouse still selects its text.
+    QList<QWidget*> tabStops() const;
     // The text a box, list or label shows ("" for another control).
     static QString shownText(const QWidget* w);
     // The child widgets of `container` in reading order: by rows, then left to right.
@@ -277,6 +282,10 @@ class StudyWindow : public QWidget {
     // and Frame1 takes its place, without each window asking.
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab move through tabStops() as they are now (a box turned
+    // read-only or a group shown later is taken into account); a child window
+    // cycles through its own stops, an embedded one hands on at either end.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void updateCaption();

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -54,6 +55,14 @@ QLineEdit* lineEditOf(QWidget* w) {
     return nullptr;
 }
 
+// The current cell of a grid typed into directly (the duty cycle's), when it
+// is one a user may change; its fixed cells are not.
+QTableWidgetItem* gridCellOf(QWidget* w) {
+    auto* grid = qobject_cast<QTableWidget*>(w);
+    QTableWidgetItem* cell = grid ? grid->currentItem() : nullptr;
+    return cell && (cell->flags() & Qt::ItemIsSelectable) ? cell : nullptr;
+}
+
 }  // namespace
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
@@ -80,6 +89,8 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
+    buildKeyboard();
+    restorePlacement();
 }
 
 QAction* MDIForm1::addItem(QMenu* menu, const QString& name, const QString& caption,
@@ -139,8 +150,8 @@ void MDIForm1::buildMenus() {
     // Qt has already turned the check mark when triggered fires: the toolbar follows it.
     connect(toolbarItem_, &QAction::triggered, this, &MDIForm1::applyToolbarItem);
     addSeparator(windowMenu_, QStringLiteral("Séparateur4"));
-    connect(addItem(windowMenu_, "Cascade", "Cascade"), &QAction::triggered, mdi_,
-            &QMdiArea::cascadeSubWindows);
+    connect(addItem(windowMenu_, "Cascade", "Cascade"), &QAction::triggered, this,
+            &MDIForm1::cascadeInside);
     connect(addItem(windowMenu_, "MosaïqueHorizontale", "Mosaïque Horizontale"),
             &QAction::triggered, this, [this] {
                 // Children stacked one above the other, each the full width.
@@ -261,6 +272,7 @@ StudyWindow* MDIForm1::showStudy(const QString& type, StudyWindow* created) {
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowIcon(windowIcon());
         sub->adjustSize();
+        keepInsideArea(sub);
         // Closing a modified study asks first.
         sub->installEventFilter(this);
         connect(window, &StudyWindow::keptInputsChanged, this, &MDIForm1::refreshFileState);
@@ -270,19 +282,19 @@ StudyWindow* MDIForm1::showStudy(const QString& type, StudyWindow* created) {
         });
     }
     auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    const bool placed = sub->isVisible();
     sub->show();
     window->show();
+    if (!placed) keepInsideArea(sub);
     mdi_->setActiveSubWindow(sub);
     sub->raise();
     window->activateWindow();
     // The focus goes to the first control of the study, unless it is already inside.
     QWidget* focused = QApplication::focusWidget();
     if (!focused || !window->isAncestorOf(focused)) {
-        QWidget* first = window->nextInFocusChain();
-        while (first != window && !((first->focusPolicy() & Qt::TabFocus) && first->isEnabled() &&
-                                    first->isVisibleTo(window)))
-            first = first->nextInFocusChain();
-        first->setFocus(Qt::TabFocusReason);
+        const QList<QWidget*> stops = window->tabStops();
+        (stops.isEmpty() ? static_cast<QWidget*>(window) : stops.first())
+            ->setFocus(Qt::TabFocusReason);
     }
     return window;
 }
@@ -304,6 +316,10 @@ void MDIForm1::transferSelection(bool cut) {
         QGuiApplication::clipboard()->clear();
         QGuiApplication::clipboard()->setText(edit->selectedText());
         if (cut && !edit->isReadOnly()) edit->insert(QString());
+    } else if (QTableWidgetItem* cell = gridCellOf(w)) {
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(cell->text());
+        if (cut) cell->setText(QString());
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
         cut ? text->cut() : text->copy();
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
@@ -316,6 +332,9 @@ void MDIForm1::paste() {
     if (QLineEdit* edit = lineEditOf(w)) {
         // Straight into the text: the keystroke filter does not see a paste.
         if (!edit->isReadOnly()) edit->insert(QGuiApplication::clipboard()->text());
+    } else if (QTableWidgetItem* cell = gridCellOf(w)) {
+        // As typed: the text goes after what the cell holds.
+        cell->setText(cell->text() + QGuiApplication::clipboard()->text());
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
         text->insertPlainText(QGuiApplication::clipboard()->text());
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {

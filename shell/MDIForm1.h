@@ -70,13 +70,32 @@ class MDIForm1 : public QMainWindow {
     bool isTypedSinceOpening(const torvel::StudyWindow* window) const;
     QStringList recentFiles() const;
 
+    // F9: "Calculer" of the active study, as its button (nothing without one).
+    void calculateActive();
+    // "Cascade", each child window kept wholly inside the area.
+    void cascadeInside();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window's place on the screen is kept as it changes.
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The keyboard: F9, and the main window's shortcuts taken before a field's
+    // own use of the same keys (Ctrl+E is "end of line" in a line edit).
+    void buildKeyboard();
+    // The size, place and maximised state of the last run, inside the screen.
+    void restorePlacement();
+    void savePlacement();
+    // A child window larger than the area is shrunk (its frame scrolls) and
+    // moved so that all of it shows.
+    void keepInsideArea(QMdiSubWindow* sub);
+
     void buildFileMenu();
     void refreshRecentMenu();
     void setRecentFiles(const QStringList& files);
@@ -122,4 +141,5 @@ class MDIForm1 : public QMainWindow {
     QToolButton* noteButton_ = nullptr;
     QLabel* fileStatus_ = nullptr;
     bool quitting_ = false;
+    bool placementRestored_ = false;
 };

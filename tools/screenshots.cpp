@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <utility>
@@ -42,6 +43,10 @@ const Lower kLower[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The main window's place and the recent studies go to a folder of this
+    // run, not the user's: the pictures do not depend on the last session.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
     torvel::initApplication(app);
     if (argc != 2) {
