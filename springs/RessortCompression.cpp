@@ -300,7 +300,8 @@ void RessortCompression::ComboMateriau_Click() {
 }
 
 // G or mV typed over a grade's own makes the material the user's: no note may
-// name a grade whose values were not used.
+// name a grade whose values were not used. The grade's Rm, written at the last
+// "Calculer", goes with it: the user's material has the Rm the user types.
 void RessortCompression::materialTyped() {
     if (fillingMaterial_) return;
     const auto* grade = torvel::springs::findGrade(torvel::toStd(material_->currentText()));
@@ -311,6 +312,7 @@ void RessortCompression::materialTyped() {
     if (value("TextG") == grade->G && value("TextmV") == grade->mV) return;
     material_->setCurrentIndex(0);
     rm_->setReadOnly(false);
+    rm_->clear();
 }
 
 QComboBox* RessortCompression::addList(QGroupBox* group, const char* name, const char* label,

@@ -47,7 +47,8 @@ const NoteDescription& ressortCompressionNote() {
                 "(FD, TD, VD) ou l'EN 10270-3 (1.4310, 1.4401), lue dans le tableau de la nuance "
                 "au diamètre listé égal à d ou au suivant plus grand ; sinon Rm saisi, signalé "
                 "hors de 60 à 360 daN/mm². G ou mV saisi par-dessus une nuance fait du matériau "
-                "un matériau saisi. Sans Rm, la résistance du fil n'est pas vérifiée.",
+                "un matériau saisi, sans la Rm de la nuance : Rm est alors à saisir. Sans Rm, la "
+                "résistance du fil n'est pas vérifiée.",
                 "Contraintes admissibles de l'EN 13906-1, contraintes non corrigées : à bloc "
                 "τczul = 0,56·Rm (ressort formé à froid), comparée à τb = Tb ; sous la charge "
                 "maximale, τzul = 0,5·Rm comparée à τ = 8·Dm·Fmax/(π·d³) : cette valeur de 0,5·Rm "

@@ -181,6 +181,12 @@ std::optional<SpringStrength> springStrength(float Rm, const SpringInputs& in,
         s.fatigue = fatigueCheck(grade, peened, in.d, tk1, tk2);
         if (!s.fatigue) return std::nullopt;
     }
+    // A force the spring never reaches, being at block before it, has no safety:
+    // its checks are not evaluated and show none.
+    if (c.beyondBlock) {
+        s.S2.reset();
+        if (s.fatigue) s.fatigue->nf.reset();
+    }
     if (!keep.ok()) return std::nullopt;
     return s;
 }
@@ -196,7 +202,9 @@ std::string diameterOutsideGradeMessage(const WireGrade& grade, float d, char se
 std::string staticGradeMessage(const WireGrade& grade) {
     return "La nuance " + std::string(grade.name) +
            " est destinée par l'EN 10270 aux charges statiques :\npour un ressort sollicité "
-           "dynamiquement, préférez une nuance DM, DH, TD ou VD.";
+           "dynamiquement, préférez une nuance d'usage dynamique (DM, DH, TD ou VD). La tenue en "
+           "fatigue n'est vérifiée que sur les diagrammes EN 13906-1 des nuances DH, FDC, TDC et "
+           "VDC.";
 }
 
 std::string rmRangeMessage(float Rm, char sep) {

@@ -64,7 +64,7 @@ struct SpringFatigue {
     bool unpeenedDiagram = false;             // a peened wire judged on the unpeened one
     GoodmanLine line;                         // the diagram at d
     float tkO = 0, tkH = 0;                   // permissible upper stress at τk1, and stroke
-    std::optional<float> nf;                  // τkH / τkh; none without a diagram
+    std::optional<float> nf;  // τkH / τkh; none without a diagram or a stroke, or beyond block
     NoDiagram why = NoDiagram::None;
     bool aboveCap = false;  // τk2 above the diagram's cap τkO,max
     bool evaluated() const { return diagram && nf; }
@@ -73,8 +73,9 @@ struct SpringFatigue {
 
 struct SpringStrength {
     float Rm = 0, tzul = 0, tczul = 0;
-    float Tmax = 0;               // uncorrected stress under the larger force
-    std::optional<float> S2, Sb;  // τzul/Tmax and τczul/τb; none when the stress is not positive
+    float Tmax = 0;  // uncorrected stress under the larger force
+    // τzul/Tmax and τczul/τb; none when the stress is not positive, S2 none beyond block
+    std::optional<float> S2, Sb;
     bool heldAtMax = true, heldAtBlock = true;
     std::optional<SpringFatigue> fatigue;  // under a dynamic load
 };

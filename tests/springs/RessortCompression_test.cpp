@@ -668,6 +668,32 @@ TEST(RessortCompression, FalseVerdictsOfBeforeAreSoundInBothLocales) {
          "Lb = 27.877 mm",
          "#b00000",
          "#b00000"},
+        {"beyond block, dynamic",
+         {"2", "16", "5", "40", "15", "10"},
+         "Dynamique",
+         "Non",
+         "",
+         {"Sous la charge maximale, le ressort est à bloc avant d'atteindre F2 : L2 = 10.000 mm < "
+          "Lb = 27.877 mm",
+          "À bloc : τb ≤ τczul, le fil supporte la mise à bloc",
+          "Fatigue (10^7 cycles, diagramme EN 13906-1 DH non grenaillé (données de 1 à 10 mm)) : "
+          "non évaluée, le ressort est à bloc avant d'atteindre F2"},
+         "Sous la charge maximale, le ressort est à bloc avant d'atteindre F2",
+         "#b00000",
+         "#b00000"},
+        {"beyond block, cannot be wound (L0 < Lb)",
+         {"2", "16", "1", "40", "3", "10"},
+         "Dynamique",
+         "Non",
+         "",
+         {"Sous la charge maximale, le ressort est à bloc avant d'atteindre F2 : L2 = 10.000 mm < "
+          "Lb = ",
+          "À bloc : τb ≤ τczul, le fil supporte la mise à bloc",
+          "Fatigue (10^7 cycles, diagramme EN 13906-1 DH non grenaillé (données de 1 à 10 mm)) : "
+          "non évaluée, le ressort est à bloc avant d'atteindre F2"},
+         "Sous la charge maximale, le ressort est à bloc avant d'atteindre F2",
+         "#b00000",
+         "#b00000"},
         {"coils touching",
          {"2", "12", "10", "30", "21.76", "20.2"},
          "Statique",
@@ -717,7 +743,13 @@ TEST(RessortCompression, FalseVerdictsOfBeforeAreSoundInBothLocales) {
             for (int i = 0; i < lines.size(); ++i)
                 EXPECT_TRUE(lines[i].startsWith(QString(c.resistance[i]).replace(".", point)))
                     << lines[i].toStdString();
-            EXPECT_FALSE(resistance->text().contains("tient") && QString(c.what) == "beyond block");
+            EXPECT_FALSE(resistance->text().contains("tient") &&
+                         QString(c.what).startsWith("beyond block"));
+            // A force never reached has no safety, in the boxes or the picture.
+            EXPECT_EQ(text(&w, "TextS2").isEmpty(), lines[0].contains("à bloc avant"));
+            EXPECT_EQ(
+                child<QWidget>(&w, "PictureGoodman")->accessibleDescription().contains("nf = "),
+                *c.nf != 0);
             auto* bloc = child<QLabel>(&w, "LabelBloc");
             EXPECT_TRUE(bloc->text().startsWith(QString(c.block).replace(".", point)))
                 << bloc->text().toStdString();
@@ -727,35 +759,47 @@ TEST(RessortCompression, FalseVerdictsOfBeforeAreSoundInBothLocales) {
     }
 }
 
-// Typing over G or mV after choosing a grade makes the material the user's;
-// the grade's own values, however written, keep the grade.
+// Typing over G or mV after choosing a grade makes the material the user's,
+// without the grade's Rm of the last run (a grade's Rm at another d would be
+// taken as typed); the grade's own values, however written, keep the grade.
 TEST(RessortCompression, TypingOverAGradeValueMakesTheMaterialTyped) {
+    LocaleScope locale("en_US");
     RessortCompression w;
     auto* material = child<QComboBox>(&w, "ComboMateriau");
     const struct {
         const char* box;
         const char* value;
         const char* material;
+        bool pasted;
     } cases[] = {
-        {"TextG", "8150.0", "EN 10270-1 DH"},
-        {"TextmV", "7.850", "EN 10270-1 DH"},
-        {"TextG", "8000", "Matériau saisi (G, mV, Rm)"},
-        {"TextmV", "7.9", "Matériau saisi (G, mV, Rm)"},
+        {"TextG", "8150.0", "EN 10270-1 DH", true},
+        {"TextmV", "7.850", "EN 10270-1 DH", true},
+        {"TextG", "8150", "Matériau saisi (G, mV, Rm)", false},
+        {"TextG", "8000", "Matériau saisi (G, mV, Rm)", false},
+        {"TextmV", "7.9", "Matériau saisi (G, mV, Rm)", false},
     };
+    enterExample(&w);
     for (const auto& c : cases) {
         choose(&w, "ComboMateriau", "EN 10270-1 DH");
-        EXPECT_EQ(text(&w, "TextG") + " " + text(&w, "TextmV"), "8150 7.85");
+        ASSERT_TRUE(calculate(&w).isEmpty());
+        EXPECT_EQ(text(&w, "TextG") + " " + text(&w, "TextmV") + " " + text(&w, "TextRm"),
+                  "8150 7.85 198.0");
         // Pasted whole: retyping a grade's value key by key passes through others.
-        if (QString(c.material) == "EN 10270-1 DH")
+        if (c.pasted)
             child<QLineEdit>(&w, c.box)->setText(c.value);
         else
             type(child<QLineEdit>(&w, c.box), c.value);
+        const bool grade = QString(c.material) == "EN 10270-1 DH";
         EXPECT_EQ(material->currentText(), c.material) << c.box << " " << c.value;
-        EXPECT_EQ(child<QLineEdit>(&w, "TextRm")->isReadOnly(),
-                  QString(c.material) == "EN 10270-1 DH");
+        EXPECT_EQ(child<QLineEdit>(&w, "TextRm")->isReadOnly(), grade);
+        EXPECT_EQ(text(&w, "TextRm"), grade ? "198.0" : "");
     }
+    // Not typed, Rm checks nothing at another d.
+    set(&w, "Textd", "2.5");
+    EXPECT_TRUE(calculate(&w).isEmpty());
+    EXPECT_EQ(strength(&w).join("") + text(&w, "LabelResistance"), "");
     // The typed values are what the calculation and the note then use.
-    enterExample(&w);
+    set(&w, "Textd", "2");
     set(&w, "TextRm", "198");
     EXPECT_TRUE(calculate(&w).isEmpty());
     EXPECT_EQ(material->currentText(), kTypedItem);

@@ -211,6 +211,12 @@ TEST(SpringStrength, VerdictsMessagesAndWhatTheyLeave) {
          notHeld + "\nFatigue (10^7 cycles) : pas de diagramme de fatigue EN 13906-1 pour la "
                    "nuance EN 10270-1 SL : la tenue en fatigue n'est pas évaluée",
          ""},
+        // A static grade with an EN diagram is warned and checked on it.
+        {kHeld, "EN 10270-2 FDC", "", "Dynamique", "Non",
+         staticGradeMessage(*findGrade("EN 10270-2 FDC")),
+         held + "\nFatigue (10^7 cycles, diagramme EN 13906-1 FDC non grenaillé (données de 1 à 8 "
+                "mm)) : τkh > τkH et τk2 > τkO, nf < 1, tenue non assurée",
+         "0.847"},
         {ex, kTyped, "1800", "Statique", "Non", rmRangeMessage(1800, '.'), held, ""},
         {ex, kTyped, "59.9", "Statique", "Non", rmRangeMessage(59.9f, '.'), notHeld, ""},
         {ex, kTyped, "0", "Statique", "Non", kMsgRm, "", nullptr},
@@ -231,6 +237,12 @@ TEST(SpringStrength, VerdictsMessagesAndWhatTheyLeave) {
         EXPECT_EQ(std::tuple(out.stopped(), out.steps().size() == 1, state.computed),
                   std::tuple(!nf, !nf, nf != nullptr));
     }
+    EXPECT_EQ(
+        staticGradeMessage(*findGrade(SL)),
+        "La nuance EN 10270-1 SL est destinée par l'EN 10270 aux charges statiques :\npour un "
+        "ressort sollicité dynamiquement, préférez une nuance d'usage dynamique (DM, DH, TD "
+        "ou VD). La tenue en fatigue n'est vérifiée que sur les diagrammes EN 13906-1 des "
+        "nuances DH, FDC, TDC et VDC.");
     EXPECT_EQ(rmRangeMessage(36.5f, ','),
               "Rm = 36,5 daN/mm² sort de la plage du fil à ressort (60 à 360 daN/mm², soit 600 "
               "à 3600 MPa) :\nvérifiez l'unité, Rm se saisit en daN/mm². Le calcul se poursuit "
