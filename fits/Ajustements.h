@@ -9,11 +9,9 @@
 // of the catalogue carry its need, recomputed with the rest. No reference, no
 // Calculer, no report.
 
-#include <string>
-#include <vector>
-
 #include <QHash>
 #include <string>
+#include <vector>
 
 #include "StudyWindow.h"
 #include "TileStrip.h"
