@@ -319,7 +319,7 @@ TEST(CalcNote, PrintsNoRowTheWindowDidNotComputeForItsData) {
              emit grade->activated(1);
          },
          {"Fil grenaillé", "Sécurité en fatigue"},
-         {"Résistance du fil", "Sécurité sous F2"}},
+         {"Résistance du fil", "Sécurité sous Fmax"}},
         {"second chain left empty",
          "ChainesDeCotes",
          [](StudyWindow*) {},
@@ -434,9 +434,9 @@ TEST(CalcNote, DrawingsKeepTheirTextAndPoints) {
         }
         const int onScreen = marks(painted, painted.rect());
         EXPECT_GT(onScreen, 20);
+        // Lost text or points leave fewer marks in the note; more are no fault,
+        // a coil drawn at the page's own scale breaks into more of them.
         EXPECT_GE(inNote, onScreen * 8 / 10)
-            << inNote << " marks in the note, " << onScreen << " painted";
-        EXPECT_LE(inNote, onScreen * 12 / 10)
             << inNote << " marks in the note, " << onScreen << " painted";
     }
 }

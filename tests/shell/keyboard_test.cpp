@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -65,7 +66,7 @@ QStringList editableControls(const torvel::StudyWindow* w) {
             if (!edit->isReadOnly() && (inputs.contains(c->objectName()) || c == w->reference()))
                 names << c->objectName();
         } else if (qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractButton*>(c) ||
-                   qobject_cast<QTableWidget*>(c)) {
+                   qobject_cast<QTableWidget*>(c) || qobject_cast<QListWidget*>(c)) {
             names << c->objectName();
         }
     }
