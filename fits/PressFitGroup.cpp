@@ -153,6 +153,15 @@ void Ajustements::buildPressFit() {
         return box;
     };
     for (const Box& b : kEntries) add(b, LabelledBox::Role::Entry);
+    // The two densities share the caption "ρ (kg/m3)": the note names them by
+    // their side (its own captions, as for αA and αI), so their labels are not
+    // the boxes' captions there.
+    for (const char* name : {"TextRhoMoyeu", "TextRhoArbre"}) {
+        auto* box = findChild<QLineEdit*>(QLatin1String(name));
+        for (QLabel* label : pressFit_->findChildren<QLabel*>())
+            if (label->buddy() == box) label->setBuddy(nullptr);
+        box->setAccessibleName(box->toolTip());
+    }
     // Results on the button face, as in the other studies.
     for (const Box& b : kResults) {
         QLineEdit* box = add(b, LabelledBox::Role::Result);
@@ -315,7 +324,16 @@ void Ajustements::computePressFit() {
         pressFitRefusal_ = torvel::fromStd(run.outcome.steps().back().text);
         setTextColour(pressFitVerdict_, QColor(255, 0, 0));
         pressFitVerdict_->setText(pressFitRefusal_);
-        // Its lines belong to the entries before: none can be chosen until they hold.
+        // The design belongs to the entries before: it goes, and the list can
+        // be chosen from again once they hold.
+        for (const char* name : {"TextUminRequis", "TextUmaxAdmis"})
+            findChild<QLineEdit*>(QLatin1String(name))->clear();
+        candidateSummary_->clear();
+        {
+            const QSignalBlocker quiet(candidateList_);
+            candidateList_->clear();
+        }
+        candidates_.clear();
         candidateList_->setEnabled(false);
         return;
     }

@@ -149,6 +149,8 @@ const NoteDescription& ajustementsNote() {
                 {"Aj_Arb", "Arbre"},
                 {"Af_Ec_Sup_Ar", "Écart supérieur de l'arbre"},
                 {"Af_Ec_Inf_Ar", "Écart inférieur de l'arbre"},
+                {"TextRhoMoyeu", "ρA (kg/m3)"},
+                {"TextRhoArbre", "ρI (kg/m3)"},
             },
         .entries = {"Aj_Ale", "Aj_Arb"},
     };

@@ -38,6 +38,13 @@ constexpr PressFitMaterial kMaterials[] = {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kHeatingLimit = 300.0;    // °C, the hub's usual furnace limit
 constexpr double kAbsoluteZero = -273.15;  // °C
+// What the entries may reach: beyond, the data are a slip of the keyboard, not a
+// joint (the densest metals are near 22 600 kg/m3; no joint of this calculation
+// turns at 200 000 tr/min or runs at 1 000 °C with its properties at 20 °C).
+constexpr double kMaxFactor = 10;         // KA, SR, SP
+constexpr double kMaxTemperature = 1000;  // °C, Tamb, ϑA, ϑI
+constexpr double kMaxSpeed = 200000;      // tr/min
+constexpr double kMaxDensity = 30000;     // kg/m3
 
 double angularSpeed(double rpm) { return 2 * kPi * rpm / 60.0; }
 
@@ -63,6 +70,7 @@ std::string refusalOf(const PressFitInput& in) {
     auto poisson = [](double v) { return v >= 0 && v < 0.5; };
     auto atLeastOne = [](double v) { return v >= 1; };
     auto aboveAbsoluteZero = [](double v) { return v >= kAbsoluteZero; };
+    auto atMost = [](double limit) { return [limit](double v) { return v <= limit; }; };
     const Check checks[] = {
         {"DaA", in.hubOuter, [df](double v) { return v > df; },
          "le diamètre extérieur du moyeu doit être supérieur au diamètre de l'ajustement"},
@@ -88,22 +96,40 @@ std::string refusalOf(const PressFitInput& in) {
         {"Mt", in.torque.value_or(0), notNegative, "le couple à transmettre ne peut être négatif"},
         {"Tamb", in.roomTemperature, aboveAbsoluteZero,
          "la température ne peut être inférieure au zéro absolu"},
+        {"Tamb", in.roomTemperature, atMost(kMaxTemperature),
+         "la température ne peut dépasser 1 000 °C"},
         {"KA", in.applicationFactor, atLeastOne,
          "le facteur d'application doit être au moins égal à 1"},
+        {"KA", in.applicationFactor, atMost(kMaxFactor),
+         "le facteur d'application ne peut dépasser 10"},
         {"Fax", in.axialForce.value_or(0), notNegative, "l'effort axial ne peut être négatif"},
         {"SR", in.slipRequired, atLeastOne,
          "la sécurité au glissement requise doit être au moins égale à 1"},
+        {"SR", in.slipRequired, atMost(kMaxFactor),
+         "la sécurité au glissement requise ne peut dépasser 10"},
         {"SP", in.yieldRequired, atLeastOne,
          "la sécurité à la plastification requise doit être au moins égale à 1"},
+        {"SP", in.yieldRequired, atMost(kMaxFactor),
+         "la sécurité à la plastification requise ne peut dépasser 10"},
         {"ϑA", in.hubTemperature.value_or(in.roomTemperature), aboveAbsoluteZero,
          "la température ne peut être inférieure au zéro absolu"},
+        {"ϑA", in.hubTemperature.value_or(in.roomTemperature), atMost(kMaxTemperature),
+         "la température ne peut dépasser 1 000 °C"},
         {"ϑI", in.shaftTemperature.value_or(in.roomTemperature), aboveAbsoluteZero,
          "la température ne peut être inférieure au zéro absolu"},
+        {"ϑI", in.shaftTemperature.value_or(in.roomTemperature), atMost(kMaxTemperature),
+         "la température ne peut dépasser 1 000 °C"},
         {"αI", in.shaftExpansion, positive,
          "le coefficient de dilatation de l'arbre doit être supérieur à 0"},
         {"n max", in.speed.value_or(0), notNegative, "la vitesse ne peut être négative"},
+        {"n max", in.speed.value_or(0), atMost(kMaxSpeed),
+         "la vitesse ne peut dépasser 200 000 tr/min"},
         {"ρA", in.hubDensity, positive, "la masse volumique du moyeu doit être supérieure à 0"},
         {"ρI", in.shaftDensity, positive, "la masse volumique de l'arbre doit être supérieure à 0"},
+        {"ρA", in.hubDensity, atMost(kMaxDensity),
+         "la masse volumique du moyeu ne peut dépasser 30 000 kg/m3"},
+        {"ρI", in.shaftDensity, atMost(kMaxDensity),
+         "la masse volumique de l'arbre ne peut dépasser 30 000 kg/m3"},
     };
     for (const Check& c : checks) {
         if (!std::isfinite(c.value))
@@ -202,13 +228,20 @@ PressFitResult pressFit(const PressFitInput& in) {
     r.hubTemperature = in.hubTemperature.value_or(in.roomTemperature);
     r.shaftTemperature = in.shaftTemperature.value_or(in.roomTemperature);
     if (in.speed && *in.speed > 0) r.speed = in.speed;
-    if (r.clearance) return r;
 
+    // The service and the load are weighed even for a clearance fit: the
+    // design reads them, and data it cannot compute are refused here.
     const ServiceChange service = serviceChange(in);
     r.thermalChange = service.thermal;
     r.speedLoss = service.speed;
     const double load = requiredLoad(in);
     if (load > 0) r.requiredLoad = load;
+    if (r.clearance) {
+        if (allFinite(r) && std::isfinite(pressFitCompliance(in))) return r;
+        PressFitResult refused;
+        refused.refusal = kOutOfRange;
+        return refused;
+    }
 
     // p = (Z / DF) / (CA / EA + CI / EI), Z in mm.
     const double compliance = pressFitCompliance(in);
@@ -273,7 +306,7 @@ PressFitResult pressFit(const PressFitInput& in) {
 
     if (!allFinite(r)) {
         PressFitResult refused;
-        refused.refusal = "Les données conduisent à des valeurs hors des limites du calcul";
+        refused.refusal = kOutOfRange;
         return refused;
     }
     return r;
@@ -463,7 +496,7 @@ bool blank(const std::string& text) {
 // Every result box, the design's and the verdict, written as `r`, `search`
 // (none: empty) and `verdict` say.
 PressFitRun shown(const PressFitResult& r, const FitSearch* search, const std::string& verdict,
-                  Tone tone, char decimalSeparator) {
+                  Tone tone, char decimalSeparator, const std::string& noSearch = {}) {
     PressFitRun run;
     for (auto& [name, text] : pressFitTexts(r, decimalSeparator))
         run.outcome.write(std::move(name), std::move(text));
@@ -473,7 +506,7 @@ PressFitRun shown(const PressFitResult& r, const FitSearch* search, const std::s
     run.outcome.write("TextUminRequis", search ? microns(search->window.minRequired) : "");
     run.outcome.write("TextUmaxAdmis", search ? microns(search->window.maxAllowed) : "");
     run.outcome.write("LabelAjustementsPossibles",
-                      search ? searchSummary(*search, decimalSeparator) : "");
+                      search ? searchSummary(*search, decimalSeparator) : noSearch);
     if (search) {
         run.candidates = listedCandidates(*search);
         run.candidateLines = candidateLines(*search, decimalSeparator);
@@ -546,14 +579,25 @@ PressFitRun runPressFit(const Fields& entries, std::optional<double> diameter,
         refused.tone = Tone::NotHeld;
         return refused;
     }
-    const FitSearch search = searchFits(in);
+    // The design starts from a load: without one there is no window to fill.
+    const bool loaded = requiredLoad(in) > 0;
+    const FitSearch search = loaded ? searchFits(in) : FitSearch{};
+    if (!search.refusal.empty()) {
+        PressFitRun refused;
+        refused.outcome.stop(search.refusal);
+        refused.tone = Tone::NotHeld;
+        return refused;
+    }
+    const FitSearch* design = loaded ? &search : nullptr;
+    const std::string noLoad =
+        "Couple ou effort axial à transmettre non saisi : pas de choix d'ajustement";
     if (!fit)
-        return shown(none, &search,
+        return shown(none, design,
                      "Aucun ajustement affiché : choisissez-en un (tuiles, ajustements usuels ou "
                      "possibles) pour calculer l'assemblage.",
-                     Tone::Neutral, decimalSeparator);
+                     Tone::Neutral, decimalSeparator, noLoad);
     const PressFitVerdict verdict = pressFitVerdict(r, decimalSeparator);
-    return shown(r, &search, verdict.text, verdict.tone, decimalSeparator);
+    return shown(r, design, verdict.text, verdict.tone, decimalSeparator, noLoad);
 }
 
 }  // namespace torvel::fits

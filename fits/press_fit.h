@@ -146,6 +146,9 @@ struct PressFitResult {
 };
 
 PressFitResult pressFit(const PressFitInput& in);
+// The refusal of data whose results the calculation cannot hold.
+inline constexpr const char* kOutOfRange =
+    "Les données conduisent à des valeurs hors des limites du calcul";
 
 // What LabelPressFit says: the refusal, or the verdict in words. Green only
 // when every check was made and holds; neutral when one could not be made

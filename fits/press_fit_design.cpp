@@ -68,6 +68,13 @@ InterferenceWindow interferenceWindow(const PressFitInput& in) {
 FitSearch searchFits(const PressFitInput& in) {
     FitSearch search;
     search.window = interferenceWindow(in);
+    auto outOfRange = [] {
+        FitSearch refused;
+        refused.refusal = kOutOfRange;
+        return refused;
+    };
+    if (!std::isfinite(search.window.minRequired) || !std::isfinite(search.window.maxAllowed))
+        return outOfRange();
     const double d = in.diameter;
     std::vector<FitCandidate> all;
     for (int holeGrade : kHoleGrades) {
@@ -89,6 +96,7 @@ FitSearch searchFits(const PressFitInput& in) {
             PressFitInput fit = in;
             fit.measured = c.measured;
             const PressFitResult r = pressFit(fit);
+            if (!r.refusal.empty()) return outOfRange();
             c.slipReached = r.slipSafety;
             for (const auto& s : {r.hubSafety, r.shaftSafety, r.hubSafetySpeed})
                 if (s) c.yieldReached = std::min(c.yieldReached.value_or(*s), *s);

@@ -48,6 +48,9 @@ struct FitCandidate {
 };
 
 struct FitSearch {
+    // kOutOfRange when the window or a fit's figures cannot be computed: then
+    // nothing else is filled.
+    std::string refusal;
     InterferenceWindow window;
     std::vector<FitCandidate> inside;   // best first
     std::vector<FitCandidate> nearest;  // when none is inside: the nearest misses first

@@ -80,7 +80,8 @@ TEST(AjustementsInTheShell, TheNotePrintsThePressFitWhenUsed) {
     // In order, as read back: superscripts and the micro sign folded (NFKC).
     const QString expected = QString::fromUtf8(
         "Données|Assemblage fretté (DIN 7190-1)|DaA 100 mm|Moyeu Fonte EN-GJL-250 (Re = Rm/2)|"
-        "Arbre Matériau saisi|EA 110000 MPa|ReI 400 MPa|αA 10 10−6/K|Mt 500 N·m|Méthode|"
+        "Arbre Matériau saisi|EA 110000 MPa|ReI 400 MPa|αA 10 10−6/K|ρA 7200 kg/m3|"
+        "ρI 7850 kg/m3|Mt 500 N·m|Méthode|"
         "G = 0,4·(RzA + RzI)|√3·τmax|Résultats|Ue min 14,8 μm|Mt max 334,5 N·m|Fe 50 450 N|"
         "T montage 238 °C|S arbre 8,63|Umin requis|Ajustements possibles (1)|Messages|La sécurité "
         "du moyeu (1,01) est inférieure à SP requise (1,20) ; le couple n'est pas transmis "

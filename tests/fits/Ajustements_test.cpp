@@ -760,7 +760,7 @@ QString boxes(QWidget* w, const char* names = kPressFit) {
     return out.join('|');
 }
 
-// "Box=text" types into a box; anything else is a step of play().
+// "Box=text" types into a box, "Box:=text" pastes; anything else is a step of play().
 void enter(QWidget* w, const QStringList& entries) {
     for (const QString& e : entries) {
         if (e.startsWith("Combo") && e.contains(':')) {
@@ -769,7 +769,9 @@ void enter(QWidget* w, const QStringList& entries) {
             ASSERT_GE(i, 0) << e.toStdString();
             list->setCurrentIndex(i);
             emit list->activated(i);
-        } else if (e.contains('='))
+        } else if (e.contains(":="))  // pasted at once, past the key filter
+            child<QLineEdit>(w, e.section(":=", 0, 0))->setText(e.section(":=", 1));
+        else if (e.contains('='))
             set(w, e.section('=', 0, 0), e.section('=', 1));
         else
             play(w, {e});
@@ -819,7 +821,7 @@ TEST_F(AjustementsTest, PressFitWorkedExamplesInBothLocales) {
 // message box: the results stay, greyed as out of date, until the entries hold.
 TEST_F(AjustementsTest, PressFitFollowsTheFitAndRefusesAWrongEntryInPlace) {
     Ajustements w;
-    enter(&w, {"ø50", "H7/s6 (serré)", "TextDaMoyeu=100", "TextLongueur=40"});
+    enter(&w, {"ø50", "H7/s6 (serré)", "TextDaMoyeu=100", "TextLongueur=40", "TextCouple=100"});
     EXPECT_EQ(text(&w, "TextPMax"), "87,9");
     auto grey = [&w] {
         return child<QLineEdit>(&w, "TextPMax")->palette().color(QPalette::Text) == Qt::gray;
@@ -834,13 +836,23 @@ TEST_F(AjustementsTest, PressFitFollowsTheFitAndRefusesAWrongEntryInPlace) {
          "μ : le coefficient de frottement doit être supérieur à 0 et au plus égal à 1"},
         {"TextTamb=-300", "Tamb : la température ne peut être inférieure au zéro absolu"},
         {"TextTamb=", "Tamb : une valeur numérique est attendue"},
+        {"TextKA=1e30", "KA : le facteur d'application ne peut dépasser 10"},
+        {"TextRhoMoyeu=1e300", "ρA : la masse volumique du moyeu ne peut dépasser 30 000 kg/m3"},
+        {"TextTempMoyeu=1e300", "ϑA : la température ne peut dépasser 1 000 °C"},
+        {"TextVitesse=1e200", "n max : la vitesse ne peut dépasser 200 000 tr/min"},
+        // Held at 20 °C, but no window can be computed.
+        {"TextLongueur=1e-320", "Les données conduisent à des valeurs hors des limites du calcul"},
     };
     for (const auto& [entry, message] : refusals) {
         auto expected = computed;
         const QString name = QString(entry).section('=', 0, 0);
         expected[name] = QString(entry).section('=', 1);
-        if (name == "TextNuMoyeu") expected["ComboMoyeu"] = "Matériau saisi";
+        if (name == "TextNuMoyeu" || name == "TextRhoMoyeu")
+            expected["ComboMoyeu"] = "Matériau saisi";
         expected["LabelPressFit"] = message;
+        // The design belonged to the entries before: it goes.
+        for (const char* design : {"TextUminRequis", "TextUmaxAdmis", "LabelAjustementsPossibles"})
+            expected[design] = "";
         // Pasted at once, so that no part of it is computed on the way.
         auto* box = child<QLineEdit>(&w, name);
         EXPECT_EQ(catchMessages([&] { box->setText(QString(entry).section('=', 1)); }),
@@ -850,6 +862,7 @@ TEST_F(AjustementsTest, PressFitFollowsTheFitAndRefusesAWrongEntryInPlace) {
         EXPECT_TRUE(grey()) << entry;
         EXPECT_FALSE(w.resultsCurrent()) << entry;
         EXPECT_FALSE(child<QListWidget>(&w, "ListAjustementsPossibles")->isEnabled()) << entry;
+        EXPECT_EQ(child<QListWidget>(&w, "ListAjustementsPossibles")->count(), 0) << entry;
         EXPECT_EQ(colour(&w, "LabelPressFit"), kRed);
         // Put right again: computed afresh, no longer grey.
         box->setText(computed[name]);
@@ -893,6 +906,10 @@ QStringList listLines(QWidget* w, const char* name = "ListAjustementsPossibles")
     return out;
 }
 
+const char* const kChoose =
+    "Aucun ajustement affiché : choisissez-en un (tuiles, ajustements usuels ou possibles) pour "
+    "calculer l'assemblage.";
+
 // Decimal points between digits written with the locale's separator.
 QString inLocale(QString text, const char* locale) {
     if (*locale == 'f') text.replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2");
@@ -916,7 +933,9 @@ TEST_F(AjustementsTest, PressFitDesignWindowAndListInBothLocales) {
         const char* window;  // Umin requis|Umax admissible
         QStringList lines;
         const char* summary;
+        const char* verdict = kChoose;
     };
+    const char* const kOut = "Les données conduisent à des valeurs hors des limites du calcul";
     const Row rows[] = {
         {{"TextDaMoyeu=100", "TextLongueur=50", "TextCouple=600", "TextFax=5000", "TextKA=1,25",
           "TextVitesse=3000", "ø50"},
@@ -967,6 +986,29 @@ TEST_F(AjustementsTest, PressFitDesignWindowAndListInBothLocales) {
           "H6/p5 : U 10.0 à 37.0 µm ; Umin trop faible de 27.9 µm (préféré ISO 286-1)"},
          "Aucun ajustement ISO ne tient dans la fenêtre [37.9 ; 45.7] µm ; les plus proches sont "
          "listés. Allonger l'assemblage, épaissir le moyeu ou prendre une qualité plus fine."},
+        // No load, no design.
+        {{"TextDaMoyeu=100", "TextLongueur=40", "ø50"},
+         "|",
+         {},
+         "Couple ou effort axial à transmettre non saisi : pas de choix d'ajustement"},
+        // Data the window cannot be computed from: a stop, and no design, with a
+        // clearance fit shown or none.
+        {{"TextDaMoyeu=100", "TextLongueur:=1e-320", "TextCouple=100", "ø50"}, "|", {}, "", kOut},
+        {{"TextDaMoyeu=100", "TextLongueur:=1e-320", "TextCouple=100", "ø50", "H7/g6 (jeu)"},
+         "|",
+         {},
+         "",
+         kOut},
+        {{"TextDaMoyeu=100", "TextLongueur=40", "TextCouple=100", "TextEMoyeu:=1e-320", "ø50"},
+         "|",
+         {},
+         "",
+         kOut},
+        {{"TextDaMoyeu=100", "TextLongueur=40", "TextCouple=1000000", "TextKA:=1e306", "ø50"},
+         "|",
+         {},
+         "",
+         "KA : le facteur d'application ne peut dépasser 10"},
     };
     for (const char* locale : {"fr_FR", "en_US"}) {
         LocaleScope scope(locale);
@@ -979,6 +1021,7 @@ TEST_F(AjustementsTest, PressFitDesignWindowAndListInBothLocales) {
             for (const QString& l : row.lines) lines << inLocale(l, locale);
             EXPECT_EQ(listLines(&w), lines) << row.window;
             EXPECT_EQ(text(&w, "LabelAjustementsPossibles"), inLocale(row.summary, locale));
+            EXPECT_EQ(text(&w, "LabelPressFit"), row.verdict) << row.window;
             // No fit shown yet: the check waits for one.
             EXPECT_EQ(text(&w, "TextSecuriteGlissement"), "");
         }

@@ -149,7 +149,24 @@ TEST(PressFit, WrongEntriesAreRefusedByName) {
         {SET(speed = -1), "n max : la vitesse ne peut être négative"},
         {SET(hubDensity = 0), "ρA : la masse volumique du moyeu doit être supérieure à 0"},
         {SET(shaftDensity = -7850), "ρI : la masse volumique de l'arbre doit être supérieure à 0"},
-        {SET(speed = 1e300), "Les données conduisent à des valeurs hors des limites du calcul"},
+        // Beyond what a joint can be, each entry by its name.
+        {SET(speed = 1e300), "n max : la vitesse ne peut dépasser 200 000 tr/min"},
+        {SET(speed = 200001), "n max : la vitesse ne peut dépasser 200 000 tr/min"},
+        {SET(applicationFactor = 1e30), "KA : le facteur d'application ne peut dépasser 10"},
+        {SET(slipRequired = 1e30), "SR : la sécurité au glissement requise ne peut dépasser 10"},
+        {SET(yieldRequired = 10.01),
+         "SP : la sécurité à la plastification requise ne peut dépasser 10"},
+        {SET(hubDensity = 1e300), "ρA : la masse volumique du moyeu ne peut dépasser 30 000 kg/m3"},
+        {SET(shaftDensity = 30001),
+         "ρI : la masse volumique de l'arbre ne peut dépasser 30 000 kg/m3"},
+        {SET(hubTemperature = 1e300), "ϑA : la température ne peut dépasser 1 000 °C"},
+        {SET(shaftTemperature = 1000.5), "ϑI : la température ne peut dépasser 1 000 °C"},
+        {SET(roomTemperature = 1001), "Tamb : la température ne peut dépasser 1 000 °C"},
+        // A clearance fit holds nothing, but its load and service are weighed.
+        {SET(measured.min = -41; in.measured.max = -7; in.torque = 1e308),
+         "Les données conduisent à des valeurs hors des limites du calcul"},
+        {SET(measured.min = -41; in.measured.max = -7; in.hub.e = 1e-320),
+         "Les données conduisent à des valeurs hors des limites du calcul"},
         {SET(hub.e = in.shaft.e = 1e-320),
          "Les données conduisent à des valeurs hors des limites du calcul"},
     };
@@ -163,9 +180,18 @@ TEST(PressFit, WrongEntriesAreRefusedByName) {
                   message + "|" + std::string(12, '|'));
     }
     // The boundaries themselves are accepted: a solid shaft, ν = 0, no roughness.
-    for (const PressFitInput& in : {joint(50, 18, 59, 50.001, 0, 40, {210000, 0, 305}, c45), [] {
+    for (const PressFitInput& in : {joint(50, 18, 59, 50.001, 0, 40, {210000, 0, 305}, c45),
+                                    [] {
                                         PressFitInput j = joint(50, 18, 59, 100, 0, 40, c45, c45);
                                         j.friction = 1, j.roomTemperature = -273.15;
+                                        return j;
+                                    }(),
+                                    [] {
+                                        PressFitInput j = joint(50, 18, 59, 100, 0, 40, c45, c45);
+                                        j.applicationFactor = j.slipRequired = j.yieldRequired = 10;
+                                        j.hubDensity = j.shaftDensity = 30000, j.speed = 200000;
+                                        j.roomTemperature = 1000, j.hubTemperature = 1000;
+                                        j.shaftTemperature = 1000;
                                         return j;
                                     }()})
         EXPECT_EQ(pressFit(in).refusal, "");
