@@ -212,7 +212,7 @@ const State kFitsStates[] = {
 };
 
 // The chains' tolerancing: a class the nominal cannot take, laws without
-// spread, a run the note waits for.
+// spread, a simulation in flight (it runs again once the file is open).
 const State kChainStates[] = {
     {"ChainesDeCotes", "h7 à 600", {{"TextJe1A", "600"}, {"GridStat1[1,1]", "h7"}}},
     {"ChainesDeCotes",
@@ -226,15 +226,14 @@ const State kChainStates[] = {
       {"TextJminRequis1", "0.05"},
       {"TextJmaxRequis1", "0.2"}}},
     {"ChainesDeCotes",
-     "uniforme dans la note",
+     "uniforme, simulation",
      {{"TextJe1A", "50"},
       {"TextJe1MaxA", "0.1"},
       {"TextJi1A", "49.8"},
       {"TextJi1minA", "-0.05"},
       {"GridStat1[1,2]", "Uniforme"},
       {"TextJminRequis1", "0.22"},
-      {"TextTirages1", "20000"},
-      {"", "note"}}},
+      {"TextTirages1", "20000"}}},
 };
 
 class FileRoundTrip : public ::testing::TestWithParam<const char*> {};
