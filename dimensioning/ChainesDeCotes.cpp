@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -66,24 +67,21 @@ QTableWidgetItem* headerCell(const QString& text) {
     return item;
 }
 
-// Why a study file's tolerancing cannot be put back, "" when it can.
+// Why a study file's tolerancing cannot be put back, "" when it can. A class
+// is any text the cell takes: one the nominal cannot have is refused by
+// "Calculer", by name, as when it was typed; a law is one of the list's.
 QString checkTolerancing(const QJsonObject& inputs) {
     for (int chain = 1; chain <= 2; ++chain) {
         const QJsonArray rows = inputs.value(statName("GridStat", chain)).toArray();
         for (int row = 0; row < 12 && row < rows.size(); ++row) {
             const QJsonArray cells = rows.at(row).toArray();
             const QString cote = torvel::fromStd(torvel::rowLetter(chain, row));
+            for (const QJsonValue& value : cells)
+                if (!value.isString())
+                    return QStringLiteral("une cellule de la cote %1 n'est pas un texte").arg(cote);
             const QString law = cells.at(ColLoi - 1).toString().trimmed();
             if (!torvel::lawNamed(torvel::toStd(law)))
                 return QStringLiteral("la loi « %1 » de la cote %2 est inconnue").arg(law, cote);
-            const QString tolClass = cells.at(ColClasse - 1).toString().trimmed();
-            const double nominal = torvel::leadingNumber(
-                torvel::toStd(inputs.value(boxName(row < 6, chain, "", row % 6)).toString()));
-            if (!tolClass.isEmpty() && nominal != 0 &&
-                !torvel::classDeviations(torvel::toStd(tolClass), nominal))
-                return QStringLiteral("la classe « %1 » de la cote %2 n'existe pas pour %3")
-                    .arg(tolClass, cote,
-                         inputs.value(boxName(row < 6, chain, "", row % 6)).toString().trimmed());
         }
     }
     return {};
@@ -95,7 +93,7 @@ QString checkTolerancing(const QJsonObject& inputs) {
 // uses every core for its blocks.
 struct ChainesDeCotes::Job {
     int id = 0;
-    std::atomic<bool> cancel{false};
+    std::array<std::atomic<bool>, 2> cancel{};  // each chain's run apart
     std::array<std::optional<torvel::sampling::Simulation>, 2> runs;
     std::array<torvel::sampling::SimulationResult, 2> results;
     std::thread thread;
@@ -153,12 +151,16 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent) : StudyWindow({.typeName = QStri
              {"GridStat", "TextJminRequis", "TextJmaxRequis", "TextTirages", "TextGraine"})
             tolerancing << statName(base, chain);
     declareInputs(tolerancing);
-    // A new run, or any change to what it reads, drops a simulation in flight.
+    // A new run, or any change to what it reads, drops a simulation in flight;
+    // a chain's RAZ drops only that chain's.
+    auto edited = [this] {
+        if (!resetting_) cancelSimulation();
+    };
     for (const QString& name : inputs + tolerancing) {
         if (auto* grid = findChild<QTableWidget*>(name))
-            connect(grid, &QTableWidget::itemChanged, this, [this] { cancelSimulation(); });
+            connect(grid, &QTableWidget::itemChanged, this, edited);
         else if (auto* edit = findChild<QLineEdit*>(name))
-            connect(edit, &QLineEdit::textChanged, this, [this] { cancelSimulation(); });
+            connect(edit, &QLineEdit::textChanged, this, edited);
     }
     for (int chain = 1; chain <= 2; ++chain) {
         QGroupBox* group = findChild<QGroupBox*>(statName("FrameStat", chain));
@@ -177,7 +179,11 @@ ChainesDeCotes::ChainesDeCotes(QWidget* parent) : StudyWindow({.typeName = QStri
                   .restore = {}});
 }
 
-ChainesDeCotes::~ChainesDeCotes() { cancelSimulation(); }
+ChainesDeCotes::~ChainesDeCotes() {
+    if (!job_) return;
+    for (auto& cancel : job_->cancel) cancel = true;
+    job_->thread.join();
+}
 
 void ChainesDeCotes::buildChain(int chain, QGroupBox* group) {
     const QString n = QString::number(chain);
@@ -428,6 +434,7 @@ void ChainesDeCotes::calculate() {
         chains, {statEntries(1), statEntries(2)}, torvel::engineDecimalSeparator());
     play(study.outcome);
     if (study.outcome.stopped()) return;
+    interrupted_ = {};
     statistics_ = study.statistics;
     for (int chain = 1; chain <= 2; ++chain) {
         const auto& s = statistics_[static_cast<size_t>(chain - 1)];
@@ -453,21 +460,41 @@ void ChainesDeCotes::startSimulation() {
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     job->thread = std::thread([this, job, threads] {
         for (size_t i = 0; i < 2; ++i)
-            if (job->runs[i])
-                job->results[i] = torvel::sampling::simulate(*job->runs[i], threads, &job->cancel);
-        if (job->cancel) return;
+            if (job->runs[i] && !job->cancel[i])
+                job->results[i] =
+                    torvel::sampling::simulate(*job->runs[i], threads, &job->cancel[i]);
+        if (job->cancel[0] && job->cancel[1]) return;
         const int id = job->id;
         QMetaObject::invokeMethod(
             this, [this, id] { finishSimulation(id); }, Qt::QueuedConnection);
     });
 }
 
-void ChainesDeCotes::cancelSimulation() {
+void ChainesDeCotes::cancelSimulation(int chain) {
     if (!job_) return;
-    job_->cancel = true;
-    job_->thread.join();
-    job_.reset();
-    for (ChainHistogram* histogram : histograms_) {
+    std::array<bool, 2> dropped{};
+    bool left = false;
+    for (size_t i = 0; i < 2; ++i) {
+        const bool running = job_->runs[i] && !job_->cancel[i];
+        if (chain == 0 || static_cast<int>(i) == chain - 1) {
+            dropped[i] = running;
+            job_->cancel[i] = true;
+        } else {
+            left = left || running;
+        }
+    }
+    if (!left) {
+        job_->thread.join();
+        job_.reset();
+    }
+    // A dropped run leaves its chain's results unfinished: they are computed
+    // again before they are printed.
+    for (size_t i = 0; i < 2; ++i) {
+        if (!dropped[i]) continue;
+        interrupted_[i] = true;
+        QLabel* ppm = findChild<QLabel*>(statName("TextPpm", static_cast<int>(i) + 1));
+        if (ppm->text() == QString::fromUtf8(torvel::kRunning)) ppm->clear();
+        ChainHistogram* histogram = histograms_[i];
         if (histogram->data().hasHistogram() ||
             histogram->data().state != QString::fromUtf8(torvel::kRunning))
             continue;
@@ -475,6 +502,7 @@ void ChainesDeCotes::cancelSimulation() {
         data.state = QStringLiteral("Simulation interrompue : relancer « Calculer ».");
         histogram->setData(data);
     }
+    refreshNoteDrawing();
 }
 
 void ChainesDeCotes::finishSimulation(int id) {
@@ -486,13 +514,13 @@ void ChainesDeCotes::waitForSimulation() {
     if (!job_) return;
     job_->thread.join();
     const std::unique_ptr<Job> job = std::move(job_);
-    if (!job->cancel) deliver(*job);
+    deliver(*job);
 }
 
 void ChainesDeCotes::deliver(Job& job) {
     for (int chain = 1; chain <= 2; ++chain) {
         const auto i = static_cast<size_t>(chain - 1);
-        if (!job.runs[i]) continue;
+        if (!job.runs[i] || job.cancel[i]) continue;
         play(torvel::simulationOutcome(chain, statistics_[i], job.results[i],
                                        torvel::engineDecimalSeparator()));
         histograms_[i]->setData(histogramOf(chain, statistics_[i], job.results[i]));
@@ -507,16 +535,19 @@ void ChainesDeCotes::refreshNoteDrawing() {
     setNoteDrawing({.painted = noteHistograms_->empty() ? nullptr : noteHistograms_});
 }
 
-bool ChainesDeCotes::resultsCurrent() const { return StudyWindow::resultsCurrent() && !job_; }
+bool ChainesDeCotes::resultsCurrent() const {
+    return StudyWindow::resultsCurrent() && !job_ && !interrupted_[0] && !interrupted_[1];
+}
 
 bool ChainesDeCotes::bringResultsCurrent() {
-    if (!StudyWindow::resultsCurrent()) calculateAsButton();
+    if (!StudyWindow::resultsCurrent() || interrupted_[0] || interrupted_[1]) calculateAsButton();
     waitForSimulation();
     return resultsCurrent();
 }
 
 void ChainesDeCotes::reset(int chain) {
-    cancelSimulation();
+    cancelSimulation(chain);
+    const QScopedValueRollback quiet(resetting_, true);
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         const QString name = box->objectName();
         if (name.startsWith(QStringLiteral("TextJe%1").arg(chain)) ||
@@ -547,6 +578,7 @@ void ChainesDeCotes::reset(int chain) {
     histograms_[static_cast<size_t>(chain - 1)]->setData(idle);
     refreshNoteDrawing();
     showIdle(chain);
+    interrupted_[static_cast<size_t>(chain - 1)] = false;  // nothing left to compute
 }
 
 QString ChainesDeCotes::printCaption() {

@@ -55,7 +55,8 @@ class ChainesDeCotes : public torvel::StudyWindow {
     void showShares(int chain, const torvel::ChainStatistics& statistics);
     void colourVerdict(int chain, const torvel::ChainStatistics& statistics);
     void startSimulation();
-    void cancelSimulation();
+    // Drops the run of `chain` in flight, of both chains for 0.
+    void cancelSimulation(int chain = 0);
     void finishSimulation(int id);
     void deliver(Job& job);
     void refreshNoteDrawing();
@@ -67,4 +68,6 @@ class ChainesDeCotes : public torvel::StudyWindow {
     std::array<torvel::ChainStatistics, 2> statistics_{};
     std::unique_ptr<Job> job_;
     int lastJob_ = 0;
+    std::array<bool, 2> interrupted_{};  // a chain's run dropped before its end
+    bool resetting_ = false;
 };

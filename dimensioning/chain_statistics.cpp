@@ -14,7 +14,10 @@ namespace {
 
 constexpr double kLimit = 1e9;  // as the chain itself
 constexpr std::uint64_t kMinCount = 1'000, kMaxCount = 10'000'000;
-constexpr double kMaxCp = 100;
+constexpr double kMinCp = 0.1, kMaxCp = 100;
+// How far a clearance may pass its limit and still be on it: far below any
+// tolerance, far above the rounding of sums of decimal dimensions.
+constexpr double kOnLimit = 1e-9;
 constexpr int kBins = 60;
 
 std::string trimmed(std::string_view text) {
@@ -97,7 +100,9 @@ double normalPpm(const ChainStatistics& s) {
         if (s.lower) p += sampling::upperTail((s.mean - *s.lower) / s.sigma);
         if (s.upper) p += sampling::upperTail((*s.upper - s.mean) / s.sigma);
     } else {
-        p = (s.lower && s.mean < *s.lower) || (s.upper && s.mean > *s.upper) ? 1 : 0;
+        p = (s.lower && s.mean < *s.lower - kOnLimit) || (s.upper && s.mean > *s.upper + kOnLimit)
+                ? 1
+                : 0;
     }
     return 1e6 * p;
 }
@@ -137,8 +142,9 @@ std::optional<Refusal> readStatistics(int chainNumber, Chain& chain, const StatE
                            " est inconnue (Normale, Uniforme ou Triangulaire)."};
         const std::string cpText = trimmed(entry.cp);
         const double cp = leadingNumber(cpText);
-        if (!holdsNumber(cpText) || !(cp > 0) || cp > kMaxCp)
-            return Refusal{cote + " : le Cp doit être un nombre positif, au plus 100."};
+        if (!holdsNumber(cpText) || !(cp >= kMinCp) || cp > kMaxCp)
+            return Refusal{cote + " : le Cp doit être un nombre de " + number(kMinCp, "0.0", sep) +
+                           " à 100."};
         if (*law != sampling::Law::Normal && cp != 1)
             return Refusal{cote + " : le Cp ne s'applique qu'à la loi normale (laisser 1)."};
         LinkStatistics& link = s.links[static_cast<size_t>(row)];
@@ -193,10 +199,11 @@ void computeStatistics(const ChainResult& r, ChainStatistics& s, std::uint64_t c
         link.toleranceShare = tolerance > 0 ? link.tolerance / tolerance : 0;
     }
     if (s.lower || s.upper) {
-        const bool holds =
-            (!s.lower || s.worstMin >= *s.lower) && (!s.upper || s.worstMax <= *s.upper);
+        const bool holds = (!s.lower || s.worstMin >= *s.lower - kOnLimit) &&
+                           (!s.upper || s.worstMax <= *s.upper + kOnLimit);
         s.worstCase = holds ? ChainStatistics::Verdict::Holds : ChainStatistics::Verdict::Fails;
-        if (s.allNormal) s.exactPpm = normalPpm(s);
+        // A clearance that does not vary is in or out whatever its laws.
+        if (s.allNormal || !(s.sigma > 0)) s.exactPpm = normalPpm(s);
     }
     if (!(s.sigma > 0)) return;
     sampling::Simulation sim;

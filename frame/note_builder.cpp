@@ -111,6 +111,7 @@ class Builder {
 
   private:
     // A grid: one row a line that holds a value; its header cells caption it.
+    // A read-only cell past the first row and column is a result it shows.
     void addGrid(const QTableWidget* grid, NoteGroup& data) {
         auto header = [grid](int r, int c) {
             const QTableWidgetItem* item = grid->item(r, c);
@@ -122,7 +123,7 @@ class Builder {
             bool any = false;
             for (int c = 0; c < grid->columnCount(); ++c) {
                 const QTableWidgetItem* item = grid->item(r, c);
-                if (!item || !(item->flags() & Qt::ItemIsEnabled)) continue;
+                if (!item || (!(item->flags() & Qt::ItemIsEnabled) && (r == 0 || c == 0))) continue;
                 values << item->text().trimmed();
                 units << header(0, c);
                 any = any || !item->text().trimmed().isEmpty();

@@ -164,7 +164,7 @@ TEST(ChainesDeCotesStat, RefusedEntryShowsItsMessageAndWritesNothing) {
         {0, 1, "h77", "Cote A : la classe « h77 » n'existe pas pour une cote de 50."},
         {6, 2, "Gauss",
          "Cote M : la loi « Gauss » est inconnue (Normale, Uniforme ou Triangulaire)."},
-        {0, 3, "0", "Cote A : le Cp doit être un nombre positif, au plus 100."},
+        {0, 3, "0", "Cote A : le Cp doit être un nombre de 0,1 à 100."},
     };
     for (const auto& c : cases) {
         LocaleScope locale("fr_FR");
@@ -194,13 +194,22 @@ TEST(ChainesDeCotesStat, EntryChangeOrNewRunCancelsTheRunInFlight) {
     set(&w, "TextJmaxRequis1", "0,35");
     EXPECT_FALSE(w.simulationRunning());
     EXPECT_TRUE(w.resultsOutOfDate());
-    EXPECT_EQ(text(&w, "TextPpm1"), "calcul en cours…");
+    EXPECT_EQ(text(&w, "TextPpm1"), "");  // never computed: not shown
     // The note brings the results current and waits for their run.
     set(&w, "TextTirages1", "20000");
     EXPECT_TRUE(w.bringResultsCurrent());
     EXPECT_FALSE(w.simulationRunning());
     EXPECT_TRUE(text(&w, "TextIntervalle1").contains(" à "))
         << text(&w, "TextIntervalle1").toStdString();
+    // The second chain's RAZ leaves the first chain's run to its end.
+    click(&w, "BtCalculer");
+    ASSERT_TRUE(w.simulationRunning());
+    click(&w, "BT_RAZ2");
+    EXPECT_TRUE(w.simulationRunning());
+    EXPECT_FALSE(w.resultsCurrent());
+    w.waitForSimulation();
+    EXPECT_TRUE(w.resultsCurrent());
+    EXPECT_TRUE(text(&w, "TextIntervalle1").contains(" à "));
 }
 
 TEST(ChainesDeCotesStat, SavedAndReopenedGivesTheSamePpm) {
@@ -228,27 +237,39 @@ TEST(ChainesDeCotesStat, SavedAndReopenedGivesTheSamePpm) {
     }
 }
 
-TEST(ChainesDeCotesStat, StudyFileRefusesADamagedLawOrClassByName) {
-    ChainesDeCotes w;
-    set(&w, "TextJe1A", "25");
-    const QJsonObject good = w.keptInputs();
-    ASSERT_EQ(w.checkKeptInputs(good), "");
+// Whatever the grid can hold opens again: a class the nominal cannot take is
+// refused by "Calculer" as when it was typed; only a damaged file is refused.
+TEST(ChainesDeCotesStat, StudyFileRefusesADamagedLawOrCellByName) {
     const struct {
+        const char* nominal;
         int column;
-        const char* text;
-        QString message;
+        QJsonValue value;
+        QString refused, calculer;
     } cases[] = {
-        {1, "Gauss", "la loi « Gauss » de la cote A est inconnue"},
-        {0, "h77", "la classe « h77 » de la cote A n'existe pas pour 25"},
+        {"25", 1, "Gauss", "la loi « Gauss » de la cote A est inconnue", ""},
+        {"25", 2, 1.5, "une cellule de la cote A n'est pas un texte", ""},
+        {"25", 0, "h77", "", "Cote A : la classe « h77 » n'existe pas pour une cote de 25."},
+        {"600", 0, "h7", "", "Cote A : la classe « h7 » n'existe pas pour une cote de 600."},
+        {"25", 2, "1e-300", "", "Cote A : le Cp doit être un nombre de 0,1 à 100."},
     };
     for (const auto& c : cases) {
-        QJsonObject damaged = good;
-        QJsonArray rows = damaged.value("GridStat1").toArray();
+        SCOPED_TRACE(std::string(c.nominal) + " " + c.value.toVariant().toString().toStdString());
+        LocaleScope locale("fr_FR");
+        ChainesDeCotes w;
+        set(&w, "TextJe1A", c.nominal);
+        QJsonObject saved = w.keptInputs();
+        ASSERT_EQ(w.checkKeptInputs(saved), "");
+        QJsonArray rows = saved.value("GridStat1").toArray();
         QJsonArray first = rows.at(0).toArray();
-        first[c.column] = QString::fromUtf8(c.text);
+        first[c.column] = c.value;
         rows[0] = first;
-        damaged["GridStat1"] = rows;
-        EXPECT_EQ(w.checkKeptInputs(damaged), c.message);
+        saved["GridStat1"] = rows;
+        EXPECT_EQ(w.checkKeptInputs(saved), c.refused);
+        if (!c.refused.isEmpty()) continue;
+        ChainesDeCotes again;
+        const QStringList said = catchMessages([&] { again.restoreKeptInputs(QString(), saved); });
+        EXPECT_EQ(said, QStringList{c.calculer});
+        EXPECT_EQ(again.keptInputs(), saved);
     }
 }
 
@@ -301,6 +322,16 @@ TEST(ChainesDeCotesStat, NotePrintsTheRunItsCountSeedVerdictAndHistogram) {
     ASSERT_TRUE(w.bringResultsCurrent());
     const torvel::CalcNote note =
         torvel::buildNote(w, torvel::chainesDeCotesNote(), "Cotation Fonctionnelle", QString());
+    // The shares are printed as the grid shows them.
+    QStringList rows;
+    for (const auto& group : note.data)
+        for (const auto& row : group.rows)
+            if (row.caption == "Cas A")
+                rows << QString::fromStdString(row.value + " | " + row.unit);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_TRUE(rows[0].endsWith(
+        "Uniforme ; 1 ; 92,3 % ; 66,7 % | Classe ; Loi ; Cp ; Part (variance) ; Part (IT)"))
+        << rows[0].toStdString();
     const torvel::NoteDrawing drawing = torvel::noteDrawing(w);
     ASSERT_TRUE(drawing.paint != nullptr);
     QTemporaryDir dir;

@@ -43,6 +43,18 @@ StatEntries limits(const char* low, const char* high) {
     return e;
 }
 
+Chain decimalChain(ToleranceDimension outer, ToleranceDimension inner) {
+    Chain c;
+    c.outer[0] = outer;
+    c.inner[0] = inner;
+    return c;
+}
+
+StatEntries withLaw(StatEntries e, const char* law) {
+    e.rows[0].law = law;
+    return e;
+}
+
 std::string shown(const Outcome& out, const std::string& field) {
     const std::string* text = out.written(field);
     return text ? *text : "<not written>";
@@ -224,6 +236,23 @@ TEST(ChainStatistics, WorkedExamplesGiveTheirFigures) {
          {{"TextCp1", "sans objet"},
           {"TextCpk1", "0,984"},
           {"LabelStat1", "Au pire : jeu de 0,200 à 0,350, hors du jeu requis (jeu mini 0,220)"}}},
+        // 10.1 − 10 is 0.0999999999999996 in binary: on the limit, not past it.
+        {"on the limit",
+         decimalChain({10.1, 0.1, 0}, {10, 0, -0.1}),
+         limits("0.1", "0.5"),
+         ',',
+         {{"LabelStat1", "Au pire : jeu de 0,100 à 0,300, dans le jeu requis (de 0,100 à 0,500)"}}},
+        // A clearance that does not vary is in or out, whatever its laws.
+        {"no spread, on the limit",
+         decimalChain({10.1, 0, 0}, {10, 0, 0}),
+         withLaw(limits("0.1", "0.5"), "Uniforme"),
+         ',',
+         {{"TextPpm1", "0"}, {"TextMethode1", "sans dispersion"}}},
+        {"no spread, outside",
+         decimalChain({25, 0, 0}, {24.9, 0, 0}),
+         withLaw(limits("0.05", "0.09"), "Triangulaire"),
+         ',',
+         {{"TextPpm1", "1 000 000"}, {"TextCp1", "sans objet"}}},
         {"unused group writes nothing new",
          exampleChain(),
          {},
@@ -290,9 +319,11 @@ TEST(ChainStatistics, RefusedEntriesStopByName) {
         {"law", [](StatEntries& e) { e.rows[6].law = "Gauss"; },
          "Cote M : la loi « Gauss » est inconnue (Normale, Uniforme ou Triangulaire)."},
         {"cp", [](StatEntries& e) { e.rows[0].cp = "0"; },
-         "Cote A : le Cp doit être un nombre positif, au plus 100."},
+         "Cote A : le Cp doit être un nombre de 0,1 à 100."},
         {"cp text", [](StatEntries& e) { e.rows[0].cp = "abc"; },
-         "Cote A : le Cp doit être un nombre positif, au plus 100."},
+         "Cote A : le Cp doit être un nombre de 0,1 à 100."},
+        {"cp tiny", [](StatEntries& e) { e.rows[6].cp = "1e-300"; },
+         "Cote M : le Cp doit être un nombre de 0,1 à 100."},
         {"cp on uniform",
          [](StatEntries& e) {
              e.rows[0].law = "Uniforme";

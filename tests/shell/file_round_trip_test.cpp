@@ -30,7 +30,8 @@ using torvel::StudyWindow;
 namespace {
 
 // One user action: a text typed into a box or a list's line, an item chosen in
-// a list, a tile clicked ("clic"), a grid cell typed ("MSFlexGrid1[r,c]"), or
+// a list, a tile clicked ("clic"), a grid cell typed ("MSFlexGrid1[r,c]",
+// "GridStat1[r,c]"), or
 // the note exported ("note"), which brings the results up to date first.
 struct Step {
     QString name;
@@ -106,9 +107,9 @@ QMap<QString, QString> asTexts(const QJsonObject& o) {
 
 void apply(StudyWindow* w, const Step& step) {
     if (step.value == "note") return;  // done by the caller, through the main window
-    if (step.name.startsWith("MSFlexGrid1[")) {
-        const QStringList rc = step.name.mid(12).chopped(1).split(',');
-        auto* grid = child<QTableWidget>(w, "MSFlexGrid1");
+    if (const qsizetype open = step.name.indexOf('['); open > 0) {
+        const QStringList rc = step.name.mid(open + 1).chopped(1).split(',');
+        auto* grid = child<QTableWidget>(w, step.name.left(open));
         grid->item(rc[0].toInt(), rc[1].toInt())->setText(step.value);
         return;
     }
@@ -210,6 +211,31 @@ const State kFitsStates[] = {
       {"Diametre", "600"}}},
 };
 
+// The chains' tolerancing: a class the nominal cannot take, laws without
+// spread, a simulation in flight (it runs again once the file is open).
+const State kChainStates[] = {
+    {"ChainesDeCotes", "h7 à 600", {{"TextJe1A", "600"}, {"GridStat1[1,1]", "h7"}}},
+    {"ChainesDeCotes",
+     "h7 à 25, Cp",
+     {{"TextJe1A", "25"}, {"GridStat1[1,1]", "h7"}, {"GridStat1[1,3]", "1.33"}}},
+    {"ChainesDeCotes",
+     "uniforme sans dispersion",
+     {{"TextJe1A", "25"},
+      {"TextJi1A", "24.9"},
+      {"GridStat1[1,2]", "Uniforme"},
+      {"TextJminRequis1", "0.05"},
+      {"TextJmaxRequis1", "0.2"}}},
+    {"ChainesDeCotes",
+     "uniforme, simulation",
+     {{"TextJe1A", "50"},
+      {"TextJe1MaxA", "0.1"},
+      {"TextJi1A", "49.8"},
+      {"TextJi1minA", "-0.05"},
+      {"GridStat1[1,2]", "Uniforme"},
+      {"TextJminRequis1", "0.22"},
+      {"TextTirages1", "20000"}}},
+};
+
 class FileRoundTrip : public ::testing::TestWithParam<const char*> {};
 
 }  // namespace
@@ -218,6 +244,7 @@ TEST_P(FileRoundTrip, EveryStateOfEveryStudyOpensAgainAsSaved) {
     const LocaleScope locale(GetParam());
     QTemporaryDir dir;
     std::vector<State> states(std::begin(kFitsStates), std::end(kFitsStates));
+    states.insert(states.end(), std::begin(kChainStates), std::end(kChainStates));
     for (const auto& entry : torvel::studyEntries()) {
         torvel::fits::resetFitsSelection();
         const auto own = statesOf(entry);
