@@ -10,9 +10,9 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
