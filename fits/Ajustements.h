@@ -9,11 +9,9 @@
 // of the catalogue carry its need, recomputed with the rest. No reference, no
 // Calculer, no report.
 
-#include <string>
-#include <vector>
-
 #include <QHash>
 #include <string>
+#include <vector>
 
 #include "StudyWindow.h"
 #include "TileStrip.h"
@@ -65,13 +63,14 @@ class Ajustements : public torvel::StudyWindow {
     void keepTiles();
     void startAfresh();
     void chooseClass(torvel::fits::Side side, const std::string& letter, int grade);
-    void computeChosen();
     void Form_Load();
 
     void Diametre_Change();
     void Diametre_KeyDiscarded();
     void Controle_Diametre();
     void followDiameter();
+    double clickDiameter() const;
+    void markClearances();
 
     void letterClicked(torvel::fits::Side side, int index);
     void gradeClicked(torvel::fits::Side side, int index);
