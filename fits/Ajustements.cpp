@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "identity.h"
+#include "numbers.h"
 #include "twips.h"
 #include "ui_text.h"
 #include "usual_fits.h"
@@ -118,10 +119,11 @@ Ajustements::Ajustements(QWidget* parent) : StudyWindow({.typeName = QStringLite
 }
 
 // A study file keeps the diameter, the list, the class of each side the user
-// chose and whether a diameter typed since hides it. Opening starts from a
-// fresh window, types the diameter and makes the same choices again; a side
+// chose and whether a diameter typed since hides the side. Opening starts from
+// a fresh window, types the diameter and makes the same choices again; a side
 // the diameter leaves hidden (typed since its click, out of range) comes back
-// chosen and hidden, to show again at the next tile click.
+// chosen and hidden, to show again at the next tile click, and nothing is
+// computed from it.
 void Ajustements::keepTiles() {
     static const QString kList = QStringLiteral("ComboAjustementsUsuels");
     static const QString kDiameter = QStringLiteral("Diametre");
@@ -140,13 +142,19 @@ void Ajustements::keepTiles() {
             const SideSelection& s = state().side(side);
             o[key(side, "Lettre")] = f.chosen ? torvel::fromStd(s.Lettre) : QString();
             o[key(side, "Qualite")] = f.chosen ? torvel::fromStd(s.Qualite) : QString();
-            o[key(side, "Masque")] = f.chosen && !f.shown ? kYes : QString();
+            // A side nobody chose is hidden too, by the first diameter typed.
+            o[key(side, "Masque")] = !f.shown ? kYes : QString();
         }
         return o;
     };
     kept.check = [this, key](const QJsonObject& o) -> QString {
-        if (o.value(kDiameter).toString().size() > diametre_->maxLength())
+        const QString diameter = o.value(kDiameter).toString();
+        if (diameter.size() > diametre_->maxLength())
             return QStringLiteral("le texte de « %1 » est trop long").arg(kDiameter);
+        // What the box takes from the keyboard, or a number written otherwise.
+        if (!torvel::isNumericText(diameter) && !torvel::holdsNumber(torvel::toStd(diameter)))
+            return QStringLiteral("le diamètre « %1 » n'est pas un nombre").arg(diameter);
+        const int fit = usualFits_->findText(o.value(kList).toString());
         for (Side side : {Side::Hole, Side::Shaft}) {
             const QString letter = o.value(key(side, "Lettre")).toString();
             const QString grade = o.value(key(side, "Qualite")).toString();
@@ -168,20 +176,30 @@ void Ajustements::keepTiles() {
             if (!offeredSomewhere(side, torvel::toStd(letter), g))
                 return QStringLiteral("la classe %1 n'existe à aucun diamètre")
                     .arg(torvel::fromStd(torvel::fits::classKey(side, torvel::toStd(letter), g)));
+            // The list names the classes its fit chose, never others.
+            if (fit > 0) {
+                const auto& f = torvel::fits::usualFits()[static_cast<size_t>(fit - 1)];
+                const bool hole = side == Side::Hole;
+                if (torvel::toStd(letter) != (hole ? f.holeLetter : f.shaftLetter) ||
+                    g != (hole ? f.holeGrade : f.shaftGrade))
+                    return QStringLiteral(
+                               "le nom d'ajustement usuel « %1 » ne correspond pas aux classes")
+                        .arg(o.value(kList).toString());
+            }
         }
         return {};
     };
     kept.restore = [this, key](const QJsonObject& o) {
         startAfresh();
         restorePressFitMaterials(o);
-        diametre_->setText(o.value(kDiameter).toString());
+        const QString diameter = o.value(kDiameter).toString();
+        diametre_->setText(diameter);
         state().Diametre_Nom = torvel::readNumber(diametre_->text());
         followDiameter();
         const bool inRange = torvel::fits::checkDiameter(state().Diametre_Nom).accepted;
         // A file that names a usual fit but no tiles (written by hand) takes the fit's classes.
         const int fit = std::max(0, usualFits_->findText(o.value(kList).toString()));
         const auto fits = torvel::fits::usualFits();
-        bool any = false;
         for (Side side : {Side::Hole, Side::Shaft}) {
             std::string letter = torvel::toStd(o.value(key(side, "Lettre")).toString());
             int grade = o.value(key(side, "Qualite")).toString().toInt();
@@ -190,14 +208,41 @@ void Ajustements::keepTiles() {
                 letter = side == Side::Hole ? f.holeLetter : f.shaftLetter;
                 grade = side == Side::Hole ? f.holeGrade : f.shaftGrade;
             }
-            if (letter.empty()) continue;
-            chooseClass(side, letter, grade);
-            setSideColour(side, inRange && o.value(key(side, "Masque")) != kYes ? kBlack : kWhite);
-            any = true;
+            if (!letter.empty()) chooseClass(side, letter, grade);
         }
         usualFits_->setCurrentIndex(fit);
-        if (any && inRange) computeChosen();
-        drawZones(true);
+        // Hidden as in the window that saved: a side said so, any side out of
+        // range, a side nobody chose once a diameter was typed (older files say
+        // nothing of it); the window opens at "2" without a diameter typed.
+        bool anyShown = false;
+        bool anyHidden = false;
+        for (Side side : {Side::Hole, Side::Shaft}) {
+            const bool chosen = fields(side).chosen;
+            const bool hidden = o.value(key(side, "Masque")).toString() == kYes || !inRange ||
+                                (!chosen && diameter != QStringLiteral("2"));
+            setSideColour(side, hidden ? kWhite : kBlack);
+            anyShown = anyShown || (chosen && !hidden);
+            anyHidden = anyHidden || hidden;
+        }
+        if (anyShown) {
+            // Both sides looked up at this diameter, as the click that showed one did.
+            showResultsOutOfDate({jMax_, jMin_}, false);
+            for (Side side : {Side::Hole, Side::Shaft}) {
+                Ecarts(side);
+                Affiche(side);
+            }
+        } else if (anyHidden && (hole_.chosen || shaft_.chosen)) {
+            // The clearances of a diameter before this one are not in the file: none
+            // is shown, only the mark; the design captions stay while nothing is chosen.
+            jMax_->clear();
+            jMin_->clear();
+        }
+        drawZones(anyShown || anyHidden);
+        // Marked, then the press fit run again, in the order the window that saved
+        // them met an entry typed: its refusal is said in its own colour.
+        markClearances();
+        computePressFit();
+        if (anyShown || anyHidden) setShownMessages(sideMessages());
     };
     setKeptState(std::move(kept));
     connect(diametre_, &QLineEdit::textChanged, this, [this] { keptStateChanged(); });
@@ -219,23 +264,6 @@ void Ajustements::chooseClass(Side side, const std::string& letter, int grade) {
     s.Classe = torvel::fits::classKey(side, letter, grade);
     f.name->setText(torvel::fromStd(s.Classe));
     f.chosen = true;
-}
-
-// Both sides looked up and shown as after a tile click, at an accepted
-// diameter; a class this diameter does not offer leaves its side empty and says why.
-void Ajustements::computeChosen() {
-    Ecarts(Side::Hole);
-    Affiche(Side::Hole);
-    Ecarts(Side::Shaft);
-    Affiche(Side::Shaft);
-    QStringList said;
-    for (Side side : {Side::Hole, Side::Shaft}) {
-        const SideSelection& s = state().side(side);
-        if (fields(side).chosen && fields(side).shown && !s.EcartsTrouves)
-            said << QStringLiteral("Pas de résultat : la classe %1 n'existe pas pour ⌀ %2 mm.")
-                        .arg(torvel::fromStd(s.Classe), diametre_->text().trimmed());
-    }
-    setShownMessages(said);
 }
 
 void Ajustements::buildPopup() {
@@ -378,10 +406,12 @@ void Ajustements::startAfresh() {
     showResultsOutOfDate({jMax_, jMin_}, false);
     for (Side side : {Side::Hole, Side::Shaft}) {
         fields(side).chosen = false;
+        fields(side).shown = true;
         state().side(side).Classe.clear();
     }
     for (auto it = designTexts_.cbegin(); it != designTexts_.cend(); ++it)
         it.key()->setText(it.value());
+    setShownMessages({});
     Form_Load();
 }
 
@@ -409,7 +439,8 @@ bool Ajustements::bringResultsCurrent() {
 }
 
 // Why a side shows no values: not chosen in this window, or a class that
-// does not exist at the diameter shown.
+// does not exist at the diameter shown. A side a diameter hides waits for the
+// next click, which looks it up again.
 QStringList Ajustements::sideMessages() const {
     QStringList said;
     for (Side side : {Side::Hole, Side::Shaft}) {
@@ -420,7 +451,7 @@ QStringList Ajustements::sideMessages() const {
                 << (side == Side::Hole
                         ? QStringLiteral("Pas de résultat : aucune classe d'alésage n'est choisie.")
                         : QStringLiteral("Pas de résultat : aucune classe d'arbre n'est choisie."));
-        else if (!s.EcartsTrouves)
+        else if (f.shown && !s.EcartsTrouves)
             said << QStringLiteral("Pas de résultat : la classe %1 n'existe pas pour ⌀ %2 mm.")
                         .arg(torvel::fromStd(s.Classe), diametre_->text().trimmed());
     }
@@ -509,25 +540,40 @@ void Ajustements::Diametre_Change() {
     // The results stay hidden until the next tile click; the clearances, left
     // from the previous diameter, are marked out of date.
     for (Side side : {Side::Hole, Side::Shaft}) setSideColour(side, kWhite);
-    if (!jMax_->text().isEmpty()) showResultsOutOfDate({jMax_, jMin_}, true);
     drawZones(true);
+    markClearances();
+    setShownMessages(sideMessages());
+}
+
+// The clearances stand for both sides: while a diameter typed since the last
+// tile click hides both, they are out of date, shown or not; so are the
+// results while the press fit refuses its entries. Said again after each
+// press-fit run, which marks its own results as current.
+void Ajustements::markClearances() {
+    showResultsOutOfDate({jMax_, jMin_},
+                         (!hole_.shown && !shaft_.shown) || !pressFitRefusal_.isEmpty());
+}
+
+// The diameter the next tile click computes at: the one shown, or the one the
+// range check will put in its place.
+double Ajustements::clickDiameter() const {
+    const double d = state().Diametre_Nom;
+    const auto check = torvel::fits::checkDiameter(d);
+    return check.accepted ? d : torvel::readNumber(torvel::fromStd(check.correctedText));
 }
 
 // The T / t letter tiles and the grade tiles of the current letters follow the
-// diameter; the selected grade is kept even when it is no longer offered.
+// diameter; the selected grade is kept even when it is no longer offered. Out of
+// range, the tiles offer what the diameter the next click brings offers, so that
+// no click chooses a class that diameter has not (T / t up to 24 mm).
 void Ajustements::followDiameter() {
-    const double d = state().Diametre_Nom;
+    const double offeredAt = clickDiameter();
     for (Side side : {Side::Hole, Side::Shaft}) {
         const auto& letters = torvel::fits::letters(side);
         TileStrip* strip = letterStrip(side);
         for (int i = 0; i < strip->count(); ++i)
             strip->tile(i)->setEnabled(
-                torvel::fits::letterTileEnabled(side, letters[static_cast<size_t>(i)], d));
-        // Out of range, the grades offered where the next click will bring the diameter:
-        // what the tiles offer follows the diameter shown, not the one typed before it.
-        const auto check = torvel::fits::checkDiameter(d);
-        const double offeredAt =
-            check.accepted ? d : torvel::readNumber(torvel::fromStd(check.correctedText));
+                torvel::fits::letterTileEnabled(side, letters[static_cast<size_t>(i)], offeredAt));
         if (const auto offer =
                 torvel::fits::offeredGrades(side, state().side(side).Lettre, offeredAt))
             gradeStrip(side)->setEnabledFlags(offer->tileEnabled);
@@ -546,6 +592,12 @@ void Ajustements::Controle_Diametre() {
 // ---- tile clicks ----
 
 void Ajustements::letterClicked(Side side, int index) {
+    // A letter that offers no grade where the click computes is no choice.
+    const auto& letters = torvel::fits::letters(side);
+    if (index < 0 || index >= static_cast<int>(letters.size()) ||
+        !torvel::fits::letterTileEnabled(side, letters[static_cast<size_t>(index)],
+                                         clickDiameter()))
+        return;
     tileClicked();
     Controle_Diametre();
     // Blackened after the range check, so that a corrected diameter does not

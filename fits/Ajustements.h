@@ -63,13 +63,14 @@ class Ajustements : public torvel::StudyWindow {
     void keepTiles();
     void startAfresh();
     void chooseClass(torvel::fits::Side side, const std::string& letter, int grade);
-    void computeChosen();
     void Form_Load();
 
     void Diametre_Change();
     void Diametre_KeyDiscarded();
     void Controle_Diametre();
     void followDiameter();
+    double clickDiameter() const;
+    void markClearances();
 
     void letterClicked(torvel::fits::Side side, int index);
     void gradeClicked(torvel::fits::Side side, int index);

@@ -340,6 +340,7 @@ void Ajustements::computePressFit() {
     pressFitRefusal_.clear();
     candidateList_->setEnabled(true);
     play(run.outcome);
+    markClearances();
     using torvel::fits::Tone;
     setTextColour(pressFitVerdict_, run.tone == Tone::Held      ? QColor(0, 128, 0)
                                     : run.tone == Tone::NotHeld ? QColor(255, 0, 0)

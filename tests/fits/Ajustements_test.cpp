@@ -295,8 +295,9 @@ TEST_F(AjustementsTest, DiameterChangeHidesResultsAndFollowsTheLetterTiles) {
         const char* diameter;
         bool tEnabled;
     };
-    for (const Case& c : {Case{"24", false}, Case{"24.5", true}, Case{"1", true}, Case{"", true},
-                          Case{"1.5", false}, Case{"600", true}}) {
+    // Out of range, the tiles follow the diameter the next click brings: 2 or 500.
+    for (const Case& c : {Case{"24", false}, Case{"24.5", true}, Case{"1", false}, Case{"", false},
+                          Case{"0.5", false}, Case{"1.5", false}, Case{"600", true}}) {
         setDiameter(&w, c.diameter);
         EXPECT_EQ(letterTile(&w, Side::Hole, "T")->isEnabled(), c.tEnabled) << c.diameter;
         EXPECT_EQ(letterTile(&w, Side::Shaft, "t")->isEnabled(), c.tEnabled) << c.diameter;
@@ -327,10 +328,10 @@ TEST_F(AjustementsTest, KeyFilterKeepsDigitsAndSeparatorsOnly) {
     torvel::fits::fitsSelection().Diametre_Nom = 7;
     QTest::keyClick(box, 'z');
     EXPECT_EQ(torvel::fits::fitsSelection().Diametre_Nom, 0.0);
-    EXPECT_TRUE(letterTile(&w, Side::Hole, "T")->isEnabled());
-    // "1.2.3" reads as 1.2 by the leading-number rule, which the tiles then follow.
-    type(box, "1.2.3");
     EXPECT_FALSE(letterTile(&w, Side::Hole, "T")->isEnabled());
+    // "30.2.3" reads as 30.2 by the leading-number rule, which the tiles then follow.
+    type(box, "30.2.3");
+    EXPECT_TRUE(letterTile(&w, Side::Hole, "T")->isEnabled());
 }
 
 TEST_F(AjustementsTest, RangeCheckCorrectsTheDiameterBeforeTheClick) {

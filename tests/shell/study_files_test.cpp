@@ -184,6 +184,48 @@ TEST_F(StudyFiles, FitsTilesAndTextsOnly) {
     EXPECT_EQ(shownTexts(m.study("Ajustements")), before);
 }
 
+// A diameter written by hand that the tiles would not take opens with both
+// sides chosen and hidden, whatever the file says of them: no value shows as
+// computed, the clearances are empty and marked out of date.
+TEST_F(StudyFiles, FitsAtAHandWrittenDiameterOutOfRangeShowNoValue) {
+    const char* const values[] = {"Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min",
+                                  "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max", "Res_Ar_Min",
+                                  "Aj_Ale",       "Aj_Arb"};
+    StudyWindow* saving = m.openStudy("Ajustements");
+    set(saving, "Diametre", "50");
+    for (const char* tile :
+         {"Lbl_TB_Cl_Al_7", "Lbl_TB_Ql_Al_0", "Lbl_TB_Cl_Ar_13", "Lbl_TB_Ql_Ar_0"})
+        catchMessages([&] { QTest::mouseClick(child<QLabel>(saving, tile), Qt::LeftButton); });
+    ASSERT_TRUE(m.saveActiveStudyAs(path("h6p5.torvel")));
+    const QJsonObject good = readJson(path("h6p5.torvel"));
+    ASSERT_EQ(good["inputs"].toObject()["AlesageLettre"].toString() +
+                  good["inputs"].toObject()["AlesageQualite"].toString(),
+              "H6");
+    for (const char* diameter : {"600", "-5", "1e30", "0,5", "", ","}) {
+        SCOPED_TRACE(diameter);
+        catchMessages([&] { m.closeAll(); });
+        QJsonObject root = good;
+        QJsonObject inputs = root["inputs"].toObject();
+        inputs["Diametre"] = diameter;
+        root["inputs"] = inputs;
+        writeBytes(path("main.torvel"), QJsonDocument(root).toJson());
+        torvel::fits::resetFitsSelection();
+        const QStringList said =
+            catchMessages([&] { EXPECT_TRUE(m.openStudyFile(path("main.torvel"))); });
+        EXPECT_EQ(said, QStringList());
+        StudyWindow* w = m.study("Ajustements");
+        ASSERT_NE(w, nullptr);
+        for (const char* n : values)
+            EXPECT_EQ(child<QLabel>(w, n)->palette().color(QPalette::WindowText), QColor(Qt::white))
+                << n;
+        EXPECT_EQ(text(w, "J_Max"), "");
+        EXPECT_EQ(text(w, "J_Min"), "");
+        EXPECT_TRUE(child<QLabel>(w, "LabelPerime")->isVisibleTo(w));
+        EXPECT_FALSE(w->resultsCurrent());
+        EXPECT_EQ(w->keptInputs()["AlesageMasque"], "Oui");
+    }
+}
+
 // A damaged or foreign file changes nothing: one message naming the file and
 // what is wrong, no new window, the open study untouched.
 TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
@@ -270,6 +312,22 @@ TEST_F(StudyFiles, BadFilesAreRefusedWhole) {
              input("AlesageQualite", "10")(r);
          }),
          "la classe A10 n'existe à aucun diamètre"},
+        {"usuel.torvel", edited([&](QJsonObject& r) {
+             r = QJsonDocument::fromJson(fits).object();
+             input("AlesageQualite", "6")(r);
+             input("ComboAjustementsUsuels", "H7/g6 (jeu)")(r);
+         }),
+         "le nom d'ajustement usuel « H7/g6 (jeu) » ne correspond pas aux classes"},
+        {"lettres.torvel", edited([&](QJsonObject& r) {
+             r = QJsonDocument::fromJson(fits).object();
+             input("Diametre", "abc")(r);
+         }),
+         "le diamètre « abc » n'est pas un nombre"},
+        {"nan.torvel", edited([&](QJsonObject& r) {
+             r = QJsonDocument::fromJson(fits).object();
+             input("Diametre", "nan")(r);
+         }),
+         "le diamètre « nan » n'est pas un nombre"},
         {"masque.torvel", edited([&](QJsonObject& r) {
              r = QJsonDocument::fromJson(fits).object();
              input("ArbreMasque", "peut-être")(r);
