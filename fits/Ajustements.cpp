@@ -425,8 +425,12 @@ bool Ajustements::resultsCurrent() const {
 // Computed again as a tile click would, the usual fit still named; a class
 // that does not exist at this diameter leaves its side empty, and says why.
 bool Ajustements::bringResultsCurrent() {
+    QStringList said;
     if (!resultsCurrent()) {
         const QScopedValueRollback keepList(applyingUsualFit_, true);
+        // The note is made at the diameter the click corrects to, and says why.
+        if (!torvel::fits::checkDiameter(state().Diametre_Nom).accepted)
+            said << QString::fromUtf8(torvel::fits::kDiameterMessage);
         Controle_Diametre();
         for (Side side : {Side::Hole, Side::Shaft}) {
             if (!fields(side).chosen) continue;
@@ -434,7 +438,7 @@ bool Ajustements::bringResultsCurrent() {
             finishClick(side);
         }
     }
-    setShownMessages(sideMessages());
+    setShownMessages(said + sideMessages());
     return pressFitCurrent();
 }
 

@@ -311,6 +311,14 @@ TEST(CalcNote, PrintsNoRowTheWindowDidNotComputeForItsData) {
          [&](StudyWindow* w) { clickTile(w, "Lbl_TB_Cl_Al", letterP); },
          {"Arbre g6", "Arbre maxi", "1,998", "Jeu Maxi", "Jeu mini", "aucune classe d'alésage"},
          {"Alésage P", "Alésage maxi", "Pas de résultat : aucune classe d'arbre n'est choisie."}},
+        {"diameter out of range, corrected for the note",
+         "Ajustements",
+         [&](StudyWindow* w) {
+             clickTile(w, "Lbl_TB_Cl_Al", letterP);
+             set(w, "Diametre", "600");
+         },
+         {"600 mm"},
+         {"Le diamètre doit être supérieur à 1 et inférieur ou égal à 500", "500 mm"}},
         {"static load: the wire's shot peening is not read",
          "RessortCompression",
          [](StudyWindow* w) {
