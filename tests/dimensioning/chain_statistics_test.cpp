@@ -15,7 +15,7 @@ using sampling::Law;
 
 namespace {
 
-// The spec-style worked chain: A = 50 +0.1/0 outer, M = 49.8 0/-0.05 inner.
+// The worked chain of the notes: A = 50 +0.1/0 outer, M = 49.8 0/-0.05 inner.
 Chain exampleChain() {
     Chain c;
     c.outer[0] = {50, 0.1, 0};
