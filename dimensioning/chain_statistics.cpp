@@ -293,8 +293,11 @@ std::string ppmText(double ppm, bool sampled, char sep) {
     const int decimals = std::max(0, digits - 1 - magnitude);
     if (decimals <= 8) {
         std::string pattern = "### ### ##0";
-        if (decimals > 0)
-            pattern += "." + std::string(static_cast<size_t>(decimals), sampled ? '#' : '0');
+        // Appended piece by piece: GCC 12 at -O3 takes "." + string for an overlapping copy.
+        if (decimals > 0) {
+            pattern += '.';
+            pattern.append(static_cast<size_t>(decimals), sampled ? '#' : '0');
+        }
         return number(ppm, pattern.c_str(), sep);
     }
     // Far tails: a mantissa and its power of ten.
