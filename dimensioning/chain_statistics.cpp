@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 
 #include "general_tolerances.h"
 #include "iso_fits.h"
@@ -222,6 +223,8 @@ void computeStatistics(const ChainResult& r, ChainStatistics& s, std::uint64_t c
     const double span = high - low;
     if (s.lower) low = std::min(low, std::max(*s.lower - 0.05 * span, low - span));
     if (s.upper) high = std::max(high, std::min(*s.upper + 0.05 * span, high + span));
+    // A spread too small to tell from the mean in doubles still gets bins of some width.
+    if (!(high > low)) high = std::nextafter(low, std::numeric_limits<double>::infinity());
     sim.histogramLow = low;
     sim.histogramHigh = high;
     sim.bins = kBins;
